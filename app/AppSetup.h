@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class QQmlEngine;
+
+// The start-up steps that the program and the QML test runner share, so that
+// both see exactly the same types, context and data directory.
+namespace AppSetup {
+
+// Logs the default font and installs the chosen family as application font.
+void setUpApplicationFont();
+
+// Registers every native QML type, in the order of the registration table.
+void registerQmlTypes();
+
+// Points the engine's offline storage at the data directory (when it can be
+// found) and publishes PhoneNotify. Returns the offline-storage path set, or
+// an empty text.
+QString setUpEngine(QQmlEngine *engine);
+
+} // namespace AppSetup

@@ -1,0 +1,69 @@
+# Builds the compiled-in resource tree:
+#  - every file under qml/ (QML precompiled by the Qt Quick compiler), except
+#    the SVG image sources;
+#  - every qml/**/*.svg rendered to a PNG at the same resource path;
+#  - the per-locale country-name files generated from Debian's CLDR data.
+
+set(RES_DIR ${CMAKE_BINARY_DIR}/resources)
+file(MAKE_DIRECTORY ${RES_DIR})
+
+# QML, scripts and other static files.
+file(GLOB_RECURSE QML_FILES CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}/qml
+    ${CMAKE_SOURCE_DIR}/qml/*)
+list(FILTER QML_FILES EXCLUDE REGEX "\\.svg$")
+list(SORT QML_FILES)
+set(_qrc "<RCC>\n  <qresource prefix=\"/\">\n")
+foreach(f ${QML_FILES})
+    string(APPEND _qrc "    <file alias=\"${f}\">${CMAKE_SOURCE_DIR}/qml/${f}</file>\n")
+endforeach()
+string(APPEND _qrc "  </qresource>\n</RCC>\n")
+file(CONFIGURE OUTPUT ${RES_DIR}/qml.qrc CONTENT "${_qrc}")
+qtquick_compiler_add_resources(QML_RCC ${RES_DIR}/qml.qrc)
+
+# Images: SVG sources rendered at twice their logical size.
+add_executable(svg2png ${CMAKE_SOURCE_DIR}/tools/svg2png.cpp)
+target_link_libraries(svg2png PRIVATE Qt5::Gui Qt5::Svg)
+
+file(GLOB_RECURSE SVG_FILES CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}/qml
+    ${CMAKE_SOURCE_DIR}/qml/*.svg)
+list(SORT SVG_FILES)
+set(PNG_FILES)
+set(_qrc "<RCC>\n  <qresource prefix=\"/\">\n")
+foreach(f ${SVG_FILES})
+    string(REGEX REPLACE "\\.svg$" ".png" png "${f}")
+    set(out ${RES_DIR}/rendered/${png})
+    add_custom_command(OUTPUT ${out}
+        COMMAND svg2png ${CMAKE_SOURCE_DIR}/qml/${f} ${out} 2
+        DEPENDS svg2png ${CMAKE_SOURCE_DIR}/qml/${f}
+        COMMENT "Rendering ${png}" VERBATIM)
+    list(APPEND PNG_FILES ${out})
+    string(APPEND _qrc "    <file alias=\"${png}\">${out}</file>\n")
+endforeach()
+string(APPEND _qrc "  </qresource>\n</RCC>\n")
+file(CONFIGURE OUTPUT ${RES_DIR}/images.qrc CONTENT "${_qrc}")
+add_custom_target(images DEPENDS ${PNG_FILES})
+qt5_add_resources(IMAGE_RCC ${RES_DIR}/images.qrc OPTIONS -no-compress)
+
+# Country names per locale, from CLDR (generated once per configure when the
+# generator changed).
+set(CLDR_DIR /usr/share/unicode/cldr/common CACHE PATH "CLDR common data")
+set(COUNTRY_QRC ${RES_DIR}/country-list.qrc)
+file(SHA1 ${CMAKE_SOURCE_DIR}/tools/gen_country_list.py _gen_hash)
+if(NOT EXISTS ${COUNTRY_QRC} OR NOT "${_gen_hash}" STREQUAL "${COUNTRY_GEN_HASH}")
+    message(STATUS "Generating country-name files from ${CLDR_DIR}")
+    execute_process(
+        COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/gen_country_list.py
+            ${CLDR_DIR} ${RES_DIR}/country-list ${COUNTRY_QRC}
+        RESULT_VARIABLE _rc)
+    if(NOT _rc EQUAL 0)
+        message(FATAL_ERROR "country list generation failed")
+    endif()
+    set(COUNTRY_GEN_HASH "${_gen_hash}" CACHE INTERNAL "")
+endif()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/tools/gen_country_list.py)
+qt5_add_resources(COUNTRY_RCC ${COUNTRY_QRC})
+
+add_library(keyloftresources OBJECT ${QML_RCC} ${IMAGE_RCC} ${COUNTRY_RCC})
+target_link_libraries(keyloftresources PRIVATE Qt5::Core Qt5::Qml)
+add_dependencies(keyloftresources images)

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace compat {
+
+// A per-machine identifier that stays the same across runs: a keyed hash of
+// the systemd/D-Bus machine id (the raw id never leaves the machine), or,
+// where the system has none, a random id generated once and kept in
+// stateDir with mode 0600. Returned as 64 lower-case hex digits (8-bit text).
+QByteArray deviceCode(const QString &stateDir);
+
+// The keyed hash of a machine id, as deviceCode uses it.
+QByteArray deviceCodeFromMachineId(const QByteArray &machineId);
+
+} // namespace compat

@@ -33,6 +33,18 @@ void registerQmlTypes() {
     // 2
     qmlRegisterSingletonType(QUrl(QStringLiteral("qrc:/widgets/Theme.qml")), "Widgets.Theme", 1,
                              0, "Theme");
+
+    // 3: Encryptor
+
+    // 4 to 6: HttpClient, CloudErr, PayErr
+
+    // 7 to 9: Weipay, Alipay, IAPpay
+
+    // 10 to 13: WechatShare, QQShare, DDShare, SystemShare
+
+    // 14: OPTClient
+
+    // 15 and 16: BarcodeDecoder, BarcodeFilter
 }
 
 QString setUpEngine(QQmlEngine *engine) {

@@ -13,6 +13,7 @@
 #include <QDebug>
 #include <QGuiApplication>
 #include <QPointer>
+#include <QRandomGenerator>
 #include <QQmlEngine>
 #include <QScreen>
 #include <QWindow>
@@ -110,6 +111,8 @@ void Util::requestDevicePermissions() {
 void Util::requestPermissionsCamera() {
     PhoneNotify::requestPermission("android.permission.CAMERA", true);
 }
+
+double Util::secureRandom() const { return QRandomGenerator::system()->generateDouble(); }
 
 QString Util::currentLanguage() const { return PlatformAPI::langCode(); }
 

@@ -63,6 +63,9 @@ public:
     Q_INVOKABLE QVariantList countryCodeList() const;
     Q_INVOKABLE void showToast(QString txt) { Q_UNUSED(txt) }
     Q_INVOKABLE void systemExit() {}
+    // A uniformly distributed number in [0, 1) from the operating system's
+    // cryptographically secure source (for generated passwords).
+    Q_INVOKABLE double secureRandom() const;
 
     // The device name: "<user> (<OS caption>)", as 8-bit (UTF-8) text.
     static QByteArray buildDeviceName();

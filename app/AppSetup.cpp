@@ -18,8 +18,7 @@ namespace AppSetup {
 void setUpApplicationFont() {
     QFont font = QGuiApplication::font();
     qDebug().noquote().nospace() << "QFont defaultFamily: " << font.defaultFamily()
-                                 << ", family: " << font.family()
-                                 << ", weight: " << font.weight();
+                                 << ", family: " << font.family() << ", weight: " << font.weight();
     const QString chosen = PlatformAPI::fontFamily();
     qDebug().noquote().nospace() << "Change Application fontFamily " << font.family() << " to "
                                  << chosen;
@@ -31,8 +30,8 @@ void registerQmlTypes() {
     // 1
     qmlRegisterSingletonType<Util>("Lib.Util", 1, 0, "Util", &Util::utilProvider);
     // 2
-    qmlRegisterSingletonType(QUrl(QStringLiteral("qrc:/widgets/Theme.qml")), "Widgets.Theme", 1,
-                             0, "Theme");
+    qmlRegisterSingletonType(QUrl(QStringLiteral("qrc:/widgets/Theme.qml")), "Widgets.Theme", 1, 0,
+                             "Theme");
 
     // 3: Encryptor
 

@@ -54,9 +54,13 @@ struct WmiConnection {
     int unused = 0;
 };
 
-void *wmiOpen() { return new WmiConnection; }
+void *wmiOpen() {
+    return new WmiConnection;
+}
 
-void wmiClose(void *handle) { delete static_cast<WmiConnection *>(handle); }
+void wmiClose(void *handle) {
+    delete static_cast<WmiConnection *>(handle);
+}
 
 QString osPrettyName() {
     QFile file(QStringLiteral("/etc/os-release"));
@@ -64,8 +68,8 @@ QString osPrettyName() {
         for (const QByteArray &line : file.readAll().split('\n')) {
             if (line.startsWith("PRETTY_NAME=")) {
                 QString value = QString::fromUtf8(line.mid(12)).trimmed();
-                if (value.size() >= 2 && (value.startsWith(QLatin1Char('"')) ||
-                                          value.startsWith(QLatin1Char('\''))))
+                if (value.size() >= 2 &&
+                    (value.startsWith(QLatin1Char('"')) || value.startsWith(QLatin1Char('\''))))
                     value = value.mid(1, value.size() - 2);
                 if (!value.isEmpty())
                     return value;

@@ -29,9 +29,17 @@ QByteArray deviceCodeFromMachineId(const QByteArray &machineId) {
 }
 
 QByteArray deviceCode(const QString &stateDir) {
-    QByteArray id = readId(QStringLiteral("/etc/machine-id"));
-    if (id.isEmpty())
-        id = readId(QStringLiteral("/var/lib/dbus/machine-id"));
+    return deviceCode(
+        stateDir, {QStringLiteral("/etc/machine-id"), QStringLiteral("/var/lib/dbus/machine-id")});
+}
+
+QByteArray deviceCode(const QString &stateDir, const QStringList &machineIdFiles) {
+    QByteArray id;
+    for (const QString &file : machineIdFiles) {
+        id = readId(file);
+        if (!id.isEmpty())
+            break;
+    }
     if (id.isEmpty() && !stateDir.isEmpty()) {
         const QString path = QDir(stateDir).filePath(QStringLiteral("device-id"));
         id = readId(path);

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace compat {
 
@@ -10,6 +11,9 @@ namespace compat {
 // where the system has none, a random id generated once and kept in
 // stateDir with mode 0600. Returned as 64 lower-case hex digits (8-bit text).
 QByteArray deviceCode(const QString &stateDir);
+
+// deviceCode with the machine-id files to try given explicitly.
+QByteArray deviceCode(const QString &stateDir, const QStringList &machineIdFiles);
 
 // The keyed hash of a machine id, as deviceCode uses it.
 QByteArray deviceCodeFromMachineId(const QByteArray &machineId);

@@ -5,8 +5,8 @@
 
 #include <QDebug>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
 #include <sys/stat.h>
 

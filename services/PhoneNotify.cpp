@@ -49,7 +49,9 @@ void PhoneNotify::emitCameraPermissionsResult(QString permission, bool succ) {
     emit cameraPermissionsResult(permission, succ);
 }
 
-void PhoneNotify::privateOnDidEnterBackground() { qDebug() << "In privateOnDidEnterBackground."; }
+void PhoneNotify::privateOnDidEnterBackground() {
+    qDebug() << "In privateOnDidEnterBackground.";
+}
 
 void PhoneNotify::requestPermission(const char *permission, bool succ) {
     const QString text = QString::fromUtf8(permission);

@@ -51,8 +51,12 @@ int fontMetrics(int pointSize, int *height, int *capHeight) {
     return metrics.height();
 }
 
-int defaultFontSize() { return 14; }
+int defaultFontSize() {
+    return 14;
+}
 
-int defaultUnitHeight() { return 10; }
+int defaultUnitHeight() {
+    return 10;
+}
 
 } // namespace PlatformAPI

@@ -33,7 +33,10 @@ bool Translator::load() {
     if (lang == QLatin1String("zh"))
         return true;
 
-    const QString path = translationFile();
+    return loadFile(translationFile());
+}
+
+bool Translator::loadFile(const QString &path) {
     if (m_translator.load(path)) {
         qDebug().noquote() << "Load: " + path;
         QCoreApplication::installTranslator(&m_translator);

@@ -13,8 +13,8 @@
 #include <QDebug>
 #include <QGuiApplication>
 #include <QPointer>
-#include <QRandomGenerator>
 #include <QQmlEngine>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QWindow>
 #include <cstring>
@@ -98,7 +98,9 @@ int Util::relativeFontPoint(int relative) const {
     return m_fontMetrics->relativeFontPoint(m_fontSize, relative);
 }
 
-int Util::textHeight(int pointSize) const { return m_fontMetrics->textHeight(pointSize); }
+int Util::textHeight(int pointSize) const {
+    return m_fontMetrics->textHeight(pointSize);
+}
 
 int Util::textWidth(int pointSize, QString txt) const {
     return m_fontMetrics->textWidth(pointSize, txt);
@@ -112,19 +114,29 @@ void Util::requestPermissionsCamera() {
     PhoneNotify::requestPermission("android.permission.CAMERA", true);
 }
 
-double Util::secureRandom() const { return QRandomGenerator::system()->generateDouble(); }
+double Util::secureRandom() const {
+    return QRandomGenerator::system()->generateDouble();
+}
 
-QString Util::currentLanguage() const { return PlatformAPI::langCode(); }
+QString Util::currentLanguage() const {
+    return PlatformAPI::langCode();
+}
 
-QString Util::currentRegion() const { return PlatformAPI::regionCode(); }
+QString Util::currentRegion() const {
+    return PlatformAPI::regionCode();
+}
 
-QVariantMap Util::countryCodeCurrent() const { return CountryList::countryCodeCurrentImpl(); }
+QVariantMap Util::countryCodeCurrent() const {
+    return CountryList::countryCodeCurrentImpl();
+}
 
 QVariantMap Util::countryCodeFromRegion(QString region) const {
     return CountryList::countryCodeFromRegionImpl(region);
 }
 
-QVariantList Util::countryCodeList() const { return CountryList::countryCodeListImpl(); }
+QVariantList Util::countryCodeList() const {
+    return CountryList::countryCodeListImpl();
+}
 
 QByteArray Util::buildDeviceName() {
     compat::ensureBaseFunctionTable();

@@ -21,8 +21,8 @@ class Util : public QObject {
     Q_PROPERTY(int homeIndicatorHeight READ homeIndicatorHeight NOTIFY homeIndicatorHeightChanged)
     Q_PROPERTY(int unitHeight READ unitHeight NOTIFY unitHeightChanged)
     Q_PROPERTY(int fontSize READ fontSize NOTIFY fontSizeChanged)
-    Q_PROPERTY(QString clipboardText READ clipboardText WRITE setClipboardText NOTIFY
-                   clipboardTextChanged)
+    Q_PROPERTY(
+        QString clipboardText READ clipboardText WRITE setClipboardText NOTIFY clipboardTextChanged)
     Q_PROPERTY(QString deviceCode READ deviceCode NOTIFY deviceCodeChanged)
     Q_PROPERTY(QString deviceName READ deviceName NOTIFY deviceNameChanged)
     Q_PROPERTY(QString systemFontFamily READ systemFontFamily NOTIFY systemFontFamilyChanged)

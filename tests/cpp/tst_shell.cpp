@@ -1,0 +1,351 @@
+// test-locales: zh_CN.UTF-8 en_US.UTF-8
+// The native shell: data directory, device identity, language and region,
+// country list, translator, Util metrics and the QML registrations.
+
+#include "app/AppSetup.h"
+#include "compat/BaseFunctionTable.h"
+#include "compat/DeviceCode.h"
+#include "compat/SystemLocale.h"
+#include "compat/WinApi.h"
+#include "services/CountryList.h"
+#include "services/DataDirectory.h"
+#include "services/PhoneNotify.h"
+#include "services/PlatformAPI.h"
+#include "services/Translator.h"
+#include "services/Util.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <sys/stat.h>
+
+namespace {
+
+QStringList g_log;
+
+void captureMessages(QtMsgType, const QMessageLogContext &, const QString &message) {
+    g_log.append(message);
+}
+
+bool isChinese() {
+    return QLocale::system().name().startsWith(QLatin1String("zh"));
+}
+
+// Sets an environment variable for the scope of the object.
+class EnvGuard {
+public:
+    EnvGuard(const char *name, const QByteArray &value) : m_name(name) {
+        m_had = qEnvironmentVariableIsSet(name);
+        m_old = qgetenv(name);
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+    ~EnvGuard() {
+        if (m_had)
+            qputenv(m_name, m_old);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char *m_name;
+    bool m_had;
+    QByteArray m_old;
+};
+
+} // namespace
+
+class TestShell : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        compat::ensureBaseFunctionTable();
+        AppSetup::registerQmlTypes();
+        qInstallMessageHandler(captureMessages);
+    }
+
+    void dataDirectory_data() {
+        QTest::addColumn<bool>("setAppData");
+        QTest::addColumn<bool>("setXdg");
+        QTest::addColumn<bool>("setHome");
+        QTest::addColumn<QString>("expectedBase"); // "appdata", "xdg", "home" or ""
+        QTest::newRow("APPDATA wins") << true << true << true << "appdata";
+        QTest::newRow("XDG data home") << false << true << true << "xdg";
+        QTest::newRow("home fallback") << false << false << true << "home";
+    }
+    void dataDirectory() {
+        QFETCH(bool, setAppData);
+        QFETCH(bool, setXdg);
+        QFETCH(bool, setHome);
+        QFETCH(QString, expectedBase);
+        QTemporaryDir tmp;
+        const QString appdata = tmp.filePath("roaming");
+        const QString xdg = tmp.filePath("xdg");
+        const QString home = tmp.filePath("home");
+        EnvGuard a("APPDATA", setAppData ? QFile::encodeName(appdata) : QByteArray());
+        EnvGuard x("XDG_DATA_HOME", setXdg ? QFile::encodeName(xdg) : QByteArray());
+        EnvGuard h("HOME", setHome ? QFile::encodeName(home) : QByteArray());
+
+        const QString path = DataDirectory::offlineStoragePath();
+        const QString base = expectedBase == "appdata" ? appdata
+                             : expectedBase == "xdg"   ? xdg
+                                                       : home + "/.local/share";
+        QCOMPARE(path, base + "/Ormel/Keyloft");
+        struct stat st {};
+        QCOMPARE(stat(QFile::encodeName(path).constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & 0777), 0700);
+    }
+
+    void expandEnvironment() {
+        EnvGuard a("APPDATA", "/srv/roaming");
+        wchar_t buffer[260] = {};
+        const unsigned long n = compat::ExpandEnvironmentStringsW(L"%APPDATA%\\x", buffer, 260);
+        QCOMPARE(QString::fromWCharArray(buffer), QString("/srv/roaming\\x"));
+        QCOMPARE(int(n), QString("/srv/roaming\\x").size() + 1);
+        // An unknown variable or a result that does not fit is a failure.
+        QCOMPARE(int(compat::ExpandEnvironmentStringsW(L"%KEYLOFT_NO_SUCH_VAR%", buffer, 260)), 0);
+        QCOMPARE(int(compat::ExpandEnvironmentStringsW(L"%APPDATA%", buffer, 5)), 0);
+    }
+
+    void startupSetsOfflineStoragePath() {
+        QTemporaryDir tmp;
+        EnvGuard a("APPDATA", QFile::encodeName(tmp.path()));
+        QQmlEngine engine;
+        const QString path = AppSetup::setUpEngine(&engine);
+        QCOMPARE(path, tmp.path() + "/Ormel/Keyloft");
+        QCOMPARE(engine.offlineStoragePath(), path);
+    }
+
+    void deviceCode() {
+        QTemporaryDir tmp;
+        const QString idFile = tmp.filePath("machine-id");
+        QFile f(idFile);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("0123456789abcdef0123456789abcdef\n");
+        f.close();
+        const QByteArray code = compat::deviceCode(tmp.path(), {idFile});
+        QCOMPARE(code.size(), 64);
+        QVERIFY(!code.contains("0123456789abcdef")); // the raw id does not leave the machine
+        QCOMPARE(compat::deviceCode(tmp.path(), {idFile}), code);
+        QVERIFY(compat::deviceCodeFromMachineId("another machine") != code);
+
+        // No machine id: a random id is made once, kept private, and reused.
+        const QString state = tmp.filePath("state");
+        const QByteArray generated = compat::deviceCode(state, {tmp.filePath("missing")});
+        QCOMPARE(generated.size(), 64);
+        QCOMPARE(compat::deviceCode(state, {tmp.filePath("missing")}), generated);
+        QFileInfo kept(state + "/device-id");
+        QVERIFY(kept.exists());
+        QCOMPARE(kept.permissions() & (QFile::ReadGroup | QFile::ReadOther),
+                 QFileDevice::Permissions());
+
+        // The property reads the same text twice and never an empty one.
+        Util *util = Util::instance();
+        QVERIFY(!util->deviceCode().isEmpty());
+        QCOMPARE(util->deviceCode(), util->deviceCode());
+    }
+
+    void deviceName() {
+        const QString name = QString::fromUtf8(Util::buildDeviceName());
+        wchar_t user[50] = {};
+        unsigned long size = 49;
+        QVERIFY(compat::GetUserNameW(user, &size));
+        QVERIFY2(name.startsWith(QString::fromWCharArray(user) + " ("), qPrintable(name));
+        QVERIFY(name.endsWith(")"));
+        QVERIFY(!name.contains("Microsoft "));
+        QCOMPARE(Util::instance()->deviceName(), name);
+    }
+
+    void localeNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("territory");
+        QTest::newRow("zh_CN") << "zh_CN"
+                               << "zh"
+                               << "CN";
+        QTest::newRow("en_US") << "en_US"
+                               << "en"
+                               << "US";
+        QTest::newRow("C") << "C"
+                           << "en"
+                           << "US";
+        QTest::newRow("POSIX") << "POSIX"
+                               << "en"
+                               << "US";
+        QTest::newRow("no territory") << "de"
+                                      << "de"
+                                      << "DE";
+    }
+    void localeNames() {
+        QFETCH(QString, name);
+        const compat::SystemLocale locale = compat::SystemLocale::fromName(name);
+        QTEST(locale.language, "language");
+        QTEST(locale.territory, "territory");
+    }
+
+    void languageAndRegion() {
+        const QString lang = PlatformAPI::langCode();
+        const QString region = PlatformAPI::regionCode();
+        QCOMPARE(lang, isChinese() ? QString("zh") : QString("en"));
+        QCOMPARE(region, isChinese() ? QString("CN") : QString("US"));
+        QCOMPARE(Util::instance()->currentLanguage(), lang);
+        QCOMPARE(Util::instance()->currentRegion(), region);
+    }
+
+    void countryList() {
+        const QVariantList list = Util::instance()->countryCodeList();
+        QCOMPARE(list.size(), 245);
+        const QVariantMap first = list.first().toMap();
+        const QVariantMap last = list.last().toMap();
+        QCOMPARE(first.value("region").toString(), QString("AF"));
+        QCOMPARE(first.value("number").toInt(), 93);
+        QCOMPARE(last.value("region").toString(), QString("AX"));
+        QCOMPARE(last.value("number").toInt(), 358);
+
+        const QVariantMap cn = Util::instance()->countryCodeFromRegion("CN");
+        QCOMPARE(cn.value("number").toInt(), 86);
+        QCOMPARE(cn.value("nameEn").toString(), QString("China"));
+        QCOMPARE(cn.value("name").toString(), isChinese() ? QString("中国") : QString("China"));
+        QVERIFY(Util::instance()->countryCodeFromRegion("cn").isEmpty());
+        QVERIFY(Util::instance()->countryCodeFromRegion("AQ").isEmpty());
+        QCOMPARE(Util::instance()->countryCodeCurrent().value("region").toString(),
+                 PlatformAPI::regionCode());
+
+        // Regions sharing a dialling code keep their own entries, in table order.
+        int us = -1, ca = -1;
+        for (int i = 0; i < list.size(); ++i) {
+            const QString region = list.at(i).toMap().value("region").toString();
+            if (region == "US")
+                us = i;
+            if (region == "CA")
+                ca = i;
+        }
+        QVERIFY(ca >= 0 && us > ca);
+        QCOMPARE(list.at(us).toMap().value("number").toInt(), 1);
+        QCOMPARE(list.at(ca).toMap().value("number").toInt(), 1);
+    }
+
+    void metrics() {
+        Util *util = Util::instance();
+        QCOMPARE(util->unitHeight(), 10);
+        QCOMPARE(util->fontSize(), isChinese() ? 14 : 13);
+        QCOMPARE(util->textHeight(0), 0);
+        QCOMPARE(util->textHeight(49), 0);
+        QCOMPARE(util->textHeight(-3), 0);
+        QVERIFY(util->textHeight(1) > 0);
+        for (int relative : {0, 100, -100})
+            QCOMPARE(util->relativeFontPoint(relative), util->fontSize());
+        const int smaller = util->relativeFontPoint(-1);
+        QVERIFY(smaller < util->fontSize());
+        QVERIFY(util->textHeight(smaller) < util->textHeight(util->fontSize()));
+        const int larger = util->relativeFontPoint(1);
+        QVERIFY(larger > util->fontSize());
+        QVERIFY(util->textHeight(larger) > util->textHeight(util->fontSize()));
+        QVERIFY(util->textWidth(14, "WWWW") > util->textWidth(14, "W"));
+        QCOMPARE(util->textTrimmed("  a b \n"), QString("a b"));
+    }
+
+    void clipboardWriteDoesNotNotify() {
+        Util *util = Util::instance();
+        QSignalSpy spy(util, &Util::clipboardTextChanged);
+        util->setClipboardText(QString::fromUtf8("剪贴板 text"));
+        QCOMPARE(util->clipboardText(), QString::fromUtf8("剪贴板 text"));
+        QCOMPARE(spy.count(), 0);
+    }
+
+    void permissions() {
+        PhoneNotify *hub = PhoneNotify::instance();
+        QSignalSpy camera(hub, &PhoneNotify::cameraPermissionsResult);
+        QSignalSpy device(hub, &PhoneNotify::devicePermissionsResult);
+        Util::instance()->requestPermissionsCamera();
+        QCOMPARE(camera.count(), 1);
+        QCOMPARE(camera.first().at(0).toString(), QString("android.permission.CAMERA"));
+        QCOMPARE(camera.first().at(1).toBool(), true);
+        Util::instance()->requestDevicePermissions();
+        QCOMPARE(device.count(), 1);
+        QCOMPARE(device.first().at(0).toString(), QString("android.permission.READ_PHONE_STATE"));
+
+        g_log.clear();
+        PhoneNotify::requestPermission("android.permission.camera", true);
+        QCOMPARE(camera.count(), 1);
+        QVERIFY(g_log.contains("Unhandled permission: android.permission.camera"));
+    }
+
+    void translator() {
+        g_log.clear();
+        const bool loaded = Translator::instance()->load();
+        QVERIFY(loaded);
+        const QString title = QCoreApplication::translate("main", "岚匣密管");
+        if (isChinese()) {
+            QCOMPARE(title, QString::fromUtf8("岚匣密管"));
+            QVERIFY(!g_log.filter("Load: ").size());
+        } else {
+            QCOMPARE(title, QString("Keyloft"));
+            QVERIFY(g_log.filter(QRegularExpression("^Load: .*en_US\\.qm$")).size() == 1);
+        }
+        g_log.clear();
+        QTemporaryDir tmp;
+        QVERIFY(!Translator::instance()->loadFile(tmp.filePath("en_US.qm")));
+        QVERIFY(g_log.contains("Failed to load: " + tmp.filePath("en_US.qm")));
+    }
+
+    void qmlRegistration_data() {
+        QTest::addColumn<QString>("import");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("Lib.Util 1.0") << "import Lib.Util 1.0" << true;
+        QTest::newRow("Lib.Util 2.0") << "import Lib.Util 2.0" << false;
+        QTest::newRow("Widgets.Theme 1.0") << "import Widgets.Theme 1.0" << true;
+    }
+    void qmlRegistration() {
+        QFETCH(QString, import);
+        QFETCH(bool, ok);
+        QQmlEngine engine;
+        AppSetup::setUpEngine(&engine);
+        QQmlComponent component(&engine);
+        component.setData(("import QtQml 2.12\n" + import + "\nQtObject {}\n").toUtf8(),
+                          QUrl("qrc:/test.qml"));
+        QCOMPARE(component.isReady(), ok);
+    }
+
+    void phoneNotifyIsTheHub() {
+        QQmlEngine engine;
+        AppSetup::setUpEngine(&engine);
+        QQmlComponent component(&engine);
+        component.setData("import QtQml 2.12\nQtObject { property var hub: PhoneNotify }\n",
+                          QUrl("qrc:/hub.qml"));
+        QScopedPointer<QObject> object(component.create());
+        QVERIFY2(object, qPrintable(component.errorString()));
+        QCOMPARE(object->property("hub").value<QObject *>(), PhoneNotify::instance());
+    }
+
+    void utilSurvivesEngines() {
+        QObject *first = nullptr;
+        for (int round = 0; round < 2; ++round) {
+            QQmlEngine engine;
+            QQmlComponent component(&engine);
+            component.setData(
+                "import QtQml 2.12\nimport Lib.Util 1.0\nQtObject { property var u: Util; "
+                "property int unit: Util.unitHeight }\n",
+                QUrl("qrc:/util.qml"));
+            QScopedPointer<QObject> object(component.create());
+            QVERIFY2(object, qPrintable(component.errorString()));
+            QCOMPARE(object->property("unit").toInt(), 10);
+            QObject *util = object->property("u").value<QObject *>();
+            if (round == 0)
+                first = util;
+            else
+                QCOMPARE(util, first);
+        }
+        QCOMPARE(static_cast<QObject *>(Util::instance()), first);
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"

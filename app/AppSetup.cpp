@@ -4,6 +4,9 @@
 #include "services/PhoneNotify.h"
 #include "services/PlatformAPI.h"
 #include "services/Util.h"
+#include "vault/DovCloudErr.h"
+#include "vault/DovPayErr.h"
+#include "vault/HttpClient.h"
 #include "vault/OPTClient.h"
 
 #include <QDebug>
@@ -37,6 +40,10 @@ void registerQmlTypes() {
     // 3: Encryptor
 
     // 4 to 6: HttpClient, CloudErr, PayErr
+    qmlRegisterType<HttpClient>("Lib.HttpClient", 1, 0, "HttpClient");
+    qmlRegisterSingletonType<DovCloudErr>("Lib.HttpClient", 1, 0, "CloudErr",
+                                          &DovCloudErr::cloudErrProvider);
+    qmlRegisterType<DovPayErr>("Lib.HttpClient", 1, 0, "PayErr");
 
     // 7 to 9: Weipay, Alipay, IAPpay
 

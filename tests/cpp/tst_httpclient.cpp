@@ -1,0 +1,362 @@
+// HttpClient against HTTP and HTTPS servers on 127.0.0.1 that the test starts
+// itself (tests/cpp/httptestserver.py, with a CA made for this run).
+
+#include "app/AppSetup.h"
+#include "vault/DovCloudErr.h"
+#include "vault/HttpClient.h"
+
+#include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <curl/curl.h>
+#include <memory>
+
+namespace {
+
+struct Outcome {
+    int requested = 0;
+    int responsed = 0;
+    int curlerr = -1;
+    QString respstr;
+};
+
+// Runs one transfer to its end: the thread has finished and every signal it
+// sent has been delivered.
+void runTransfer(Outcome &out, const QString &url, const QString &method, int timeoutMs) {
+    HttpClient client;
+    QSignalSpy requested(&client, &HttpClient::requested);
+    QSignalSpy responsed(&client, &HttpClient::responsed);
+    client.setUrl(url);
+    client.setMethod(method);
+    client.request();
+    QTRY_VERIFY_WITH_TIMEOUT(client.isFinished(), timeoutMs);
+    QCoreApplication::processEvents();
+    out.requested = requested.count();
+    out.responsed = responsed.count();
+    if (!responsed.isEmpty()) {
+        out.curlerr = responsed.first().at(0).toInt();
+        out.respstr = responsed.first().at(1).toString();
+    }
+}
+
+Outcome transfer(const QString &url, const QString &method = QStringLiteral("GET"),
+                 int timeoutMs = 20000) {
+    Outcome out;
+    runTransfer(out, url, method, timeoutMs);
+    return out;
+}
+
+} // namespace
+
+class TstHttpClient : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QProcess m_server;
+    QJsonObject m_ports;
+    QString m_caFile;
+
+    QString url(const char *server, const QString &rest) const {
+        const QString scheme = QLatin1String(server) == QLatin1String("http")
+                                   ? QStringLiteral("http")
+                                   : QStringLiteral("https");
+        return QStringLiteral("%1://127.0.0.1:%2%3")
+            .arg(scheme)
+            .arg(m_ports.value(QLatin1String(server)).toInt())
+            .arg(rest);
+    }
+    int hits(const QString &path) {
+        const Outcome out = transfer(url("http", QStringLiteral("/hits")));
+        return QJsonDocument::fromJson(out.respstr.toUtf8()).object().value(path).toInt();
+    }
+
+private slots:
+    void initTestCase() {
+        curl_global_init(CURL_GLOBAL_DEFAULT);
+        qunsetenv(HttpClient::extraCaEnvName());
+        QVERIFY(m_dir.isValid());
+        const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+        QVERIFY(!python.isEmpty());
+        m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_server.start(python, {QStringLiteral(KEYLOFT_SOURCE_DIR "/tests/cpp/httptestserver.py"),
+                                m_dir.path()});
+        QVERIFY(m_server.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(m_server.canReadLine() || m_server.state() == QProcess::NotRunning,
+                                 30000);
+        m_ports = QJsonDocument::fromJson(m_server.readLine()).object();
+        m_caFile = m_ports.value(QLatin1String("caFile")).toString();
+        QVERIFY(!m_caFile.isEmpty());
+    }
+
+    void cleanupTestCase() {
+        m_server.closeWriteChannel();
+        if (!m_server.waitForFinished(5000)) {
+            m_server.kill();
+            m_server.waitForFinished(5000);
+        }
+    }
+
+    void cleanup() { qunsetenv(HttpClient::extraCaEnvName()); }
+
+    void defaults() {
+        HttpClient client;
+        QCOMPARE(client.url(), QString());
+        QCOMPARE(client.method(), QStringLiteral("GET"));
+        QSignalSpy urlChanged(&client, &HttpClient::urlChanged);
+        QSignalSpy methodChanged(&client, &HttpClient::methodChanged);
+        client.setUrl(QString());
+        client.setMethod(QStringLiteral("GET"));
+        QCOMPARE(urlChanged.count(), 1);
+        QCOMPARE(methodChanged.count(), 1);
+    }
+
+    void results_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("curlerr");
+        QTest::addColumn<QString>("respstr");
+        QTest::newRow("200") << url("http", "/ok") << 0 << QStringLiteral("hello 岚匣");
+        QTest::newRow("404 gives 22 and no body") << url("http", "/notfound") << 22 << QString();
+        QTest::newRow("not UTF-8") << url("http", "/latin1") << 0
+                                   << QStringLiteral("caf") + QChar(0xfffd) + QStringLiteral("!");
+    }
+    void results() {
+        QFETCH(QString, target);
+        QFETCH(int, curlerr);
+        QFETCH(QString, respstr);
+        const Outcome out = transfer(target);
+        QCOMPARE(out.requested, 1);
+        QCOMPARE(out.responsed, 1);
+        QCOMPARE(out.curlerr, curlerr);
+        QCOMPARE(out.respstr, respstr);
+    }
+
+    void closedPort() {
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost));
+        const quint16 port = probe.serverPort();
+        probe.close();
+        const Outcome out = transfer(QStringLiteral("http://127.0.0.1:%1/ok").arg(port));
+        QCOMPARE(out.curlerr, 7);
+        QCOMPARE(out.respstr, QString());
+    }
+
+    // What reaches the server for each method and form of the URL.
+    void methodsAndQuery_data() {
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<QString>("rest");
+        QTest::addColumn<QString>("sentMethod");
+        QTest::addColumn<QString>("sentQuery");
+        QTest::addColumn<QString>("sentBody");
+        QTest::addColumn<QString>("contentType");
+        const QString form = QStringLiteral("application/x-www-form-urlencoded");
+        QTest::newRow("GET keeps the query") << "GET"
+                                             << "/echo?a=1&b=%3F"
+                                             << "GET"
+                                             << "a=1&b=%3F"
+                                             << ""
+                                             << "";
+        QTest::newRow("POST moves the query into the body") << "POST"
+                                                            << "/echo?a=1&text=%E5%B2%9A"
+                                                            << "POST"
+                                                            << ""
+                                                            << "a=1&text=%E5%B2%9A" << form;
+        QTest::newRow("POST splits at the first ?") << "POST"
+                                                    << "/echo?a=1?b=2?"
+                                                    << "POST"
+                                                    << ""
+                                                    << "a=1?b=2?" << form;
+        QTest::newRow("POST without ? is a GET") << "POST"
+                                                 << "/echo"
+                                                 << "GET"
+                                                 << ""
+                                                 << ""
+                                                 << "";
+        QTest::newRow("POST ending in ? is a GET") << "POST"
+                                                   << "/echo?"
+                                                   << "GET"
+                                                   << ""
+                                                   << ""
+                                                   << "";
+    }
+    void methodsAndQuery() {
+        QFETCH(QString, method);
+        QFETCH(QString, rest);
+        const Outcome out = transfer(url("http", rest), method);
+        QCOMPARE(out.curlerr, 0);
+        const QJsonObject echo = QJsonDocument::fromJson(out.respstr.toUtf8()).object();
+        QFETCH(QString, sentMethod);
+        QCOMPARE(echo.value("method").toString(), sentMethod);
+        QFETCH(QString, sentQuery);
+        QFETCH(QString, sentBody);
+        QFETCH(QString, contentType);
+        QCOMPARE(echo.value("path").toString(), QStringLiteral("/echo"));
+        QCOMPARE(echo.value("query").toString(), sentQuery);
+        QCOMPARE(echo.value("body").toString(), sentBody);
+        QCOMPARE(echo.value("contentType").toString(), contentType);
+    }
+
+    void unknownMethodSendsNothing_data() {
+        QTest::addColumn<QString>("method");
+        QTest::newRow("lower case") << "get";
+        QTest::newRow("mixed case") << "Post";
+        QTest::newRow("other") << "PUT";
+        QTest::newRow("empty") << "";
+    }
+    void unknownMethodSendsNothing() {
+        QFETCH(QString, method);
+        const int before = hits(QStringLiteral("/echo"));
+        const Outcome out = transfer(url("http", "/echo?x=1"), method);
+        QCOMPARE(out.requested, 1);
+        QCOMPARE(out.responsed, 0);
+        QCOMPARE(hits(QStringLiteral("/echo")), before);
+    }
+
+    // A request() while a transfer runs starts nothing, and what the
+    // properties become meanwhile does not change the running transfer.
+    void secondRequestDuringTransfer() {
+        const int slowBefore = hits(QStringLiteral("/slow"));
+        const int echoBefore = hits(QStringLiteral("/echo"));
+        HttpClient client;
+        QSignalSpy requested(&client, &HttpClient::requested);
+        QSignalSpy responsed(&client, &HttpClient::responsed);
+        client.setUrl(url("http", "/slow?ms=1500"));
+        client.request();
+        client.setUrl(url("http", "/echo?late=1"));
+        client.setMethod(QStringLiteral("POST"));
+        client.request();
+        QTRY_COMPARE_WITH_TIMEOUT(responsed.count(), 1, 20000);
+        QTRY_VERIFY(client.isFinished());
+        QCoreApplication::processEvents();
+        QCOMPARE(requested.count(), 1);
+        QCOMPARE(responsed.count(), 1);
+        QCOMPARE(responsed.first().at(0).toInt(), 0);
+        QCOMPARE(responsed.first().at(1).toString(), QStringLiteral("slow answer"));
+        QCOMPARE(hits(QStringLiteral("/slow")), slowBefore + 1);
+        QCOMPARE(hits(QStringLiteral("/echo")), echoBefore);
+
+        // Idle again: the next request() uses the new properties.
+        client.request();
+        QTRY_COMPARE_WITH_TIMEOUT(responsed.count(), 2, 20000);
+        const QJsonObject echo =
+            QJsonDocument::fromJson(responsed.at(1).at(1).toString().toUtf8()).object();
+        QCOMPARE(echo.value("method").toString(), QStringLiteral("POST"));
+        QCOMPARE(echo.value("body").toString(), QStringLiteral("late=1"));
+    }
+
+    void certificates_data() {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<bool>("trustTestCa");
+        QTest::addColumn<int>("curlerr");
+        QTest::newRow("test CA trusted") << "https" << true << 0;
+        QTest::newRow("test CA not trusted")
+            << "https" << false << int(CURLE_PEER_FAILED_VERIFICATION);
+        QTest::newRow("other host name")
+            << "httpsOtherHost" << true << int(CURLE_PEER_FAILED_VERIFICATION);
+        QTest::newRow("self-signed")
+            << "httpsSelfSigned" << true << int(CURLE_PEER_FAILED_VERIFICATION);
+    }
+    void certificates() {
+        QFETCH(QString, server);
+        QFETCH(bool, trustTestCa);
+        QFETCH(int, curlerr);
+        if (trustTestCa)
+            qputenv(HttpClient::extraCaEnvName(), m_caFile.toLocal8Bit());
+        const Outcome out = transfer(url(server.toLatin1().constData(), "/ok"));
+        QCOMPARE(out.curlerr, curlerr);
+        QCOMPARE(out.respstr, curlerr == 0 ? QStringLiteral("hello 岚匣") : QString());
+    }
+
+    // The extra CA file is added to the system's store, not put in its place.
+    void caBundleKeepsSystemStore() {
+        const QString system = QStringLiteral("/etc/ssl/certs/ca-certificates.crt");
+        QFile systemFile(system);
+        QVERIFY(systemFile.open(QIODevice::ReadOnly));
+        const QByteArray systemPem = systemFile.readAll();
+        QFile caFile(m_caFile);
+        QVERIFY(caFile.open(QIODevice::ReadOnly));
+        const QByteArray extraPem = caFile.readAll();
+
+        const QByteArray bundle = HttpClient::caBundle(system, m_caFile);
+        QVERIFY(bundle.startsWith(systemPem));
+        QVERIFY(bundle.endsWith(extraPem));
+        QVERIFY(HttpClient::caBundle(system, m_dir.filePath("missing.pem")).isEmpty());
+
+        // An unreadable extra file leaves the system store in force.
+        qputenv(HttpClient::extraCaEnvName(), m_dir.filePath("missing.pem").toLocal8Bit());
+        QCOMPARE(transfer(url("https", "/ok")).curlerr, int(CURLE_PEER_FAILED_VERIFICATION));
+    }
+
+    // A peer that stops sending ends the transfer after the low-speed window
+    // (30 s) instead of keeping it open for ever.
+    void stalledTransferEnds() {
+        QElapsedTimer timer;
+        timer.start();
+        const Outcome out = transfer(url("http", "/stall"), QStringLiteral("GET"), 120000);
+        QCOMPARE(out.curlerr, int(CURLE_OPERATION_TIMEDOUT));
+        QCOMPARE(out.respstr, QStringLiteral("x"));
+        QVERIFY2(timer.elapsed() >= (HttpClient::lowSpeedTime - 1) * 1000,
+                 qPrintable(QString::number(timer.elapsed())));
+    }
+
+    void destroyDuringTransfer() {
+        auto *client = new HttpClient;
+        QSignalSpy requested(client, &HttpClient::requested);
+        client->setUrl(url("http", "/stall"));
+        client->request();
+        QTRY_COMPARE_WITH_TIMEOUT(requested.count(), 1, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(hits(QStringLiteral("/stall")) > 0, true, 10000);
+        QElapsedTimer timer;
+        timer.start();
+        delete client;
+        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+        QCoreApplication::processEvents();
+    }
+
+    // Closing a page (here the whole tree of QML objects) while its clients
+    // transfer, with handlers connected, does not crash and does not wait for
+    // the stalled peer.
+    void destroyQmlClientsDuringTransfer() {
+        AppSetup::registerQmlTypes();
+        QQmlEngine engine;
+        QQmlComponent component(&engine);
+        component.setData(QStringLiteral("import QtQml 2.12\n"
+                                         "import Lib.HttpClient 1.0\n"
+                                         "QtObject {\n"
+                                         "  property int answers: 0\n"
+                                         "  property var a: HttpClient {\n"
+                                         "    url: '%1'\n"
+                                         "    onResponsed: answers++\n"
+                                         "    Component.onCompleted: request()\n"
+                                         "  }\n"
+                                         "  property var b: HttpClient {\n"
+                                         "    url: '%2'\n"
+                                         "    onResponsed: answers++\n"
+                                         "    Component.onCompleted: request()\n"
+                                         "  }\n"
+                                         "}\n")
+                              .arg(url("http", "/stall"), url("http", "/slow?ms=800"))
+                              .toUtf8(),
+                          QUrl());
+        const int stallBefore = hits(QStringLiteral("/stall"));
+        std::unique_ptr<QObject> root(component.create());
+        QVERIFY2(root, qPrintable(component.errorString()));
+        QTRY_VERIFY_WITH_TIMEOUT(hits(QStringLiteral("/stall")) > stallBefore, 10000);
+        QElapsedTimer timer;
+        timer.start();
+        root.reset();
+        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+        QCoreApplication::processEvents();
+    }
+};
+
+QTEST_MAIN(TstHttpClient)
+
+#include "tst_httpclient.moc"

@@ -451,7 +451,7 @@ function updatePinCodeEncriptedData(oldPin, newPin) {
         }
     }
     if (failed) {
-        console.log("Error, a confidential field does not open with the old pin, nothing updated.")
+        console.log("Error, confidential fields could not be re-encrypted, nothing updated.")
         return false
     }
     for (var k = 0; k < changes.length; ++k) {

@@ -6,6 +6,7 @@
 #include "services/Util.h"
 #include "vault/DovCloudErr.h"
 #include "vault/DovPayErr.h"
+#include "vault/Encryptor.h"
 #include "vault/HttpClient.h"
 #include "vault/OPTClient.h"
 
@@ -38,6 +39,7 @@ void registerQmlTypes() {
                              "Theme");
 
     // 3: Encryptor
+    qmlRegisterSingletonType<Encryptor>("Lib.Encryptor", 1, 0, "Encryptor", &encryptorProvider);
 
     // 4 to 6: HttpClient, CloudErr, PayErr
     qmlRegisterType<HttpClient>("Lib.HttpClient", 1, 0, "HttpClient");

@@ -79,9 +79,12 @@ Rectangle {
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.top: idStartButton.bottom
         anchors.topMargin: Util.unitHeight * 2
+        width: parent.width - Util.unitHeight * 4
         visible: false
         color: Theme.textWhiteColor
         font.pointSize: Util.relativeFontPoint(-5)
+        wrapMode: Text.WordWrap
+        horizontalAlignment: Text.AlignHCenter
         textFormat: Text.RichText
         text: qsTr("<style>a:link{text-decoration:none;color:yellow}</style>开始使用即代表您已同意<a href=\"%1\">《岚匣密管用户协议》</a>和<a href=\"%2\">《岚匣密管隐私政策》</a>")
               .arg(idWelcomePage.agreementUrl).arg(idWelcomePage.privacyUrl)

@@ -5,6 +5,7 @@
 #include "services/PlatformAPI.h"
 #include "services/Util.h"
 #include "vault/Encryptor.h"
+#include "vault/OPTClient.h"
 
 #include <QDebug>
 #include <QFont>
@@ -45,6 +46,7 @@ void registerQmlTypes() {
     // 10 to 13: WechatShare, QQShare, DDShare, SystemShare
 
     // 14: OPTClient
+    qmlRegisterType<OPTClient>("ZV.OPTClient", 1, 0, "OPTClient");
 
     // 15 and 16: BarcodeDecoder, BarcodeFilter
 }

@@ -14,6 +14,53 @@
 <!-- area: widgets -->
 
 <!-- area: popups and keypads -->
+<context>
+    <name>BottomPopupMenu</name>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>IconChoosePage</name>
+    <message>
+        <source>选择图标</source>
+        <translation>Choose Icon</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Done</translation>
+    </message>
+</context>
+<context>
+    <name>PromptMenu</name>
+    <message>
+        <source>长按可编辑</source>
+        <translation>Press and hold to edit</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionDialog</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>ZVInputDialog</name>
+    <message>
+        <source>完成</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
 
 <!-- area: frame, security, welcome and login -->
 

@@ -1,0 +1,210 @@
+import QtQuick 2.12
+import QtQuick.Layouts 1.12
+import Lib.Util 1.0
+import Lib.Encryptor 1.0
+import Widgets.Theme 1.0
+import "qrc:/widgets"
+import "qrc:/Widgets2/Panel"
+import "qrc:/js/db.js" as DB
+
+PopupPage {
+    id: idPage
+    interactive: false
+
+    // The first entry of the new password: the six digits, or MD5 of the text.
+    property string firstPwd: ""
+    property string firstPwdText: ""
+
+    readonly property alias promptText: idPrompt
+    readonly property alias pwdInput: idPwdInput
+    readonly property alias lineEdit: idLineEdit
+    readonly property alias okButton: idOkButton
+    readonly property alias switchButton: idSwitchButton
+    readonly property alias inputStack: idInputStack
+    readonly property alias popupMsg: idPopupMsg
+
+    function __switchInput(idx) {
+        idInputStack.currentIndex = idx
+        if (idx === 1) {
+            idLineEdit.setFocus(true)
+            idPwdInput.reset()
+        } else {
+            idLineEdit.text = ""
+        }
+    }
+
+    function __showMsg(msg) {
+        idPopupMsg.msg = msg
+        idPopupMsg.open()
+    }
+
+    // Stores the new login key, wrapped for the security questions when
+    // their answer key is known.
+    function __saveNewPassword(pwdMd, typeIndex) {
+        DB.loginPassword = pwdMd
+        if (DB.securityAnswer !== "")
+            DB.root.security.encryptedLoginPassword = Encryptor.aesEncrypt(DB.securityAnswer, pwdMd)
+        DB.root.app.login.typeIndex = typeIndex
+        return DB.save()
+    }
+
+    onAboutToShow: {
+        firstPwd = ""
+        firstPwdText = ""
+        idPrompt.text = qsTr("请输入新密码")
+        idSwitchButton.visible = true
+        idPwdInput.reset()
+        idLineEdit.text = ""
+        __switchInput(DB.root.app.login.typeIndex === 1 ? 1 : 0)
+    }
+
+    Column {
+        id: idContent
+        width: parent.width
+
+        PopupBar {
+            width: parent.width
+            CloseButton {
+                id: idCloseButton
+                anchors.left: parent.left
+                anchors.leftMargin: Util.unitHeight * 2
+                anchors.verticalCenter: parent.verticalCenter
+                onClicked: idPage.close()
+            }
+            ZVText {
+                anchors.centerIn: parent
+                text: qsTr("修改密码")
+                font.bold: true
+                font.pointSize: Util.relativeFontPoint(-1)
+                color: Theme.popupTextColor
+            }
+        }
+
+        Item {
+            width: parent.width
+            height: Util.unitHeight * 2
+        }
+
+        ZVText {
+            id: idPrompt
+            objectName: "changePwdPrompt"
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: qsTr("请输入新密码")
+            color: Theme.textColor
+            font.pointSize: Util.relativeFontPoint(0)
+        }
+
+        Item {
+            width: parent.width
+            height: Util.unitHeight * 2
+        }
+
+        StackLayout {
+            id: idInputStack
+            width: parent.width
+            height: currentIndex === 0 ? idPwdInput.implicitHeight
+                                       : Math.ceil(idPwdInput.implicitHeight * 0.3)
+
+            Item {
+                PwdInput {
+                    id: idPwdInput
+                    objectName: "changePwdInput"
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    onInputFinished: {
+                        idSwitchButton.visible = false
+                        if (idPage.firstPwd === "") {
+                            idPage.firstPwd = pwdStr
+                            idPrompt.text = qsTr("验证新密码")
+                            cleanInput()
+                        } else if (pwdStr === idPage.firstPwd) {
+                            idPage.firstPwd = ""
+                            idPage.__saveNewPassword(Qt.md5(pwdStr), 0)
+                            cleanInput(true)
+                        } else {
+                            idPage.firstPwd = ""
+                            cleanInput()
+                            idPrompt.text = qsTr("请输入新密码")
+                            idPage.__showMsg(qsTr("密码不匹配，请重新输入"))
+                        }
+                    }
+                    onCleanInputFinished: {
+                        idPage.accepted()
+                        idPage.close()
+                    }
+                }
+            }
+
+            Item {
+                LineEdit {
+                    id: idLineEdit
+                    objectName: "changeLineEdit"
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    width: Util.unitHeight * 26
+                    showBorder: true
+                    echoMode: TextInput.Password
+                    inputMethodHints: Qt.ImhHiddenText | Qt.ImhSensitiveData
+                                      | Qt.ImhNoPredictiveText | Qt.ImhNoAutoUppercase
+                    validator: RegExpValidator { regExp: /\S+/ }
+                }
+            }
+        }
+
+        LineTxtButton {
+            id: idOkButton
+            objectName: "changeOkButton"
+            visible: idInputStack.currentIndex === 1
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: Util.unitHeight * 26
+            text: qsTr("确定")
+            onClicked: {
+                idSwitchButton.visible = false
+                var txt = idLineEdit.text
+                if (txt === "") {
+                    idPage.__showMsg(qsTr("请输入密码"))
+                    idLineEdit.setFocus(true)
+                    return
+                }
+                var md = Qt.md5(txt)
+                if (idPage.firstPwdText === "") {
+                    idPage.firstPwdText = md
+                    idPrompt.text = qsTr("验证新密码")
+                } else {
+                    var same = md === idPage.firstPwdText
+                    idPage.firstPwdText = ""
+                    if (same) {
+                        idPage.__saveNewPassword(md, 1)
+                        idLineEdit.text = ""
+                        idPage.accepted()
+                        idPage.close()
+                        return
+                    }
+                    idPage.__showMsg(qsTr("密码不匹配，请重新输入"))
+                    idPrompt.text = qsTr("请输入新密码")
+                }
+                idLineEdit.text = ""
+                idLineEdit.setFocus(true)
+            }
+        }
+
+        LnkButton {
+            id: idSwitchButton
+            objectName: "changeSwitchButton"
+            anchors.horizontalCenter: parent.horizontalCenter
+            color: Theme.textBlueColor
+            text: idInputStack.currentIndex === 0 ? qsTr("键盘输入") : qsTr("数字键盘")
+            onClicked: idPage.__switchInput(idInputStack.currentIndex === 0 ? 1 : 0)
+        }
+
+        Item {
+            width: parent.width
+            height: Util.unitHeight * 2
+        }
+
+        ZVHomeIndicator {
+        }
+
+        PopupMsg {
+            id: idPopupMsg
+        }
+    }
+}

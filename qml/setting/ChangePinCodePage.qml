@@ -1,0 +1,123 @@
+import QtQuick 2.12
+import Lib.Util 1.0
+import Widgets.Theme 1.0
+import "qrc:/widgets"
+import "qrc:/Widgets2/Panel"
+import "qrc:/js/db.js" as DB
+
+PopupPage {
+    id: idPage
+    interactive: false
+
+    property bool changeSucc: false
+
+    readonly property alias promptText: idPrompt
+    readonly property alias pinInput: idPinInput
+    readonly property alias popupMsg: idPopupMsg
+
+    // The six digits of the first entry.
+    property string __firstPin: ""
+
+    onAboutToShow: {
+        __firstPin = ""
+        changeSucc = false
+        idPrompt.text = qsTr("请输入新PIN码")
+    }
+
+    function __showMsg(msg, autoClose) {
+        idPopupMsg.msg = msg
+        idPopupMsg.autoClose = autoClose
+        idPopupMsg.open()
+    }
+
+    Column {
+        width: parent.width
+
+        PopupBar {
+            width: parent.width
+            CloseButton {
+                id: idCloseButton
+                anchors.left: parent.left
+                anchors.leftMargin: Util.unitHeight * 2
+                anchors.verticalCenter: parent.verticalCenter
+                onClicked: idPage.close()
+            }
+            ZVText {
+                anchors.centerIn: parent
+                text: qsTr("修改PIN码")
+                font.bold: true
+                font.pointSize: Util.relativeFontPoint(-1)
+                color: Theme.popupTextColor
+            }
+        }
+
+        Item { width: parent.width; height: Util.unitHeight * 2 }
+
+        ZVText {
+            id: idPrompt
+            objectName: "changePinPrompt"
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: qsTr("请输入新PIN码")
+            color: Theme.textColor
+            font.pointSize: Util.relativeFontPoint(0)
+        }
+
+        Item { width: parent.width; height: Util.unitHeight * 2 }
+
+        PinInput {
+            id: idPinInput
+            objectName: "changePinInput"
+            anchors.horizontalCenter: parent.horizontalCenter
+            onInputFinished: {
+                if (idPage.__firstPin === "") {
+                    idPage.__firstPin = pwdStr
+                    idPrompt.text = qsTr("验证新PIN码")
+                    cleanInput()
+                    return
+                }
+                if (pwdStr !== idPage.__firstPin) {
+                    idPage.__firstPin = ""
+                    errorInput()
+                    idPrompt.text = qsTr("请输入新PIN码")
+                    idPage.__showMsg(qsTr("PIN码不匹配，请重新输入"), true)
+                    return
+                }
+                idPage.__firstPin = ""
+                var security = DB.root.security
+                var oldPin = DB.pinCode
+                // Without the current PIN key the confidential fields could
+                // not be re-encrypted and would be lost under a new PIN.
+                if (security.verifiedPinCode !== "" && Qt.md5(oldPin) !== security.verifiedPinCode) {
+                    console.warn("Current PIN key unknown, PIN not changed.")
+                    errorInput()
+                    idPrompt.text = qsTr("请输入新PIN码")
+                    return
+                }
+                var newPin = Qt.md5(pwdStr)
+                DB.pinCode = newPin
+                security.verifiedPinCode = Qt.md5(newPin)
+                DB.updatePinCodeEncriptedData(oldPin, newPin)
+                if (DB.save()) {
+                    idPage.changeSucc = true
+                    cleanInput(true)
+                } else {
+                    errorInput()
+                    idPage.__showMsg(qsTr("保存数据失败"), false)
+                }
+            }
+            onCleanInputFinished: {
+                idPage.accepted()
+                idPage.close()
+            }
+        }
+
+        Item { width: parent.width; height: Util.unitHeight * 3 }
+
+        ZVHomeIndicator {
+        }
+
+        PopupMsg {
+            id: idPopupMsg
+        }
+    }
+}

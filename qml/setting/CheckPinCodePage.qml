@@ -1,0 +1,74 @@
+import QtQuick 2.12
+import Lib.Util 1.0
+import Widgets.Theme 1.0
+import "qrc:/widgets"
+import "qrc:/Widgets2/Panel"
+import "qrc:/js/db.js" as DB
+
+PopupPage {
+    id: idPage
+
+    property bool checkPassed: false
+
+    readonly property alias pinInput: idPinInput
+
+    onAboutToShow: checkPassed = false
+
+    Column {
+        width: parent.width
+
+        PopupBar {
+            width: parent.width
+            CloseButton {
+                id: idCloseButton
+                anchors.left: parent.left
+                anchors.leftMargin: Util.unitHeight * 2
+                anchors.verticalCenter: parent.verticalCenter
+                onClicked: idPage.close()
+            }
+            ZVText {
+                anchors.centerIn: parent
+                text: qsTr("验证PIN码")
+                font.bold: true
+                font.pointSize: Util.relativeFontPoint(-1)
+                color: Theme.popupTextColor
+            }
+        }
+
+        Item { width: parent.width; height: Util.unitHeight * 2 }
+
+        ZVText {
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: qsTr("请输入PIN码")
+            color: Theme.textColor
+            font.pointSize: Util.relativeFontPoint(0)
+        }
+
+        Item { width: parent.width; height: Util.unitHeight * 2 }
+
+        PinInput {
+            id: idPinInput
+            objectName: "checkPinInput"
+            anchors.horizontalCenter: parent.horizontalCenter
+            onInputFinished: {
+                var key = Qt.md5(pwdStr)
+                if (Qt.md5(key) === DB.root.security.verifiedPinCode) {
+                    DB.pinCode = key
+                    idPage.checkPassed = true
+                    cleanInput(true)
+                } else {
+                    errorInput()
+                }
+            }
+            onCleanInputFinished: {
+                idPage.accepted()
+                idPage.close()
+            }
+        }
+
+        Item { width: parent.width; height: Util.unitHeight * 3 }
+
+        ZVHomeIndicator {
+        }
+    }
+}

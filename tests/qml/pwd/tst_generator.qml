@@ -146,7 +146,7 @@ Item {
             mouseClick(T.find(idPage, "chkLower"))
             compare(idPage.pwdStr, "")
             idAcceptedSpy.clear()
-            mouseClick(T.find(idPage, "doneButton"))
+            mouseClick(T.find(idPage, "generateDoneButton"))
             compare(idAcceptedSpy.count, 1)
             tryCompare(idPage, "visible", false)
 

@@ -1,0 +1,182 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.12
+import Lib.Util 1.0
+import Widgets.Theme 1.0
+import "qrc:/Widgets2/Panel"
+
+// Action sheet: a rounded group of entries {text, color} and a separate
+// cancel row at the bottom of the screen.
+Drawer {
+    id: idMenu
+
+    property var menuItems: []
+
+    signal menuTriggered(int itemIdx, var itemObj)
+
+    readonly property int __unit: Util.unitHeight
+    // The screen is the window on the desktop; its overlay follows its size.
+    readonly property size __screen: Overlay.overlay && Overlay.overlay.width > 0
+                                     ? Qt.size(Overlay.overlay.width, Overlay.overlay.height)
+                                     : Util.screenSize
+    readonly property int __rowHeight: __unit * 5
+
+    edge: Qt.BottomEdge
+    width: __screen.width
+    height: __screen.height
+    dim: false
+    dragMargin: 0
+    focus: true
+    interactive: false
+    // Escape closes it; see the shortcut below for the non-interactive case.
+    closePolicy: interactive ? Popup.CloseOnEscape : Popup.NoAutoClose
+
+    leftPadding: Util.isPad() ? Math.ceil(__screen.width * 0.125) : __unit
+    rightPadding: leftPadding
+    bottomPadding: __unit
+    topPadding: height - contentHeight - bottomPadding
+
+    background: Item {
+        Rectangle {
+            anchors.fill: parent
+            color: "black"
+            opacity: idMenu.position === 1 ? Theme.overlayOpacity : 0
+        }
+        // A drawer that is not interactive does not close on Escape by
+        // itself, so the key is handled here for it.
+        Shortcut {
+            sequence: "Esc"
+            enabled: !idMenu.interactive && idMenu.opened
+            onActivated: idMenu.close()
+            onActivatedAmbiguously: idMenu.close()
+        }
+    }
+
+    function __entryText(idx) {
+        var items = menuItems
+        if (!items || idx < 0 || idx >= items.length || !items[idx])
+            return undefined
+        return items[idx].text
+    }
+
+    // Entries are told apart by their text: the last entry with the tapped
+    // row's text is the one reported.
+    function __trigger(rowText) {
+        var items = menuItems || []
+        var idx = -1
+        for (var i = items.length - 1; i >= 0; --i) {
+            if (items[i] && items[i].text === rowText) {
+                idx = i
+                break
+            }
+        }
+        menuTriggered(idx, idx >= 0 ? items[idx] : null)
+        close()
+    }
+
+    Column {
+        id: idContent
+        width: idMenu.availableWidth
+
+        SpacingLinePanel {
+            id: idPanel
+            width: parent.width
+            readonly property int count: idMenu.menuItems ? idMenu.menuItems.length : 0
+            height: count > 0 ? count * idMenu.__rowHeight + (count - 1) + 2 : 0
+            visible: count > 0
+            rowHeight: idMenu.__rowHeight
+            leftIndent: 0
+            rightIndent: 0
+            showLast: false
+            color: Theme.menuColor
+            hiColor: Theme.menuHiColor
+            lineColor: Theme.menuSpacingColor
+            radius: idMenu.__unit
+
+            Column {
+                anchors.verticalCenter: parent.verticalCenter
+                width: parent.width
+                spacing: 1
+
+                Repeater {
+                    model: idMenu.menuItems
+                    Button {
+                        id: idRow
+                        objectName: "menuRow" + index
+                        readonly property bool isFirst: modelData.text === idMenu.__entryText(0)
+                        readonly property bool isLast: modelData.text
+                                                       === idMenu.__entryText(idMenu.menuItems.length - 1)
+                        width: parent.width
+                        height: idMenu.__rowHeight
+                        padding: 0
+                        leftPadding: idMenu.__unit
+                        rightPadding: idMenu.__unit
+                        focusPolicy: Qt.NoFocus
+
+                        contentItem: ZVText {
+                            text: modelData.text
+                            font.bold: true
+                            font.pointSize: Util.relativeFontPoint(-2)
+                            color: modelData.color !== undefined ? modelData.color : Theme.menuTextColor
+                            horizontalAlignment: Text.AlignHCenter
+                            verticalAlignment: Text.AlignVCenter
+                            elide: Text.ElideMiddle
+                        }
+
+                        background: Item {
+                            clip: true
+                            Rectangle {
+                                readonly property int r: idMenu.__unit
+                                x: 0
+                                width: parent.width
+                                // Square corners are pushed outside the clip.
+                                y: idRow.isFirst ? 0 : -r
+                                height: parent.height + (idRow.isFirst ? 0 : r) + (idRow.isLast ? 0 : r)
+                                radius: r
+                                color: idRow.down ? Theme.menuHiColor : Theme.menuColor
+                            }
+                        }
+
+                        onDownChanged: {
+                            if (down)
+                                idPanel.highlightedIndex = index
+                            else if (idPanel.highlightedIndex === index)
+                                idPanel.highlightedIndex = -1
+                        }
+                        onClicked: idMenu.__trigger(modelData.text)
+                    }
+                }
+            }
+        }
+
+        Item {
+            width: 1
+            height: idMenu.__unit
+        }
+
+        Button {
+            id: idCancel
+            objectName: "menuCancel"
+            width: parent.width
+            height: idMenu.__rowHeight
+            focusPolicy: Qt.NoFocus
+            contentItem: ZVText {
+                text: qsTr("取消")
+                font.bold: true
+                font.pointSize: Util.relativeFontPoint(-2)
+                color: Theme.textBlueColor
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+            }
+            background: Rectangle {
+                radius: idMenu.__unit
+                color: idCancel.down ? Theme.menuHiColor : Theme.menuColor
+            }
+            onClicked: {
+                idMenu.menuTriggered(-1, null)
+                idMenu.close()
+            }
+        }
+
+        ZVHomeIndicator {}
+    }
+}

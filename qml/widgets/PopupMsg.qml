@@ -1,0 +1,92 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.12
+import Lib.Util 1.0
+import Widgets.Theme 1.0
+
+// Toast: shows msg for 1500 ms. With autoClose false it stays after that
+// until the user dismisses it, and autoClose is set back to true.
+Popup {
+    id: idToast
+
+    property string msg: ""
+    property bool autoClose: true
+
+    readonly property int __unit: Util.unitHeight
+    // The screen is the window on the desktop; its overlay follows its size.
+    readonly property size __screen: Overlay.overlay && Overlay.overlay.width > 0
+                                     ? Qt.size(Overlay.overlay.width, Overlay.overlay.height)
+                                     : Util.screenSize
+    property bool __dismissable: false
+
+    modal: true
+    dim: false
+    focus: true
+    padding: __unit
+    closePolicy: Popup.NoAutoClose
+    anchors.centerIn: parent
+
+    contentItem: Item {
+        implicitWidth: Math.min(idText.implicitWidth, Math.floor(idToast.__screen.width * 0.7))
+        implicitHeight: idText.height
+
+        ZVText {
+            id: idText
+            objectName: "toastText"
+            width: parent.width
+            text: idToast.msg
+            font.bold: true
+            font.pointSize: Util.relativeFontPoint(-2)
+            wrapMode: Text.Wrap
+            lineHeight: 1.3
+            color: Theme.darkMode ? Theme.whiteTheme.textColor : Theme.darkTheme.textColor
+        }
+
+        MouseArea {
+            anchors.fill: parent
+            onClicked: {
+                if (idToast.__dismissable)
+                    idToast.close()
+            }
+        }
+    }
+
+    background: Rectangle {
+        radius: idToast.__unit
+        opacity: 0.8
+        color: Theme.darkMode ? Theme.whiteTheme.dialogColor : Theme.darkTheme.dialogColor
+    }
+
+    enter: Transition {
+        NumberAnimation { property: "opacity"; from: 0; to: 1; duration: 100 }
+    }
+    exit: Transition {
+        NumberAnimation { property: "opacity"; from: 1; to: 0; duration: 100 }
+    }
+
+    onAboutToShow: {
+        __dismissable = false
+        closePolicy = Popup.NoAutoClose
+        opacity = 1
+        idTimer.restart()
+    }
+
+    onClosed: {
+        idTimer.stop()
+        __dismissable = false
+    }
+
+    Timer {
+        id: idTimer
+        interval: 1500
+        repeat: false
+        onTriggered: {
+            if (idToast.autoClose) {
+                idToast.close()
+            } else {
+                idToast.autoClose = true
+                idToast.__dismissable = true
+                idToast.closePolicy = Popup.CloseOnEscape | Popup.CloseOnPressOutside
+            }
+        }
+    }
+}

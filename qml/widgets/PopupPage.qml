@@ -1,0 +1,79 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.12
+import Lib.Util 1.0
+import Widgets.Theme 1.0
+
+// Bottom sheet that sub-pages are built on: the content (normally a head
+// bar, the page body and a home-indicator spacer) sits at the bottom of the
+// screen with its natural height, over a darkened screen.
+Drawer {
+    id: idPopupPage
+
+    signal accepted()
+
+    readonly property int __unit: Util.unitHeight
+    // The screen is the window on the desktop; its overlay follows its size.
+    readonly property size __screen: Overlay.overlay && Overlay.overlay.width > 0
+                                     ? Qt.size(Overlay.overlay.width, Overlay.overlay.height)
+                                     : Util.screenSize
+
+    edge: Qt.BottomEdge
+    width: __screen.width
+    height: __screen.height
+    dim: false
+    dragMargin: 0
+    focus: true
+    interactive: true
+    // Escape closes it; see the shortcut below for the non-interactive case.
+    closePolicy: interactive ? Popup.CloseOnEscape : Popup.NoAutoClose
+
+    padding: 0
+    leftPadding: Util.isPad() ? Math.ceil(__screen.width * 0.125) : 0
+    rightPadding: leftPadding
+    topPadding: height - contentHeight
+
+    background: Item {
+        // A drawer that is not interactive does not close on Escape by
+        // itself, so the key is handled here for it.
+        Shortcut {
+            sequence: "Esc"
+            enabled: !idPopupPage.interactive && idPopupPage.opened
+            onActivated: idPopupPage.close()
+            onActivatedAmbiguously: idPopupPage.close()
+        }
+        Rectangle {
+            anchors.fill: parent
+            color: "black"
+            opacity: idPopupPage.position === 1 ? Theme.overlayOpacity : 0
+        }
+        Rectangle {
+            x: idPopupPage.leftPadding
+            y: idPopupPage.topPadding + idPopupPage.__unit
+            width: parent.width - idPopupPage.leftPadding - idPopupPage.rightPadding
+            height: Math.max(0, parent.height - y)
+            color: Theme.popupColor
+        }
+    }
+
+    onAboutToShow: {
+        var button = __findCloseButton(contentItem)
+        if (button)
+            button.forceActiveFocus()
+    }
+
+    // The page's close button, found by its type among the content items.
+    function __findCloseButton(item) {
+        if (!item)
+            return null
+        var kids = item.children
+        for (var i = 0; i < kids.length; ++i) {
+            var kid = kids[i]
+            if (String(kid).indexOf("CloseButton") === 0)
+                return kid
+            var found = __findCloseButton(kid)
+            if (found)
+                return found
+        }
+        return null
+    }
+}

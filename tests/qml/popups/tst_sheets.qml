@@ -1,0 +1,175 @@
+import QtQuick 2.12
+import QtTest 1.12
+import Lib.Util 1.0
+import Widgets.Theme 1.0
+import "qrc:/widgets"
+
+Item {
+    id: idRoot
+    width: 400
+    height: 650
+
+    BottomPopupMenu { id: idSheet }
+    SignalSpy { id: idTriggered; target: idSheet; signalName: "menuTriggered" }
+
+    IconChoosePage { id: idIcons; currentIconId: 5 }
+    SignalSpy { id: idIconAccepted; target: idIcons; signalName: "accepted" }
+
+    PromptMenu { id: idPrompt; x: 100; y: 100 }
+
+    MyBusyIndicator { id: idBusy }
+
+    TestCase {
+        id: idCase
+        name: "Sheets"
+        when: windowShown
+
+        function init() {
+            idTriggered.clear()
+            idIconAccepted.clear()
+        }
+
+        function openSheet(items) {
+            idSheet.menuItems = []
+            idSheet.menuItems = items
+            idSheet.open()
+            tryCompare(idSheet, "opened", true)
+            tryCompare(idSheet, "position", 1)
+        }
+
+        function row(i) {
+            var r = findChild(idSheet.contentItem, "menuRow" + i)
+            verify(r, "row " + i)
+            return r
+        }
+
+        function test_sheetReportsLastEqualText_data() {
+            return [
+                { tag: "first of two equal", row: 0, index: 2 },
+                { tag: "last of two equal", row: 2, index: 2 },
+                { tag: "unique", row: 1, index: 1 }
+            ]
+        }
+        function test_sheetReportsLastEqualText(data) {
+            var items = [
+                { text: "编辑", color: Theme.menuTextColor },
+                { text: "移动", color: Theme.menuTextColor },
+                { text: "编辑", color: Theme.textRedColor }
+            ]
+            openSheet(items)
+            mouseClick(row(data.row))
+            tryCompare(idSheet, "visible", false)
+            compare(idTriggered.count, 1)
+            compare(idTriggered.signalArguments[0][0], data.index)
+            compare(idTriggered.signalArguments[0][1], items[data.index])
+        }
+
+        function test_sheetCancelAndEscape() {
+            openSheet([{ text: "删除", color: Theme.textRedColor }])
+            var cancel = findChild(idSheet.contentItem, "menuCancel")
+            // The sheet sits at the bottom, its cancel row u above the edge.
+            var bottom = cancel.mapToItem(idRoot, 0, cancel.height).y
+            compare(Math.round(bottom), idRoot.height - Util.unitHeight)
+            mouseClick(cancel)
+            tryCompare(idSheet, "visible", false)
+            compare(idTriggered.count, 1)
+            compare(idTriggered.signalArguments[0][0], -1)
+            compare(idTriggered.signalArguments[0][1], null)
+            // A tap beside the rows does not close it; Escape does, silently.
+            openSheet([{ text: "删除", color: Theme.textRedColor }])
+            mouseClick(idRoot, 5, 5)
+            verify(idSheet.visible)
+            keyClick(Qt.Key_Escape)
+            tryCompare(idSheet, "visible", false)
+            compare(idTriggered.count, 1)
+        }
+
+        function test_sheetRebuildsRowsAndHighlights() {
+            openSheet([{ text: "A", color: Theme.menuTextColor }, { text: "B", color: Theme.menuTextColor }])
+            verify(findChild(idSheet.contentItem, "menuRow1"))
+            idSheet.menuItems = [{ text: "C", color: Theme.menuTextColor }]
+            tryVerify(function() { return findChild(idSheet.contentItem, "menuRow1") === null })
+            var r = row(0)
+            compare(r.contentItem.text, "C")
+            mousePress(r)
+            compare(r.parent.parent.highlightedIndex, 0)
+            mouseRelease(r)
+            compare(r.parent.parent.highlightedIndex, -1)
+            tryCompare(idSheet, "visible", false)
+            compare(idTriggered.signalArguments[0][0], 0)
+        }
+
+        function openIcons() {
+            idIcons.open()
+            tryCompare(idIcons, "opened", true)
+            return findChild(idIcons.contentItem, "iconGrid")
+        }
+
+        function test_iconChooser() {
+            var grid = openIcons()
+            compare(grid.count, 36)
+            compare(grid.currentIndex, 4)
+            var r = Math.ceil((idRoot.width - 2 * Util.unitHeight) / 6)
+            compare(grid.cellHeight, r)
+            compare(grid.parent.height, 5 * r + Util.unitHeight)
+            // Tap the fourth icon of the second row, then "完成".
+            var cell = grid.itemAtIndex(9)
+            mouseClick(cell)
+            compare(grid.currentIndex, 9)
+            compare(String(cell.color), String(Theme.pageBoxHiColor))
+            mouseClick(findChild(idIcons.contentItem, "doneButton"))
+            tryCompare(idIcons, "visible", false)
+            compare(idIcons.currentIconId, 10)
+            compare(idIconAccepted.count, 1)
+
+            // An id that is in no entry keeps the previous current cell.
+            idIcons.currentIconId = 99
+            grid = openIcons()
+            compare(grid.currentIndex, 9)
+            // Closing without "完成" leaves the id alone and emits nothing.
+            mouseClick(grid.itemAtIndex(0))
+            mouseClick(findChild(idIcons.contentItem, "closeButton"))
+            tryCompare(idIcons, "visible", false)
+            compare(idIcons.currentIconId, 99)
+            compare(idIconAccepted.count, 1)
+
+            idIcons.currentIconId = 36
+            grid = openIcons()
+            compare(grid.currentIndex, 35)
+            keyClick(Qt.Key_Escape)
+            tryCompare(idIcons, "visible", false)
+        }
+
+        function test_promptLockedForTwoSeconds() {
+            compare(idPrompt.text, "长按可编辑")
+            var started = Date.now()
+            idPrompt.open()
+            tryCompare(idPrompt, "opened", true)
+            mouseClick(idRoot, 5, 600)
+            keyClick(Qt.Key_Escape)
+            verify(idPrompt.visible)
+            // After the lock a press outside closes it.
+            tryVerify(function() {
+                mouseClick(idRoot, 5, 600)
+                return !idPrompt.visible
+            }, 6000)
+            verify(Date.now() - started >= 2000, "closed after " + (Date.now() - started) + " ms")
+            // A tap on the bubble closes it at once.
+            idPrompt.open()
+            tryCompare(idPrompt, "opened", true)
+            mouseClick(findChild(idPrompt.contentItem, "promptText"))
+            tryCompare(idPrompt, "visible", false)
+        }
+
+        function test_busyIndicatorFollowsRunning() {
+            idBusy.running = true
+            tryCompare(idBusy, "opened", true)
+            keyClick(Qt.Key_Escape)
+            mouseClick(idRoot, 5, 5)
+            verify(idBusy.visible)
+            compare(Math.round(idBusy.x + idBusy.width / 2), idRoot.width / 2)
+            idBusy.running = false
+            tryCompare(idBusy, "visible", false)
+        }
+    }
+}

@@ -92,187 +92,188 @@ Rectangle {
             __prepare()
     }
 
-    Column {
-        id: idColumn
+    Image {
+        id: idLoginImage
         anchors.horizontalCenter: parent.horizontalCenter
-        y: Math.ceil(parent.height * 0.12) + Theme.statusBarHeight
-        spacing: Util.unitHeight * 2
+        y: Math.ceil(parent.height * 0.06) + Theme.statusBarHeight
+        width: Util.unitHeight * (Util.isPad() ? 10 : 6)
+        height: width
+        source: "qrc:/img/loginIco.png"
+        sourceSize: Qt.size(width * 2, height * 2)
+    }
 
-        Image {
-            anchors.horizontalCenter: parent.horizontalCenter
-            width: Util.unitHeight * (Util.isPad() ? 10 : 6)
-            height: width
-            source: "qrc:/img/loginIco.png"
-            sourceSize: Qt.size(width * 2, height * 2)
-        }
+    ZVText {
+        id: idPrompt
+        objectName: "loginPrompt"
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: idInputArea.top
+        anchors.bottomMargin: Util.unitHeight * 2
+        text: qsTr("输入密码")
+        color: Theme.textWhiteColor
+        font.pointSize: Util.relativeFontPoint(0)
+    }
 
-        ZVText {
-            id: idPrompt
-            objectName: "loginPrompt"
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: qsTr("输入密码")
-            color: Theme.textWhiteColor
-            font.pointSize: Util.relativeFontPoint(0)
-        }
+    // The input stands at a fixed place below the image, whatever the
+    // height of the prompt's font.
+    Item {
+        id: idInputArea
+        width: Math.max(idPwdInput.implicitWidth, Util.unitHeight * 26)
+        height: idPwdInput.implicitHeight
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.top: idLoginImage.bottom
+        anchors.topMargin: Util.unitHeight * 7
 
-        Item {
-            id: idInputArea
-            width: Math.max(idPwdInput.implicitWidth, Util.unitHeight * 26)
-            height: idPwdInput.implicitHeight
-            anchors.horizontalCenter: parent.horizontalCenter
+        StackLayout {
+            id: idInputStack
+            anchors.fill: parent
+            currentIndex: 0
+            onCurrentIndexChanged: DB.root.app.login.typeIndex = currentIndex
 
-            StackLayout {
-                id: idInputStack
-                anchors.fill: parent
-                currentIndex: 0
-                onCurrentIndexChanged: DB.root.app.login.typeIndex = currentIndex
+            Item {
+                PwdInput {
+                    id: idPwdInput
+                    objectName: "loginPwdInput"
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    buttonColor: Theme.textWhiteColor
+                    buttonColorHi: Theme.appBarColor
+                    numberButtonTextSize: Util.relativeFontPoint(Util.isPad() ? 18 : 22)
 
-                Item {
-                    PwdInput {
-                        id: idPwdInput
-                        objectName: "loginPwdInput"
-                        anchors.horizontalCenter: parent.horizontalCenter
-                        buttonColor: Theme.textWhiteColor
-                        buttonColorHi: Theme.appBarColor
-                        numberButtonTextSize: Util.relativeFontPoint(Util.isPad() ? 18 : 22)
-
-                        onInputFinished: {
-                            if (idLoginPage.__isLockedOut()) {
-                                idLoginPage.__showLockedMsg()
-                                errorInput()
-                                return
-                            }
-                            var md = Qt.md5(pwdStr)
-                            if (DB.isEmptyPassword()) {
-                                if (idLoginPage.firstLoginPwd === "") {
-                                    idLoginPage.firstLoginPwd = md
-                                    idPrompt.text = qsTr("验证新密码")
-                                    cleanInput()
-                                } else if (md === idLoginPage.firstLoginPwd) {
-                                    DB.loginPassword = md
-                                    DB.save()
-                                    cleanInput(true)
-                                } else {
-                                    idLoginPage.firstLoginPwd = ""
-                                    idLoginPage.__showMsg(qsTr("密码不匹配，请重新输入"))
-                                    idPrompt.text = qsTr("设置新密码")
-                                    cleanInput()
-                                }
-                                return
-                            }
-                            if (DB.loginPassword === "") {
-                                if (DB.login(md))
-                                    cleanInput(true)
-                                else
-                                    errorInput()
-                            } else if (md === DB.loginPassword) {
+                    onInputFinished: {
+                        if (idLoginPage.__isLockedOut()) {
+                            idLoginPage.__showLockedMsg()
+                            errorInput()
+                            return
+                        }
+                        var md = Qt.md5(pwdStr)
+                        if (DB.isEmptyPassword()) {
+                            if (idLoginPage.firstLoginPwd === "") {
+                                idLoginPage.firstLoginPwd = md
+                                idPrompt.text = qsTr("验证新密码")
+                                cleanInput()
+                            } else if (md === idLoginPage.firstLoginPwd) {
+                                DB.loginPassword = md
+                                DB.save()
                                 cleanInput(true)
                             } else {
-                                errorInput()
+                                idLoginPage.firstLoginPwd = ""
+                                idLoginPage.__showMsg(qsTr("密码不匹配，请重新输入"))
+                                idPrompt.text = qsTr("设置新密码")
+                                cleanInput()
                             }
+                            return
                         }
-                        onCleanInputFinished: {
-                            idBottomBar.visible = false
-                            idLoginPage.loginSucceeded(false)
+                        if (DB.loginPassword === "") {
+                            if (DB.login(md))
+                                cleanInput(true)
+                            else
+                                errorInput()
+                        } else if (md === DB.loginPassword) {
+                            cleanInput(true)
+                        } else {
+                            errorInput()
                         }
                     }
+                    onCleanInputFinished: {
+                        idBottomBar.visible = false
+                        idLoginPage.loginSucceeded(false)
+                    }
                 }
+            }
 
-                Item {
-                    Column {
+            Item {
+                Column {
+                    width: parent.width
+                    spacing: Util.unitHeight * 2
+
+                    Item {
                         width: parent.width
-                        spacing: Util.unitHeight * 2
+                        height: idLineEdit.implicitHeight
 
-                        Item {
+                        LineEdit {
+                            id: idLineEdit
+                            objectName: "loginLineEdit"
                             width: parent.width
-                            height: idLineEdit.implicitHeight
+                            showBorder: true
+                            echoMode: TextInput.Password
+                            inputMethodHints: Qt.ImhHiddenText | Qt.ImhSensitiveData
+                                              | Qt.ImhNoPredictiveText | Qt.ImhNoAutoUppercase
+                            validator: RegExpValidator { regExp: /\S+/ }
 
-                            LineEdit {
-                                id: idLineEdit
-                                objectName: "loginLineEdit"
-                                width: parent.width
-                                showBorder: true
-                                echoMode: TextInput.Password
-                                inputMethodHints: Qt.ImhHiddenText | Qt.ImhSensitiveData
-                                                  | Qt.ImhNoPredictiveText | Qt.ImhNoAutoUppercase
-                                validator: RegExpValidator { regExp: /\S+/ }
-
-                                onTextChanged: {
-                                    if (idLoginPage.__clearing || idOkButton.visible)
-                                        return
-                                    idLoginPage.tryLoginCount++
-                                    if (idLoginPage.__isLockedOut()) {
-                                        idLoginPage.__showLockedMsg()
-                                        idLoginPage.__clearField()
-                                        return
-                                    }
-                                    var md = Qt.md5(text)
-                                    if (DB.loginPassword === "") {
-                                        if (idLoginPage.tryLoginCount % 20 !== 0 && !DB.tryLogin(md))
-                                            return
-                                        if (DB.login(md))
-                                            idSuccessAnimation.start()
-                                    } else if (md === DB.loginPassword) {
-                                        idSuccessAnimation.start()
-                                    }
-                                }
-                            }
-
-                            SuccessfulAnimation {
-                                id: idSuccessAnimation
-                                anchors.verticalCenter: idLineEdit.verticalCenter
-                                anchors.left: idLineEdit.right
-                                anchors.leftMargin: Util.unitHeight
-                                onStopped: {
+                            onTextChanged: {
+                                if (idLoginPage.__clearing || idOkButton.visible)
+                                    return
+                                idLoginPage.tryLoginCount++
+                                if (idLoginPage.__isLockedOut()) {
+                                    idLoginPage.__showLockedMsg()
                                     idLoginPage.__clearField()
-                                    idBottomBar.visible = false
-                                    idLoginPage.loginSucceeded(false)
-                                    Qt.inputMethod.hide()
+                                    return
+                                }
+                                var md = Qt.md5(text)
+                                if (DB.loginPassword === "") {
+                                    if (idLoginPage.tryLoginCount % 20 !== 0 && !DB.tryLogin(md))
+                                        return
+                                    if (DB.login(md))
+                                        idSuccessAnimation.start()
+                                } else if (md === DB.loginPassword) {
+                                    idSuccessAnimation.start()
                                 }
                             }
                         }
 
-                        LineTxtButton {
-                            id: idOkButton
-                            objectName: "loginOkButton"
-                            width: parent.width
-                            visible: false
-                            text: qsTr("确定")
-                            colorText: Theme.appBarColor
-                            bkgnColor: Theme.textWhiteColor
-                            transDown: true
-                            onClicked: {
-                                var txt = idLineEdit.text
-                                if (txt === "") {
-                                    idLoginPage.__showMsg(qsTr("请输入密码"))
-                                    idLineEdit.setFocus(true)
+                        SuccessfulAnimation {
+                            id: idSuccessAnimation
+                            anchors.verticalCenter: idLineEdit.verticalCenter
+                            anchors.left: idLineEdit.right
+                            anchors.leftMargin: Util.unitHeight
+                            onStopped: {
+                                idLoginPage.__clearField()
+                                idBottomBar.visible = false
+                                idLoginPage.loginSucceeded(false)
+                                Qt.inputMethod.hide()
+                            }
+                        }
+                    }
+
+                    LineTxtButton {
+                        id: idOkButton
+                        objectName: "loginOkButton"
+                        width: parent.width
+                        visible: false
+                        text: qsTr("确定")
+                        colorText: Theme.appBarColor
+                        bkgnColor: Theme.textWhiteColor
+                        transDown: true
+                        onClicked: {
+                            var txt = idLineEdit.text
+                            if (txt === "") {
+                                idLoginPage.__showMsg(qsTr("请输入密码"))
+                                idLineEdit.setFocus(true)
+                                return
+                            }
+                            var md = Qt.md5(txt)
+                            if (idLoginPage.firstLoginPwdText === "") {
+                                idLoginPage.firstLoginPwdText = md
+                                idPrompt.text = qsTr("验证新密码")
+                            } else {
+                                if (md === idLoginPage.firstLoginPwdText) {
+                                    DB.loginPassword = md
+                                    if (DB.securityAnswer !== "")
+                                        DB.root.security.encryptedLoginPassword
+                                                = Encryptor.aesEncrypt(DB.securityAnswer, md)
+                                    DB.save()
+                                    idOkButton.visible = false
+                                    idBottomBar.visible = false
+                                    idLoginPage.firstLoginPwdText = ""
+                                    idLoginPage.__clearField()
+                                    idLoginPage.loginSucceeded(true)
                                     return
                                 }
-                                var md = Qt.md5(txt)
-                                if (idLoginPage.firstLoginPwdText === "") {
-                                    idLoginPage.firstLoginPwdText = md
-                                    idPrompt.text = qsTr("验证新密码")
-                                } else {
-                                    if (md === idLoginPage.firstLoginPwdText) {
-                                        DB.loginPassword = md
-                                        if (DB.securityAnswer !== "")
-                                            DB.root.security.encryptedLoginPassword
-                                                    = Encryptor.aesEncrypt(DB.securityAnswer, md)
-                                        DB.save()
-                                        idOkButton.visible = false
-                                        idBottomBar.visible = false
-                                        idLoginPage.firstLoginPwdText = ""
-                                        idLoginPage.__clearField()
-                                        idLoginPage.loginSucceeded(true)
-                                        return
-                                    }
-                                    idLoginPage.__showMsg(qsTr("密码不匹配，请重新输入"))
-                                    idPrompt.text = qsTr("设置新密码")
-                                    idLoginPage.firstLoginPwdText = ""
-                                }
-                                idLoginPage.__clearField()
-                                idLineEdit.setFocus(true)
+                                idLoginPage.__showMsg(qsTr("密码不匹配，请重新输入"))
+                                idPrompt.text = qsTr("设置新密码")
+                                idLoginPage.firstLoginPwdText = ""
                             }
+                            idLoginPage.__clearField()
+                            idLineEdit.setFocus(true)
                         }
                     }
                 }

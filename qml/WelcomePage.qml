@@ -54,41 +54,43 @@ Rectangle {
         }
     }
 
-    Column {
+    // The button stands at a fixed distance from the bottom; the agreement
+    // line sits below it.
+    LineTxtButton {
+        id: idStartButton
+        objectName: "startButton"
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.bottom: parent.bottom
-        anchors.bottomMargin: Util.unitHeight * 6 + Theme.homeIndicatorHeight
-        spacing: Util.unitHeight * 2
+        anchors.bottomMargin: Util.unitHeight * 8 + Theme.homeIndicatorHeight
+        width: Util.unitHeight * 20
+        visible: false
+        text: qsTr("开始使用")
+        colorText: Theme.textWhiteColor
+        bkgnColor: "transparent"
+        borderWidth: 1
+        borderColor: Theme.textWhiteColor
+        radius: height / 2
+        transDown: true
+        onClicked: idWelcomePage.startButtonClicked()
+    }
 
-        LineTxtButton {
-            id: idStartButton
-            objectName: "startButton"
-            anchors.horizontalCenter: parent.horizontalCenter
-            width: Util.unitHeight * 20
-            visible: false
-            text: qsTr("开始使用")
-            colorText: Theme.textWhiteColor
-            bkgnColor: "transparent"
-            borderWidth: 1
-            borderColor: Theme.textWhiteColor
-            radius: height / 2
-            transDown: true
-            onClicked: idWelcomePage.startButtonClicked()
-        }
-
-        ZVText {
-            id: idLicenseText
-            anchors.horizontalCenter: parent.horizontalCenter
-            visible: false
-            color: Theme.textWhiteColor
-            font.pointSize: Util.relativeFontPoint(-5)
-            textFormat: Text.RichText
-            text: qsTr("<style>a:link{text-decoration:none;color:yellow}</style>开始使用即代表您已同意<a href=\"%1\">《岚匣密管用户协议》</a>和<a href=\"%2\">《岚匣密管隐私政策》</a>")
-                  .arg(idWelcomePage.agreementUrl).arg(idWelcomePage.privacyUrl)
-            onLinkActivated: {
-                console.log(link + " link activated")
-                idWelcomePage.__openAgreement(link)
-            }
+    ZVText {
+        id: idLicenseText
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.top: idStartButton.bottom
+        anchors.topMargin: Util.unitHeight * 2
+        width: parent.width - Util.unitHeight * 4
+        visible: false
+        color: Theme.textWhiteColor
+        font.pointSize: Util.relativeFontPoint(-5)
+        wrapMode: Text.WordWrap
+        horizontalAlignment: Text.AlignHCenter
+        textFormat: Text.RichText
+        text: qsTr("<style>a:link{text-decoration:none;color:yellow}</style>开始使用即代表您已同意<a href=\"%1\">《岚匣密管用户协议》</a>和<a href=\"%2\">《岚匣密管隐私政策》</a>")
+              .arg(idWelcomePage.agreementUrl).arg(idWelcomePage.privacyUrl)
+        onLinkActivated: {
+            console.log(link + " link activated")
+            idWelcomePage.__openAgreement(link)
         }
     }
 }

@@ -63,6 +63,264 @@
 </context>
 
 <!-- area: frame, security, welcome and login -->
+<context>
+    <name>main</name>
+    <message>
+        <source>登录密码已修改</source>
+        <translation>Login password changed</translation>
+    </message>
+    <message>
+        <source>再按一次退出程序</source>
+        <translation>Press again to exit</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>未分类</source>
+        <translation>Uncategorized</translation>
+    </message>
+</context>
+<context>
+    <name>NavBar</name>
+    <message>
+        <source>密码</source>
+        <translation>Passwords</translation>
+    </message>
+    <message>
+        <source>便签</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomePage</name>
+    <message>
+        <source>岚匣密管</source>
+        <translation>Keyloft</translation>
+    </message>
+    <message>
+        <source>开始使用</source>
+        <translation>Get started</translation>
+    </message>
+    <message>
+        <source>&lt;style&gt;a:link{text-decoration:none;color:yellow}&lt;/style&gt;开始使用即代表您已同意&lt;a href="%1"&gt;《岚匣密管用户协议》&lt;/a&gt;和&lt;a href="%2"&gt;《岚匣密管隐私政策》&lt;/a&gt;</source>
+        <translation>&lt;style&gt;a:link{text-decoration:none;color:yellow}&lt;/style&gt;By getting started you agree to the &lt;a href="%1"&gt;Keyloft User Agreement&lt;/a&gt; and the &lt;a href="%2"&gt;Keyloft Privacy Policy&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>LoginPage</name>
+    <message>
+        <source>密码被锁定，请点击</source>
+        <translation>Password locked, tap </translation>
+    </message>
+    <message>
+        <source>忘记密码</source>
+        <translation>Forgot password</translation>
+    </message>
+    <message>
+        <source>进行重置</source>
+        <translation> to reset it</translation>
+    </message>
+    <message>
+        <source>输入密码</source>
+        <translation>Enter password</translation>
+    </message>
+    <message>
+        <source>设置新密码</source>
+        <translation>Set a new password</translation>
+    </message>
+    <message>
+        <source>验证新密码</source>
+        <translation>Confirm the new password</translation>
+    </message>
+    <message>
+        <source>密码不匹配，请重新输入</source>
+        <translation>Passwords do not match, please enter again</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation>Please enter a password</translation>
+    </message>
+    <message>
+        <source>忘记密码？</source>
+        <translation>Forgot password?</translation>
+    </message>
+</context>
+<context>
+    <name>CheckLoginPwdPage</name>
+    <message>
+        <source>验证密码</source>
+        <translation>Verify password</translation>
+    </message>
+    <message>
+        <source>输入密码</source>
+        <translation>Enter password</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeLoginPwdPage</name>
+    <message>
+        <source>请输入新密码</source>
+        <translation>Enter a new password</translation>
+    </message>
+    <message>
+        <source>修改密码</source>
+        <translation>Change password</translation>
+    </message>
+    <message>
+        <source>验证新密码</source>
+        <translation>Confirm the new password</translation>
+    </message>
+    <message>
+        <source>密码不匹配，请重新输入</source>
+        <translation>Passwords do not match, please enter again</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation>Please enter a password</translation>
+    </message>
+    <message>
+        <source>键盘输入</source>
+        <translation>Keyboard input</translation>
+    </message>
+    <message>
+        <source>数字键盘</source>
+        <translation>Number pad</translation>
+    </message>
+</context>
+<context>
+    <name>CheckSecQuestionPage</name>
+    <message>
+        <source>验证密保</source>
+        <translation>Verify security questions</translation>
+    </message>
+    <message>
+        <source>问题一</source>
+        <translation>Question 1</translation>
+    </message>
+    <message>
+        <source>答案</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>必填</source>
+        <translation>Required</translation>
+    </message>
+    <message>
+        <source>问题二</source>
+        <translation>Question 2</translation>
+    </message>
+    <message>
+        <source>验证</source>
+        <translation>Verify</translation>
+    </message>
+    <message>
+        <source>请输入密保答案</source>
+        <translation>Please enter the security answers</translation>
+    </message>
+    <message>
+        <source>密保答案不正确</source>
+        <translation>The security answers are wrong</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeSecQuestionPage</name>
+    <message>
+        <source>必填</source>
+        <translation>Required</translation>
+    </message>
+    <message>
+        <source>下一步</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>修改密保</source>
+        <translation>Change security questions</translation>
+    </message>
+    <message>
+        <source>问题一</source>
+        <translation>Question 1</translation>
+    </message>
+    <message>
+        <source>如：母亲的名字</source>
+        <translation>e.g. mother's name</translation>
+    </message>
+    <message>
+        <source>答案</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>问题二</source>
+        <translation>Question 2</translation>
+    </message>
+    <message>
+        <source>如：儿时最好的玩伴名字</source>
+        <translation>e.g. name of best childhood friend</translation>
+    </message>
+    <message>
+        <source>请输入完整的信息</source>
+        <translation>Please fill in all the fields</translation>
+    </message>
+    <message>
+        <source>再次输入</source>
+        <translation>Enter again</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>答案不匹配，请重新输入</source>
+        <translation>Answers do not match, please enter again</translation>
+    </message>
+</context>
+<context>
+    <name>CheckPinCodePage</name>
+    <message>
+        <source>验证PIN码</source>
+        <translation>Verify PIN</translation>
+    </message>
+    <message>
+        <source>请输入PIN码</source>
+        <translation>Enter the PIN</translation>
+    </message>
+</context>
+<context>
+    <name>ChangePinCodePage</name>
+    <message>
+        <source>请输入新PIN码</source>
+        <translation>Enter a new PIN</translation>
+    </message>
+    <message>
+        <source>修改PIN码</source>
+        <translation>Change PIN</translation>
+    </message>
+    <message>
+        <source>验证新PIN码</source>
+        <translation>Confirm the new PIN</translation>
+    </message>
+    <message>
+        <source>PIN码不匹配，请重新输入</source>
+        <translation>PINs do not match, please enter again</translation>
+    </message>
+    <message>
+        <source>保存数据失败</source>
+        <translation>Failed to save data</translation>
+    </message>
+</context>
 
 <!-- area: passwords -->
 <context>

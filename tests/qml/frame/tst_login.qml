@@ -1,0 +1,280 @@
+import QtQuick 2.12
+import QtQuick.LocalStorage 2.12
+import QtTest 1.12
+import Lib.Util 1.0
+import Lib.Encryptor 1.0
+import "qrc:/"
+import "qrc:/js/db.js" as DB
+import "Fixture.js" as Fixture
+
+Item {
+    id: idRoot
+    width: 400
+    height: 650
+
+    Component {
+        id: idLoginComp
+        LoginPage {
+            width: idRoot.width
+            height: idRoot.height
+            visible: false
+        }
+    }
+
+    TestCase {
+        id: idCase
+        name: "Login"
+        when: windowShown
+
+        property var page: null
+
+        SignalSpy {
+            id: idSucceeded
+            signalName: "loginSucceeded"
+        }
+
+        function init() {
+            Fixture.reset(LocalStorage, Encryptor, Util)
+            idSucceeded.clear()
+        }
+
+        function cleanup() {
+            if (page) {
+                page.popupMsg.close()
+                page.destroy()
+                page = null
+            }
+        }
+
+        function showPage() {
+            page = createTemporaryObject(idLoginComp, idRoot)
+            idSucceeded.target = page
+            page.visible = true
+            return page
+        }
+
+        function typeText(txt) {
+            for (var i = 0; i < txt.length; i++)
+                keyClick(txt.charAt(i))
+        }
+
+        function clickDigits(pad, digits) {
+            for (var i = 0; i < digits.length; i++)
+                mouseClick(findChild(pad, "key" + digits.charAt(i)))
+        }
+
+        function clickOk() {
+            mouseClick(page.okButton)
+        }
+
+        function closeMsg() {
+            page.popupMsg.close()
+            tryCompare(page.popupMsg, "visible", false)
+        }
+
+        function test_firstRunOnDesktopUsesTextField() {
+            showPage()
+            compare(page.promptText.text, "设置新密码")
+            compare(page.inputStack.currentIndex, 1)
+            verify(page.okButton.visible)
+            verify(!page.bottomBar.visible)
+
+            clickOk()
+            tryCompare(page.popupMsg, "opened", true)
+            compare(page.popupMsg.msg, "请输入密码")
+            closeMsg()
+
+            mouseClick(page.lineEdit)
+            typeText("abc1")
+            clickOk()
+            compare(page.promptText.text, "验证新密码")
+            compare(page.lineEdit.text, "")
+            typeText("abc2")
+            clickOk()
+            tryCompare(page.popupMsg, "opened", true)
+            compare(page.popupMsg.msg, "密码不匹配，请重新输入")
+            compare(page.promptText.text, "设置新密码")
+            closeMsg()
+            verify(DB.isEmptyPassword())
+
+            mouseClick(page.lineEdit)
+            typeText("abc1")
+            clickOk()
+            typeText("abc1")
+            clickOk()
+            compare(idSucceeded.count, 1)
+            compare(idSucceeded.signalArguments[0][0], true)
+            compare(DB.loginPassword, Qt.md5("abc1"))
+            verify(!DB.isEmptyPassword())
+
+            // What reached the row: input type 1, and the password opens it.
+            DB.loginPassword = ""
+            DB.load()
+            compare(DB.root.app.login.typeIndex, 1)
+            verify(DB.tryLogin(Qt.md5("abc1")))
+        }
+
+        function test_textPasswordNeverFacesKeypad_data() {
+            return [
+                { tag: "with security questions", answers: ["a", "b"], bar: true },
+                { tag: "without security questions", answers: null, bar: false }
+            ]
+        }
+        function test_textPasswordNeverFacesKeypad(data) {
+            Fixture.makeVault(Encryptor, "secret", 1, data.answers, 0)
+            showPage()
+            compare(page.inputStack.currentIndex, 1)
+            compare(page.bottomBar.visible, data.bar)
+            compare(page.promptText.text, "输入密码")
+            verify(!page.okButton.visible)
+        }
+
+        function test_twentiethChangeCountsOneFailure() {
+            Fixture.makeVault(Encryptor, "secret", 1, ["a", "b"], 0)
+            showPage()
+            mouseClick(page.lineEdit)
+            typeText("xxxxxxxxxxxxxxxxxxx")
+            compare(page.lineEdit.text.length, 19)
+            compare(DB.root.app.login.pwdTry, 0)
+            keyClick(Qt.Key_Backspace)
+            compare(DB.root.app.login.pwdTry, 1)
+            // The count reached the row.
+            DB.load()
+            compare(DB.root.app.login.pwdTry, 1)
+        }
+
+        function test_textLoginOpensWithoutConfirmingKey() {
+            Fixture.makeVault(Encryptor, "secret", 1, null, 2)
+            showPage()
+            mouseClick(page.lineEdit)
+            typeText("secret")
+            tryCompare(idSucceeded, "count", 1)
+            compare(idSucceeded.signalArguments[0][0], false)
+            compare(DB.loginPassword, Qt.md5("secret"))
+            compare(DB.root.app.login.pwdTry, 0)
+            compare(page.lineEdit.text, "")
+        }
+
+        function test_lockoutOnlyWithSecurityQuestions() {
+            Fixture.makeVault(Encryptor, "123456", 0, ["a", "b"], 5)
+            showPage()
+            verify(page.bottomBar.visible)
+            compare(page.inputStack.currentIndex, 0)
+            clickDigits(page.pwdInput, "123456")
+            tryCompare(page.popupMsg, "opened", true)
+            compare(page.popupMsg.msg, "密码被锁定，请点击\"忘记密码\"进行重置")
+            compare(page.popupMsg.autoClose, false)
+            compare(DB.loginPassword, "")
+            compare(DB.root.app.login.pwdTry, 5)
+            compare(idSucceeded.count, 0)
+            closeMsg()
+
+            // Without questions: no link, failures counted, no lockout.
+            cleanup()
+            Fixture.reset(LocalStorage, Encryptor, Util)
+            Fixture.makeVault(Encryptor, "123456", 0, null, 5)
+            showPage()
+            verify(!page.bottomBar.visible)
+            clickDigits(page.pwdInput, "654321")
+            compare(DB.root.app.login.pwdTry, 6)
+            tryCompare(findChild(page.pwdInput, "echo"), "pwdStr", "")
+            clickDigits(page.pwdInput, "123456")
+            tryCompare(idSucceeded, "count", 1)
+            compare(DB.root.app.login.pwdTry, 0)
+        }
+
+        function test_textLockout() {
+            Fixture.makeVault(Encryptor, "secret", 1, ["a", "b"], 5)
+            showPage()
+            mouseClick(page.lineEdit)
+            typeText("s")
+            tryCompare(page.popupMsg, "opened", true)
+            compare(page.popupMsg.msg, "密码被锁定，请点击\"忘记密码\"进行重置")
+            compare(page.lineEdit.text, "")
+            compare(DB.root.app.login.pwdTry, 5)
+        }
+
+        function test_lockScreenInstanceNeverCountsNorOffersReset() {
+            Fixture.makeVault(Encryptor, "123456", 0, ["a", "b"], 5)
+            verify(DB.login(Qt.md5("123456")))
+            DB.root.app.login.pwdTry = 5   // lockout would apply if it counted
+            showPage()
+            verify(!page.bottomBar.visible)
+            verify(!page.forgetButton.visible)
+            clickDigits(page.pwdInput, "111111")
+            tryCompare(findChild(page.pwdInput, "echo"), "pwdStr", "")
+            compare(DB.root.app.login.pwdTry, 5)
+            verify(!page.popupMsg.opened)
+            clickDigits(page.pwdInput, "123456")
+            tryCompare(idSucceeded, "count", 1)
+            compare(idSucceeded.signalArguments[0][0], false)
+        }
+
+        function test_forgottenPasswordTextRoadRewraps() {
+            Fixture.makeVault(Encryptor, "oldpass", 1, ["ans1", "ans2"], 5)
+            showPage()
+            verify(page.bottomBar.visible)
+            mouseClick(page.forgetButton)
+            var check = page.checkSecQuestionPage
+            tryCompare(check, "opened", true)
+            compare(check.question1.text, "q1")
+            mouseClick(check.answer1.edit)
+            typeText(" ans1 ")
+            mouseClick(check.answer2.edit)
+            typeText("ans2")
+            mouseClick(check.checkButton)
+            tryCompare(check, "visible", false)
+            compare(DB.loginPassword, Qt.md5("oldpass"))
+            compare(DB.root.app.login.pwdTry, 0)
+            verify(page.okButton.visible)
+            compare(page.promptText.text, "设置新密码")
+            compare(idSucceeded.count, 0)
+
+            mouseClick(page.lineEdit)
+            typeText("newpass")
+            clickOk()
+            typeText("newpass")
+            clickOk()
+            compare(idSucceeded.count, 1)
+            compare(idSucceeded.signalArguments[0][0], true)
+            compare(DB.loginPassword, Qt.md5("newpass"))
+            // The next forgotten-password check recovers the new password.
+            DB.loginPassword = ""
+            DB.load()
+            compare(Encryptor.aesDecrypt(Qt.md5("ans1ans2"), DB.root.security.encryptedLoginPassword),
+                    Qt.md5("newpass"))
+            verify(DB.tryLogin(Qt.md5("newpass")))
+        }
+
+        function test_forgottenPasswordKeypadRoadOpensChangePage() {
+            Fixture.makeVault(Encryptor, "123456", 0, ["a", "b"], 0)
+            showPage()
+            mouseClick(page.forgetButton)
+            var check = page.checkSecQuestionPage
+            tryCompare(check, "opened", true)
+            mouseClick(check.answer1.edit)
+            typeText("a")
+            mouseClick(check.answer2.edit)
+            typeText("x")
+            mouseClick(check.checkButton)
+            tryCompare(check.popupMsg, "opened", true)
+            compare(check.popupMsg.msg, "密保答案不正确")
+            check.popupMsg.close()
+            tryCompare(check.popupMsg, "visible", false)
+            check.answer2.text = ""
+            mouseClick(check.answer2.edit)
+            typeText("b")
+            mouseClick(check.checkButton)
+            var change = page.changeLoginPwdPage
+            tryCompare(change, "opened", true)
+            clickDigits(change.pwdInput, "222222")
+            compare(change.promptText.text, "验证新密码")
+            tryCompare(findChild(change.pwdInput, "echo"), "pwdStr", "")
+            clickDigits(change.pwdInput, "222222")
+            tryCompare(idSucceeded, "count", 1)
+            compare(idSucceeded.signalArguments[0][0], true)
+            compare(Encryptor.aesDecrypt(Qt.md5("ab"), DB.root.security.encryptedLoginPassword),
+                    Qt.md5("222222"))
+        }
+    }
+}

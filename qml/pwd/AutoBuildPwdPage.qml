@@ -189,7 +189,7 @@ PopupPage {
                 }
 
                 LineTxtButton {
-                    objectName: "doneButton"
+                    objectName: "generateDoneButton"
                     Layout.fillWidth: true
                     Layout.margins: Util.unitHeight * 2
                     text: qsTr("完成")

@@ -88,7 +88,7 @@ PopupPage {
                 }
 
                 LineTxtButton {
-                    objectName: "doneButton"
+                    objectName: "chooseDoneButton"
                     Layout.fillWidth: true
                     Layout.margins: Util.unitHeight * 2
                     text: qsTr("完成")

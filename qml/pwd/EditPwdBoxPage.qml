@@ -143,7 +143,7 @@ PopupPage {
                 }
 
                 LineTxtButton {
-                    objectName: "doneButton"
+                    objectName: "boxDoneButton"
                     Layout.fillWidth: true
                     Layout.margins: Util.unitHeight * 2
                     text: qsTr("完成")

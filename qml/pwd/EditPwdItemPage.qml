@@ -411,7 +411,7 @@ PopupPage {
                 }
 
                 LineTxtButton {
-                    objectName: "doneButton"
+                    objectName: "saveButton"
                     Layout.fillWidth: true
                     Layout.margins: Util.unitHeight * 2
                     text: qsTr("完成")

@@ -18,11 +18,17 @@ PopupPage {
     readonly property string constUpperChars: "ABCDEFGHJKLMNPQRSTWXYZ"
     readonly property string constSpecialChars: "!#$%&*+,-.:;<=>?@^_~"
 
+    // Uniform numbers in [0, 1) from the operating system's secure random
+    // source.
+    property var randomSource: function () {
+        return Util.secureRandom()
+    }
+
     // One character of chars: index floor(r x t) mod |chars|, with r a fresh
-    // uniform number in [0, 1) from the system's secure random source and t
-    // the current time in milliseconds, read again for every pick.
+    // number from randomSource and t the current time in milliseconds, read
+    // again for every pick.
     function __pick(chars) {
-        var r = Util.secureRandom()
+        var r = randomSource()
         var t = Date.now()
         return chars.charAt(Math.floor(r * t) % chars.length)
     }

@@ -93,24 +93,38 @@ Item {
             verify(ratio > 4.0 && ratio < 5.3, "lower/digit ratio " + ratio)
         }
 
-        // The numbers come from the system's secure source, not Math.random():
-        // with Math.random() pinned the passwords still vary.
-        function test_notMathRandom() {
-            var saved = Math.random
-            Math.random = function () { return 0.5 }
-            var pinned = Math.random() === 0.5
+        // The selection rule floor(r x t) mod |S| and the fixed order of the
+        // mandatory characters: with r = 0 every pick is a set's first one.
+        function test_selectionRule_data() {
+            return [
+                { tag: "all four, length 4", len: 4, sets: [1, 1, 1, 1], expected: "0aA!" },
+                { tag: "all four, length 11", len: 11, sets: [1, 1, 1, 1],
+                  expected: "00aaA!!0000" },
+                { tag: "lower and upper, length 6", len: 6, sets: [0, 1, 1, 0],
+                  expected: "aAaaaa" },
+                { tag: "special only, length 12", len: 12, sets: [0, 0, 0, 1], expected: "!!" }
+            ]
+        }
+
+        function test_selectionRule(data) {
+            var saved = idPage.randomSource
+            idPage.randomSource = function () { return 0 }
+            var pwd = idPage.generateRandomPwd(data.len, data.sets[0] === 1, data.sets[1] === 1,
+                                               data.sets[2] === 1, data.sets[3] === 1)
+            idPage.randomSource = saved
+            compare(pwd, data.expected)
+        }
+
+        // By default the numbers come from the system's secure source.
+        function test_defaultSource() {
             var seen = {}
-            var count = 0
-            for (var i = 0; i < 20; ++i) {
-                var pwd = idPage.generateRandomPwd(16, true, true, true, false)
-                if (!seen[pwd]) {
-                    seen[pwd] = true
-                    ++count
-                }
+            for (var i = 0; i < 200; ++i) {
+                var r = idPage.randomSource()
+                verify(r >= 0 && r < 1, r)
+                verify(!seen[r], "repeated " + r)
+                seen[r] = true
             }
-            Math.random = saved
-            verify(pinned, "Math.random could not be replaced")
-            verify(count > 15, "only " + count + " distinct passwords")
+            verify(idPage.randomSource !== Math.random)
         }
 
         function test_sheet() {

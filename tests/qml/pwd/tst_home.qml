@@ -219,22 +219,22 @@ Item {
             compare(msg.msg, "请输入名称")
             tryCompare(msg, "visible", false, 5000)
 
-            var long = ""
+            var longName = ""
             for (var i = 0; i < 70; ++i)
-                long += String.fromCharCode(97 + i % 26)
-            var edit = typeInto(page, "nameEdit", long)
-            compare(edit.text, long.substring(0, 64))
+                longName += String.fromCharCode(97 + i % 26)
+            var edit = typeInto(page, "nameEdit", longName)
+            compare(edit.text, longName.substring(0, 64))
             mouseClick(T.find(page, "boxDoneButton"))
             tryCompare(page, "visible", false)
             compare(DB.root.data.pwdBoxList.length, 2)
-            compare(DB.root.data.pwdBoxList[1].name, long.substring(0, 64))
+            compare(DB.root.data.pwdBoxList[1].name, longName.substring(0, 64))
             compare(DB.root.data.pwdBoxList[1].iconId, 2)
-            compare(names(grid().pwdBoxList), ["全部", long.substring(0, 64)])
+            compare(names(grid().pwdBoxList), ["全部", longName.substring(0, 64)])
 
             // blanks are a name as typed; the box editor edits in place
             var menu = T.find(home, "boxMenu")
             hold(cell(1), menu)
-            mouseClick(T.findText(menu, "编辑 \"" + long.substring(0, 64) + "\""))
+            mouseClick(T.findText(menu, "编辑 \"" + longName.substring(0, 64) + "\""))
             tryCompare(page, "opened", true)
             compare(page.pwdBoxId, 1)
             edit = T.find(page, "nameEdit")

@@ -1,7 +1,197 @@
 import QtQuick 2.12
+import QtQuick.Controls 2.12
+import QtQuick.Layouts 1.12
+import Lib.Util 1.0
+import Widgets.Theme 1.0
+import ZV.OPTClient 1.0
+import "qrc:/widgets"
+import "qrc:/js/db.js" as DB
+import "qrc:/js/pubfun.js" as Pubfun
 
-// Stand-in for the passwords tab until its pages arrive.
-Item {
-    property int goBackCount: 0
-    function goBack() { goBackCount++ }
+// The passwords tab: the box grid (page 0) and the entries of one box
+// (page 1), with the page menu and the sheets that add boxes and entries.
+Rectangle {
+    id: idRoot
+
+    color: Theme.pageColor
+
+    function goBack() {
+        idTitleBar.text = qsTr("密码")
+        idPageStack.currentIndex = 0
+    }
+
+    // Banners of the carousel; the list is filled by the help pages.
+    function pwdBoxAdList() {
+        return []
+    }
+
+    function __toast(text) {
+        idPopupMsg.msg = text
+        idPopupMsg.open()
+    }
+
+    function __reloadAll() {
+        idPwdBoxView.updateModel()
+        idPwdListPage.updateModel()
+    }
+
+    function __openBoxMenu(boxId, boxName) {
+        var quoted = " \"" + boxName + "\""
+        idBoxMenu.menuItems = []
+        idBoxMenu.menuItems = [{
+                                   "text": qsTr("编辑") + quoted,
+                                   "color": Theme.textBlueColor,
+                                   "pwdBoxId": boxId
+                               }, {
+                                   "text": qsTr("删除") + quoted,
+                                   "color": Theme.textRedColor,
+                                   "pwdBoxId": boxId
+                               }]
+        idBoxMenu.open()
+    }
+
+    function __bannerClicked(modelItem) {
+        var link = modelItem ? String(modelItem.linkUrl) : ""
+        if (link.indexOf("http") === 0) {
+            var page = Pubfun.createQmlObject(idRoot, "qrc:/help/HelpItemPage.qml")
+            if (page) {
+                page.linkUrl = link
+                page.open()
+            }
+        } else if (link.indexOf("qrc") === 0) {
+            var obj = Pubfun.createQmlObject(idRoot, link)
+            if (obj)
+                obj.open()
+        }
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        TitleBar {
+            id: idTitleBar
+            objectName: "homeTitleBar"
+            Layout.fillWidth: true
+            text: qsTr("密码")
+            haveMenuButton: true
+            onMenuButtonClicked: {
+                idPwdPageMenu.popupTopMargin = idTitleBar.mapToItem(null, 0,
+                                                                    idTitleBar.height).y
+                idPwdPageMenu.open()
+            }
+        }
+
+        StackLayout {
+            id: idPageStack
+            objectName: "homePageStack"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            currentIndex: 0
+
+            ColumnLayout {
+                spacing: 0
+
+                AdSwipeWidget {
+                    id: idAdSwipeWidget
+                    Layout.fillWidth: true
+                    adListModel: idRoot.pwdBoxAdList()
+                    // nothing to show without banners
+                    visible: adListModel.length > 0
+                    onItemClicked: idRoot.__bannerClicked(modelItem)
+                }
+
+                PwdBoxView {
+                    id: idPwdBoxView
+                    objectName: "pwdBoxView"
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    Layout.leftMargin: Util.unitHeight * 0.75
+                    Layout.rightMargin: Util.unitHeight * 0.75
+                    onBoxClicked: {
+                        var box = DB.getPwdBox(boxId)
+                        idTitleBar.text = box ? box.name : ""
+                        idPwdListPage.boxId = boxId
+                        idPageStack.currentIndex = 1
+                    }
+                    onBoxEdited: idRoot.__openBoxMenu(boxId, boxName)
+                }
+            }
+
+            PwdListPage {
+                id: idPwdListPage
+                objectName: "pwdListPage"
+                onGobackClicked: idRoot.goBack()
+            }
+        }
+    }
+
+    PwdPageMenu {
+        id: idPwdPageMenu
+        objectName: "pwdPageMenu"
+        onMenuAddCategory: {
+            idEditPwdBoxPage.pwdBoxId = 0
+            idEditPwdBoxPage.open()
+        }
+        onMenuAddPassword: {
+            if (idPageStack.currentIndex === 0)
+                idEditPwdItemPage.currentBoxId = DB.constBoxIdUncateg
+            else
+                idEditPwdItemPage.currentBoxId = idPwdListPage.boxId > 0 ? idPwdListPage.boxId
+                                                                         : DB.constBoxIdUncateg
+            idEditPwdItemPage.pwdItemId = 0
+            idEditPwdItemPage.open()
+        }
+        onMenuScanCode: {
+            // The camera scanner exists only in the mobile apps; a scanned
+            // otpauth URL would go to idEditPwdItemPage.totpUrl and then
+            // triggerAddPassword().
+            idRoot.__toast(qsTr("请在移动端App中使用此功能"))
+        }
+    }
+
+    BottomPopupMenu {
+        id: idBoxMenu
+        objectName: "boxMenu"
+        onMenuTriggered: {
+            idPwdBoxView.currentIndex = -1
+            if (itemIdx < 0 || !itemObj)
+                return
+            var boxId = itemObj.pwdBoxId
+            if (boxId <= 0) {
+                idRoot.__toast(itemIdx === 1 ? qsTr("此分类不可删除") : qsTr("此分类不可编辑"))
+                return
+            }
+            if (itemIdx === 0) {
+                idEditPwdBoxPage.pwdBoxId = boxId
+                idEditPwdBoxPage.open()
+            } else {
+                DB.removePwdBox(boxId)
+                DB.save()
+                idPwdBoxView.updateModel()
+            }
+        }
+    }
+
+    EditPwdBoxPage {
+        id: idEditPwdBoxPage
+        objectName: "editPwdBoxPage"
+        onAccepted: idPwdBoxView.updateModel()
+    }
+
+    EditPwdItemPage {
+        id: idEditPwdItemPage
+        objectName: "homeEditPwdItemPage"
+        onAccepted: idRoot.__reloadAll()
+    }
+
+    // Checks scanned texts (mobile builds).
+    OPTClient {
+        id: idOptClient
+    }
+
+    PopupMsg {
+        id: idPopupMsg
+        objectName: "homePopupMsg"
+    }
 }

@@ -1,0 +1,524 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.12
+import QtQuick.Layouts 1.12
+import Lib.Util 1.0
+import Lib.Encryptor 1.0
+import Widgets.Theme 1.0
+import ZV.OPTClient 1.0
+import "qrc:/widgets"
+import "qrc:/Widgets2/Panel"
+import "qrc:/setting"
+import "qrc:/js/db.js" as DB
+import "qrc:/js/icon.js" as Icon
+import "qrc:/js/pubfun.js" as Pubfun
+
+// Bottom sheet that creates (pwdItemId 0) or edits a password entry.
+PopupPage {
+    id: idRoot
+
+    property int pwdItemId: 0
+    property int currentBoxId: -1
+    property int currentIconId: -1
+    property string totpUrl: ""
+    // 0: password field; 1: live one-time code
+    property int viewIndex: 0
+
+    property bool __filling: false
+    property var __box: null
+    // What to do after the PIN check sheet closes (called with checkPassed).
+    property var __afterPinCheck: null
+
+    readonly property alias labelText: idLabelEdit.text
+    readonly property alias accountText: idAccountEdit.text
+    readonly property alias passwordText: idPasswordEdit.text
+    readonly property alias noteText: idNoteEdit.text
+    readonly property bool confidential: idRdoSecret.checked
+
+    function switchTotpPassword() {
+        if (idOptClient.url !== "") {
+            viewIndex = 1
+            idOptClient.start()
+        } else {
+            viewIndex = 0
+        }
+    }
+
+    function __toast(text) {
+        idPopupMsg.msg = text
+        idPopupMsg.open()
+    }
+
+    function __decrypt(text, isConfidential) {
+        if (!text)
+            return ""
+        return isConfidential ? Encryptor.aesDecrypt(DB.pinCode, text) : text
+    }
+
+    function __encrypt(text) {
+        return idRdoSecret.checked ? Encryptor.aesEncrypt(DB.pinCode, text) : text
+    }
+
+    function __pinKeyVerified() {
+        var verified = DB.root.security.verifiedPinCode
+        return verified !== undefined && verified !== "" && DB.pinCode !== ""
+                && Qt.md5(DB.pinCode) === verified
+    }
+
+    function __refreshBox() {
+        __box = DB.getPwdBox(currentBoxId)
+    }
+
+    function __setNormal() {
+        idRdoNormal.checked = true
+    }
+
+    // "机密" clicked: it stays selected only while the PIN key is present and
+    // verified. onDone(true) runs when it does.
+    function __requestSecret(onDone) {
+        var verified = DB.root.security.verifiedPinCode
+        if (verified !== undefined && verified !== "") {
+            if (__pinKeyVerified()) {
+                if (onDone)
+                    onDone()
+                return
+            }
+            __afterPinCheck = function (passed) {
+                if (!passed)
+                    idRoot.__setNormal()
+                else if (onDone)
+                    onDone()
+            }
+            idCheckPinCodePage.open()
+        } else {
+            idNoPinDialog.onDone = onDone || null
+            idNoPinDialog.open()
+        }
+    }
+
+    function __save() {
+        if (idAccountEdit.text === "") {
+            __toast(qsTr("请输入账号"))
+            return
+        }
+        if (idPasswordEdit.text === "") {
+            __toast(qsTr("请输入密码"))
+            return
+        }
+        // A confidential entry is encrypted only under a present, verified
+        // PIN key; otherwise the PIN is asked for first.
+        if (idRdoSecret.checked && !__pinKeyVerified()) {
+            __requestSecret(function () {
+                idRoot.__save()
+            })
+            return
+        }
+        var item
+        if (pwdItemId !== 0) {
+            item = DB.getPwdItem(pwdItemId)
+        } else {
+            item = DB.addPwdItem()
+            DB.movePwdItemFront(item.id)
+        }
+        if (!item)
+            return
+        item.securityLevel = idRdoNormal.checked ? 0 : 1
+        item.boxId = currentBoxId
+        item.iconId = currentIconId
+        item.label = idLabelEdit.text
+        item.account = idAccountEdit.text
+        item.password = __encrypt(idPasswordEdit.text)
+        item.note = __encrypt(idNoteEdit.text)
+        item.otpUrl = __encrypt(idOptClient.url)
+        DB.save()
+        idRoot.accepted()
+        idRoot.close()
+    }
+
+    function __acceptSecret() {
+        var secret = idSecretDialog.userText
+        var label = idAccountEdit.text !== "" ? idAccountEdit.text : "Unknown"
+        var url = idOptClient.buildUrl(label, secret)
+        if (url !== "" && idOptClient.checkUrl(url)) {
+            idAccountEdit.text = label
+            idPasswordEdit.text = secret
+            idOptClient.url = url
+            switchTotpPassword()
+        } else {
+            __toast(qsTr("无效的2FA密匙"))
+        }
+    }
+
+    onAboutToShow: {
+        __filling = true
+        idOptClient.url = ""
+        idCodeText.text = "000000"
+        if (pwdItemId !== 0) {
+            var item = DB.getPwdItem(pwdItemId)
+            if (item) {
+                var isConfidential = item.securityLevel !== 0
+                idTitleText.text = qsTr("编辑密码")
+                currentBoxId = item.boxId
+                currentIconId = item.iconId
+                if (isConfidential)
+                    idRdoSecret.checked = true
+                else
+                    idRdoNormal.checked = true
+                idLabelEdit.text = item.label
+                idAccountEdit.text = item.account
+                idPasswordEdit.text = __decrypt(item.password, isConfidential)
+                idNoteEdit.text = __decrypt(item.note, isConfidential)
+                if (item.otpUrl)
+                    idOptClient.url = __decrypt(item.otpUrl, isConfidential)
+            }
+        } else {
+            idTitleText.text = qsTr("添加密码")
+            currentIconId = 1
+            idRdoNormal.checked = true
+            idLabelEdit.text = ""
+            idAccountEdit.text = ""
+            idPasswordEdit.text = ""
+            idNoteEdit.text = ""
+            if (totpUrl !== "") {
+                idOptClient.url = totpUrl
+                totpUrl = ""
+                if (idOptClient.issuer !== "")
+                    idLabelEdit.text = idOptClient.issuer
+                idAccountEdit.text = idOptClient.label
+                idPasswordEdit.text = idOptClient.secret
+            }
+        }
+        __refreshBox()
+        __filling = false
+        interactive = true
+        switchTotpPassword()
+    }
+
+    onAboutToHide: {
+        if (idOptClient.url !== "")
+            idOptClient.stop()
+    }
+
+    onCurrentBoxIdChanged: {
+        __refreshBox()
+        if (!__filling)
+            interactive = false
+    }
+    onCurrentIconIdChanged: {
+        if (!__filling)
+            interactive = false
+    }
+
+    function __edited() {
+        if (!__filling)
+            interactive = false
+    }
+
+    OPTClient {
+        id: idOptClient
+        objectName: "editOptClient"
+        onCodeChanged: idCodeText.text = code
+        onExpireChanged: {
+            idRing.text = expire
+            idRing.progress = period > 0 ? (period - expire) * 360 / period : 0
+        }
+    }
+
+    ButtonGroup {
+        id: idLevelGroup
+    }
+
+    ColumnLayout {
+        width: parent.width
+        spacing: 0
+
+        PopupBar {
+            Layout.fillWidth: true
+            Layout.preferredHeight: Util.unitHeight * 6
+            CloseButton {
+                id: idCloseButton
+                anchors.left: parent.left
+                anchors.leftMargin: Util.unitHeight * 2
+                anchors.verticalCenter: parent.verticalCenter
+                onClicked: idRoot.close()
+            }
+            ZVText {
+                id: idTitleText
+                anchors.centerIn: parent
+                text: qsTr("添加密码")
+                font.bold: true
+                font.pointSize: Util.relativeFontPoint(-1)
+                color: Theme.popupTextColor
+            }
+        }
+
+        Rectangle {
+            Layout.fillWidth: true
+            Layout.preferredHeight: idBody.implicitHeight
+            color: Theme.popupColor
+
+            ColumnLayout {
+                id: idBody
+                width: parent.width
+                spacing: 0
+
+                PwdItemRow {
+                    title: qsTr("安全")
+                    RdoButton {
+                        id: idRdoNormal
+                        objectName: "levelNormal"
+                        text: qsTr("普通")
+                        checked: true
+                        normalColor: Theme.textGreenColor
+                        ButtonGroup.group: idLevelGroup
+                    }
+                    RdoButton {
+                        id: idRdoSecret
+                        objectName: "levelSecret"
+                        text: qsTr("机密")
+                        normalColor: Theme.textYellowColor
+                        ButtonGroup.group: idLevelGroup
+                        onClicked: idRoot.__requestSecret(null)
+                    }
+                    Item {
+                        Layout.fillWidth: true
+                    }
+                }
+                PwdItemRow {
+                    title: qsTr("分类")
+                    Image {
+                        Layout.preferredWidth: Util.unitHeight * 2.4
+                        Layout.preferredHeight: Util.unitHeight * 2.4
+                        source: idRoot.__box ? Icon.getIconUrl(idRoot.__box.iconId) : ""
+                    }
+                    ZVText {
+                        objectName: "boxText"
+                        Layout.fillWidth: true
+                        text: idRoot.__box ? idRoot.__box.name : ""
+                        color: Theme.textColor3
+                        elide: Text.ElideRight
+                    }
+                    TxtButton {
+                        objectName: "chooseBoxButton"
+                        text: qsTr("选择分类")
+                        onClicked: {
+                            idBoxChoosePage.currentBoxId = idRoot.currentBoxId
+                            idBoxChoosePage.open()
+                        }
+                    }
+                }
+                PwdItemRow {
+                    title: qsTr("图标")
+                    Image {
+                        Layout.preferredWidth: Util.unitHeight * 3
+                        Layout.preferredHeight: Util.unitHeight * 3
+                        source: Icon.getIconUrl(idRoot.currentIconId)
+                    }
+                    Item {
+                        Layout.fillWidth: true
+                    }
+                    TxtButton {
+                        objectName: "chooseIconButton"
+                        text: qsTr("选择图标")
+                        onClicked: {
+                            idIconChoosePage.currentIconId = idRoot.currentIconId
+                            idIconChoosePage.open()
+                        }
+                    }
+                }
+                PwdItemRow {
+                    title: qsTr("标签")
+                    LineEdit {
+                        id: idLabelEdit
+                        objectName: "labelEdit"
+                        Layout.fillWidth: true
+                        placeholderText: qsTr("选填")
+                        onTextChanged: idRoot.__edited()
+                    }
+                }
+                PwdItemRow {
+                    title: qsTr("账号")
+                    LineEdit {
+                        id: idAccountEdit
+                        objectName: "accountEdit"
+                        Layout.fillWidth: true
+                        placeholderText: qsTr("必填")
+                        inputMethodHints: Qt.ImhHiddenText
+                        onTextChanged: idRoot.__edited()
+                    }
+                    TxtButton {
+                        objectName: "enable2faButton"
+                        visible: idRoot.viewIndex === 0
+                        text: qsTr("启用2FA")
+                        onClicked: {
+                            idOtpMenu.menuItems = []
+                            idOtpMenu.menuItems = [{
+                                                       "text": qsTr("扫二维码"),
+                                                       "color": Theme.textBlueColor
+                                                   }, {
+                                                       "text": qsTr("输入密匙"),
+                                                       "color": Theme.textBlueColor
+                                                   }]
+                            idOtpMenu.open()
+                        }
+                    }
+                }
+                PwdItemRow {
+                    title: idRoot.viewIndex === 0 ? qsTr("密码") : qsTr("令牌")
+                    LineEdit {
+                        id: idPasswordEdit
+                        objectName: "passwordEdit"
+                        visible: idRoot.viewIndex === 0
+                        Layout.fillWidth: true
+                        placeholderText: qsTr("必填")
+                        inputMethodHints: Qt.ImhHiddenText
+                        validator: RegExpValidator {
+                            regExp: /\S+/
+                        }
+                        onTextChanged: idRoot.__edited()
+                    }
+                    TxtButton {
+                        objectName: "generateButton"
+                        visible: idRoot.viewIndex === 0
+                        text: qsTr("自动生成")
+                        onClicked: idAutoBuildPwdPage.open()
+                    }
+                    ZVText {
+                        id: idCodeText
+                        objectName: "codeText"
+                        visible: idRoot.viewIndex === 1
+                        text: "000000"
+                        font.pointSize: Util.relativeFontPoint(4)
+                    }
+                    ZVTotpProgressBar {
+                        id: idRing
+                        objectName: "totpRing"
+                        visible: idRoot.viewIndex === 1
+                    }
+                    Item {
+                        visible: idRoot.viewIndex === 1
+                        Layout.fillWidth: true
+                    }
+                }
+                PwdItemRow {
+                    title: qsTr("备注")
+                    LineEdit {
+                        id: idNoteEdit
+                        objectName: "noteEdit"
+                        Layout.fillWidth: true
+                        placeholderText: qsTr("选填")
+                        onTextChanged: idRoot.__edited()
+                    }
+                }
+
+                LineTxtButton {
+                    objectName: "saveButton"
+                    Layout.fillWidth: true
+                    Layout.margins: Util.unitHeight * 2
+                    text: qsTr("完成")
+                    bkgnHiColor: Theme.buttonBlueHiColor
+                    onClicked: idRoot.__save()
+                }
+
+                ZVHomeIndicator {}
+            }
+        }
+    }
+
+    BoxChoosePage {
+        id: idBoxChoosePage
+        objectName: "boxChoosePage"
+        onAccepted: idRoot.currentBoxId = currentBoxId
+    }
+
+    IconChoosePage {
+        id: idIconChoosePage
+        onAccepted: idRoot.currentIconId = currentIconId
+    }
+
+    AutoBuildPwdPage {
+        id: idAutoBuildPwdPage
+        objectName: "autoBuildPwdPage"
+        onAccepted: idPasswordEdit.text = pwdStr
+    }
+
+    BottomPopupMenu {
+        id: idOtpMenu
+        objectName: "otpMenu"
+        onMenuTriggered: {
+            if (itemIdx === 0) {
+                // The camera page exists only in the mobile apps.
+                idRoot.__toast(qsTr("请在移动端App中使用此功能"))
+            } else if (itemIdx === 1) {
+                idSecretDialog.userText = ""
+                idSecretDialog.open()
+            }
+        }
+    }
+
+    ZVInputDialog {
+        id: idSecretDialog
+        objectName: "secretDialog"
+        msg: qsTr("输入2FA密匙：")
+        inputValidator: RegExpValidator {
+            regExp: /[0-9A-Za-z]+/
+        }
+        inputMethodHints: Qt.ImhHiddenText
+        onUserTextChanged: {
+            var upper = userText.toUpperCase()
+            if (upper !== userText)
+                userText = upper
+        }
+        onAccepted: idRoot.__acceptSecret()
+    }
+
+    QuestionDialog {
+        id: idNoPinDialog
+        objectName: "noPinDialog"
+        property var onDone: null
+        property bool __confirmed: false
+        msg: qsTr("启用此功能需要设置PIN码，现在设置?")
+        onAboutToShow: __confirmed = false
+        onAccepted: {
+            __confirmed = true
+            idChangePinCodePage.open()
+        }
+        // "取消" and Escape alike leave the entry normal.
+        onClosed: {
+            if (!__confirmed) {
+                onDone = null
+                idRoot.__setNormal()
+            }
+        }
+    }
+
+    CheckPinCodePage {
+        id: idCheckPinCodePage
+        objectName: "checkPinCodePage"
+        onClosed: {
+            var cb = idRoot.__afterPinCheck
+            idRoot.__afterPinCheck = null
+            if (cb)
+                cb(checkPassed)
+        }
+    }
+
+    ChangePinCodePage {
+        id: idChangePinCodePage
+        objectName: "changePinCodePage"
+        onClosed: {
+            var done = idNoPinDialog.onDone
+            idNoPinDialog.onDone = null
+            if (!changeSucc) {
+                idRoot.__setNormal()
+                return
+            }
+            idRoot.__toast(qsTr("PIN码已修改"))
+            if (done)
+                done()
+        }
+    }
+
+    PopupMsg {
+        id: idPopupMsg
+    }
+}

@@ -1,0 +1,238 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.12
+import QtQuick.Layouts 1.12
+import Lib.Util 1.0
+import Lib.Encryptor 1.0
+import Widgets.Theme 1.0
+import ZV.OPTClient 1.0
+import "qrc:/widgets"
+import "qrc:/Widgets2/Panel"
+import "qrc:/js/db.js" as DB
+import "qrc:/js/icon.js" as Icon
+
+// Bottom sheet "查看密码": one entry read-only, with copy buttons and the
+// live one-time code.
+PopupPage {
+    id: idRoot
+
+    property int pwdItemId: 0
+    property int viewIndex: 0
+
+    signal editButtonClicked()
+
+    property var __item: null
+    property var __box: null
+    property string __password: ""
+    property string __note: ""
+    property string __pwdTitle: ""
+
+    function switchTotpPassword() {
+        if (idOptClient.url !== "") {
+            viewIndex = 1
+            idOptClient.start()
+        } else {
+            viewIndex = 0
+        }
+        __pwdTitle = viewIndex === 1 ? qsTr("令牌") : qsTr("密码")
+    }
+
+    function __copy(text) {
+        Util.clipboardText = text
+        idPopupMsg.msg = qsTr("已复制")
+        idPopupMsg.open()
+    }
+
+    function __decrypt(text) {
+        if (!text)
+            return ""
+        return __item.securityLevel !== 0 ? Encryptor.aesDecrypt(DB.pinCode, text) : text
+    }
+
+    onAboutToShow: {
+        __item = DB.getPwdItem(pwdItemId)
+        if (!__item)
+            return
+        __box = DB.getPwdBox(__item.boxId)
+        __password = __decrypt(__item.password)
+        __note = __decrypt(__item.note)
+        idCodeText.text = "000000"
+        idOptClient.url = ""
+        if (__item.otpUrl)
+            idOptClient.url = __decrypt(__item.otpUrl)
+        switchTotpPassword()
+    }
+
+    onAboutToHide: {
+        if (idOptClient.url !== "")
+            idOptClient.stop()
+    }
+
+    OPTClient {
+        id: idOptClient
+        onCodeChanged: idCodeText.text = code
+        onExpireChanged: {
+            idRing.text = expire
+            idRing.progress = period > 0 ? (period - expire) * 360 / period : 0
+        }
+    }
+
+    ColumnLayout {
+        width: parent.width
+        spacing: 0
+
+        PopupBar {
+            Layout.fillWidth: true
+            Layout.preferredHeight: Util.unitHeight * 6
+            CloseButton {
+                id: idCloseButton
+                anchors.left: parent.left
+                anchors.leftMargin: Util.unitHeight * 2
+                anchors.verticalCenter: parent.verticalCenter
+                onClicked: idRoot.close()
+            }
+            ZVText {
+                anchors.centerIn: parent
+                text: qsTr("查看密码")
+                font.bold: true
+                font.pointSize: Util.relativeFontPoint(-1)
+                color: Theme.popupTextColor
+            }
+        }
+
+        Rectangle {
+            Layout.fillWidth: true
+            Layout.preferredHeight: idBody.implicitHeight
+            color: Theme.popupColor
+
+            ColumnLayout {
+                id: idBody
+                width: parent.width
+                spacing: 0
+
+                PwdItemRow {
+                    title: qsTr("安全")
+                    ZVText {
+                        objectName: "levelText"
+                        text: idRoot.__item && idRoot.__item.securityLevel !== 0 ? qsTr("机密")
+                                                                                 : qsTr("普通")
+                        color: idRoot.__item && idRoot.__item.securityLevel !== 0
+                               ? Theme.textYellowColor : Theme.textGreenColor
+                    }
+                }
+                PwdItemRow {
+                    title: qsTr("分类")
+                    Image {
+                        Layout.preferredWidth: Util.unitHeight * 2.4
+                        Layout.preferredHeight: Util.unitHeight * 2.4
+                        source: idRoot.__box ? Icon.getIconUrl(idRoot.__box.iconId) : ""
+                    }
+                    ZVText {
+                        objectName: "boxText"
+                        Layout.fillWidth: true
+                        text: idRoot.__box ? idRoot.__box.name : ""
+                        elide: Text.ElideRight
+                    }
+                }
+                PwdItemRow {
+                    title: qsTr("图标")
+                    Image {
+                        Layout.preferredWidth: Util.unitHeight * 3
+                        Layout.preferredHeight: Util.unitHeight * 3
+                        source: idRoot.__item ? Icon.getIconUrl(idRoot.__item.iconId) : ""
+                    }
+                }
+                PwdItemRow {
+                    title: qsTr("标签")
+                    ZVText {
+                        objectName: "labelText"
+                        Layout.fillWidth: true
+                        text: idRoot.__item ? idRoot.__item.label : ""
+                        elide: Text.ElideRight
+                    }
+                }
+                PwdItemRow {
+                    title: qsTr("账号")
+                    ZVText {
+                        id: idAccountText
+                        objectName: "accountText"
+                        Layout.fillWidth: true
+                        text: idRoot.__item ? idRoot.__item.account : ""
+                        elide: Text.ElideRight
+                    }
+                    TxtButton {
+                        objectName: "copyAccountButton"
+                        text: qsTr("复制")
+                        onClicked: idRoot.__copy(idAccountText.text)
+                    }
+                }
+                PwdItemRow {
+                    id: idPwdRow
+                    objectName: "pwdRow"
+                    title: idRoot.__pwdTitle
+                    ZVText {
+                        objectName: "pwdText"
+                        visible: idRoot.viewIndex === 0
+                        Layout.fillWidth: true
+                        text: idRoot.__password
+                        elide: Text.ElideRight
+                    }
+                    ZVText {
+                        id: idCodeText
+                        objectName: "codeText"
+                        visible: idRoot.viewIndex === 1
+                        text: "000000"
+                        font.pointSize: Util.relativeFontPoint(2)
+                    }
+                    ZVTotpProgressBar {
+                        id: idRing
+                        objectName: "totpRing"
+                        visible: idRoot.viewIndex === 1
+                        onDoubleClicked: idRoot.viewIndex = 0
+                    }
+                    Item {
+                        visible: idRoot.viewIndex === 1
+                        Layout.fillWidth: true
+                    }
+                    TxtButton {
+                        objectName: "copyPwdButton"
+                        text: qsTr("复制")
+                        onClicked: idRoot.__copy(idRoot.viewIndex === 1 ? idCodeText.text
+                                                                        : idRoot.__password)
+                    }
+                }
+                PwdItemRow {
+                    title: qsTr("备注")
+                    ZVText {
+                        objectName: "noteText"
+                        Layout.fillWidth: true
+                        text: idRoot.__note
+                        elide: Text.ElideRight
+                    }
+                    TxtButton {
+                        objectName: "copyNoteButton"
+                        text: qsTr("复制")
+                        onClicked: idRoot.__copy(idRoot.__note)
+                    }
+                }
+
+                LineTxtButton {
+                    objectName: "editButton"
+                    Layout.fillWidth: true
+                    Layout.margins: Util.unitHeight * 2
+                    text: qsTr("编辑")
+                    bkgnHiColor: Theme.buttonBlueHiColor
+                    onClicked: {
+                        idRoot.close()
+                        idRoot.editButtonClicked()
+                    }
+                }
+
+                ZVHomeIndicator {}
+            }
+        }
+    }
+
+    PopupMsg {
+        id: idPopupMsg
+    }
+}

@@ -1,0 +1,133 @@
+// Helpers for the passwords tab tests: finding items in pages and popups.
+.pragma library
+.import "qrc:/js/db.js" as DB
+
+function __kids(obj) {
+    var out = []
+    if (!obj)
+        return out
+    var k
+    if (obj.contentItem && obj.contentItem !== obj && obj.contentItem.parent !== obj)
+        out.push(obj.contentItem)
+    if (obj.data)
+        for (k = 0; k < obj.data.length; ++k)
+            out.push(obj.data[k])
+    else if (obj.children)
+        for (k = 0; k < obj.children.length; ++k)
+            out.push(obj.children[k])
+    return out
+}
+
+// Breadth-first search from root, through children, resources and the
+// content of popups, for the first object accepted by pred.
+function search(root, pred) {
+    var queue = [root]
+    var seen = []
+    while (queue.length > 0) {
+        var obj = queue.shift()
+        if (!obj || seen.indexOf(obj) >= 0)
+            continue
+        seen.push(obj)
+        if (obj !== root && pred(obj))
+            return obj
+        var kids = __kids(obj)
+        for (var i = 0; i < kids.length; ++i)
+            queue.push(kids[i])
+    }
+    return null
+}
+
+function find(root, name) {
+    return search(root, function (o) {
+        return o.objectName === name
+    })
+}
+
+function findAll(root, pred) {
+    var found = []
+    search(root, function (o) {
+        if (pred(o))
+            found.push(o)
+        return false
+    })
+    return found
+}
+
+function isShown(item) {
+    for (var p = item; p; p = p.parent) {
+        if (p.visible === false || p.opacity === 0)
+            return false
+    }
+    return item.width > 0 && item.height > 0
+}
+
+// A visible item showing exactly text (a button, a text, a menu row).
+function findText(root, text) {
+    return search(root, function (o) {
+        return o.text === text && o.x !== undefined && isShown(o)
+    })
+}
+
+
+var PIN = "135790"
+
+// A fresh, open, empty vault with the pseudo boxes named as the frame names
+// them and the one-use hints already spent (they would block input).
+function resetStore(localStorage, encryptor) {
+    DB.localStorage = localStorage
+    DB.libEncryptor = encryptor
+    DB.wrapKey = Qt.md5("pwd-test-device")
+    DB.load()
+    DB.clear()
+    DB.load()
+    DB.loginPassword = Qt.md5("123456")
+    DB.pinCode = ""
+    DB.root.app.prompt.pwdBoxEdit = false
+    DB.root.app.prompt.pwdItemEdit = false
+    DB.save()
+    DB.getPwdBox(DB.constBoxIdAll).name = "全部"
+    DB.getPwdBox(DB.constBoxIdUncateg).name = "未分类"
+}
+
+// A PIN exists (as the PIN change page leaves it), its key not held.
+function setPin() {
+    DB.root.security.verifiedPinCode = Qt.md5(Qt.md5(PIN))
+    DB.pinCode = ""
+    DB.save()
+}
+
+function pinKey() {
+    return Qt.md5(PIN)
+}
+
+// A new entry at the head of the list, as the edit page files it.
+function addEntry(fields, encryptor) {
+    var item = DB.addPwdItem()
+    DB.movePwdItemFront(item.id)
+    for (var k in fields)
+        item[k] = fields[k]
+    if (item.securityLevel === 1) {
+        item.password = encryptor.aesEncrypt(pinKey(), item.password)
+        item.note = encryptor.aesEncrypt(pinKey(), item.note)
+        item.otpUrl = encryptor.aesEncrypt(pinKey(), item.otpUrl)
+    }
+    DB.save()
+    return item
+}
+
+function typeText(tc, text) {
+    for (var i = 0; i < text.length; ++i)
+        tc.keyClick(text[i])
+}
+
+// Enters the PIN on an open PIN check page.
+function enterPin(tc, page, pin) {
+    for (var i = 0; i < pin.length; ++i)
+        tc.mouseClick(find(page, "key" + pin[i]))
+}
+
+function findType(root, typeName) {
+    return search(root, function (o) {
+        return String(o).indexOf(typeName + "_QMLTYPE") === 0 || String(o).indexOf(typeName + "(") === 0
+    })
+}

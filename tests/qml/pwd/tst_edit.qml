@@ -1,0 +1,309 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.12
+import QtQuick.LocalStorage 2.12
+import QtTest 1.12
+import Lib.Encryptor 1.0
+import "qrc:/pwd"
+import "qrc:/js/db.js" as DB
+import "pwdtest.js" as T
+
+// The entry editor: fields, security level and PIN rules, typed one-time
+// code secrets, saving.
+Item {
+    id: idWindow
+    width: 400
+    height: 650
+
+    Component {
+        id: idEditComp
+        EditPwdItemPage {}
+    }
+
+    TestCase {
+        id: idCase
+        name: "PwdEdit"
+        when: windowShown
+
+        property var page: null
+
+        function init() {
+            T.resetStore(LocalStorage, Encryptor)
+            page = idEditComp.createObject(idWindow)
+        }
+
+        function cleanup() {
+            page.close()
+            page.destroy()
+            page = null
+            DB.pinCode = ""
+        }
+
+        function openPage(itemId, boxId) {
+            page.pwdItemId = itemId
+            page.currentBoxId = boxId === undefined ? 0 : boxId
+            page.open()
+            tryCompare(page, "opened", true)
+        }
+
+        function typeInto(name, text) {
+            var edit = T.find(page, name)
+            mouseClick(edit)
+            T.typeText(idCase, text)
+            return edit
+        }
+
+        function toast() {
+            return T.findType(page, "PopupMsg")
+        }
+
+        function expectToast(text) {
+            tryCompare(toast(), "opened", true)
+            compare(toast().msg, text)
+            tryCompare(toast(), "visible", false, 5000)
+        }
+
+        function save() {
+            mouseClick(T.find(page, "saveButton"))
+        }
+
+        function typeSecret(secret) {
+            mouseClick(T.find(page, "enable2faButton"))
+            var menu = T.find(page, "otpMenu")
+            tryCompare(menu, "opened", true)
+            mouseClick(T.findText(menu, "输入密匙"))
+            var dialog = T.find(page, "secretDialog")
+            tryCompare(dialog, "opened", true)
+            mouseClick(T.findType(dialog, "LineEdit"))
+            T.typeText(idCase, secret)
+            return dialog
+        }
+
+        function acceptDialog(dialog) {
+            mouseClick(T.findText(dialog, "完成"))
+            tryCompare(dialog, "visible", false)
+        }
+
+        function test_requiredFields() {
+            openPage(0)
+            compare(page.currentIconId, 1)
+            save()
+            expectToast("请输入账号")
+            typeInto("accountEdit", "acc")
+            save()
+            expectToast("请输入密码")
+            compare(DB.root.data.pwdItemList.length, 0)
+            verify(page.opened)
+        }
+
+        function test_passwordFieldAndGenerator() {
+            openPage(0)
+            var edit = typeInto("passwordEdit", "a b\tc")
+            compare(edit.text, "abc")
+            mouseClick(T.find(page, "generateButton"))
+            var generator = T.find(page, "autoBuildPwdPage")
+            tryCompare(generator, "opened", true)
+            var generated = generator.pwdStr
+            mouseClick(T.find(generator, "generateDoneButton"))
+            tryCompare(generator, "visible", false)
+            compare(edit.text, generated)
+            verify(/^[0-9]{8}$/.test(edit.text), edit.text)
+        }
+
+        function test_typedSecretWithEmptyAccount() {
+            openPage(0)
+            var dialog = typeSecret("jbswy3dpehpk3pxp")
+            // turned to upper case while typing; blanks cannot be typed
+            compare(dialog.userText, "JBSWY3DPEHPK3PXP")
+            acceptDialog(dialog)
+            compare(page.accountText, "Unknown")
+            compare(page.passwordText, "JBSWY3DPEHPK3PXP")
+            compare(page.viewIndex, 1)
+            compare(T.find(page, "enable2faButton").visible, false)
+            compare(T.find(page, "passwordEdit").visible, false)
+            tryVerify(function () { return /^[0-9]{6}$/.test(T.find(page, "codeText").text) })
+
+            save()
+            tryCompare(page, "visible", false)
+            var item = DB.root.data.pwdItemList[0]
+            compare(item.account, "Unknown")
+            compare(item.password, "JBSWY3DPEHPK3PXP")
+            compare(item.otpUrl, "otpauth://totp/Unknown?secret=JBSWY3DPEHPK3PXP")
+        }
+
+        function test_typedSecretUsesAccountAsLabel() {
+            openPage(0)
+            typeInto("accountEdit", "me")
+            acceptDialog(typeSecret("GEZDGNBVGY3TQOJQ"))
+            compare(page.accountText, "me")
+            compare(page.viewIndex, 1)
+            save()
+            tryCompare(page, "visible", false)
+            compare(DB.root.data.pwdItemList[0].otpUrl, "otpauth://totp/me?secret=GEZDGNBVGY3TQOJQ")
+        }
+
+        function test_invalidTypedSecret() {
+            openPage(0)
+            acceptDialog(typeSecret("A9"))
+            expectToast("无效的2FA密匙")
+            compare(page.accountText, "")
+            compare(page.passwordText, "")
+            compare(page.viewIndex, 0)
+            compare(T.find(page, "enable2faButton").visible, true)
+        }
+
+        function test_secretWithoutPinAsksToSetOne() {
+            openPage(0)
+            mouseClick(T.find(page, "levelSecret"))
+            var dialog = T.find(page, "noPinDialog")
+            tryCompare(dialog, "opened", true)
+            compare(dialog.msg, "启用此功能需要设置PIN码，现在设置?")
+            mouseClick(T.findText(dialog, "取消"))
+            tryCompare(dialog, "visible", false)
+            compare(T.find(page, "levelNormal").checked, true)
+            compare(page.confidential, false)
+        }
+
+        function test_secretWithVerifiedKeySavesEncrypted() {
+            T.setPin()
+            DB.pinCode = T.pinKey()
+            openPage(0)
+            mouseClick(T.find(page, "levelSecret"))
+            compare(T.find(page, "noPinDialog").visible, false)
+            compare(T.find(page, "checkPinCodePage").visible, false)
+            compare(page.confidential, true)
+            typeInto("labelEdit", "Bank")
+            typeInto("accountEdit", "acc")
+            typeInto("noteEdit", "note")
+            acceptDialog(typeSecret("JBSWY3DPEHPK3PXP"))
+            save()
+            tryCompare(page, "visible", false)
+
+            var item = DB.root.data.pwdItemList[0]
+            compare(item.securityLevel, 1)
+            compare(item.label, "Bank")
+            compare(item.account, "acc")
+            compare(item.password, Encryptor.aesEncrypt(T.pinKey(), "JBSWY3DPEHPK3PXP"))
+            compare(item.note, Encryptor.aesEncrypt(T.pinKey(), "note"))
+            compare(Encryptor.aesDecrypt(T.pinKey(), item.otpUrl),
+                    "otpauth://totp/acc?secret=JBSWY3DPEHPK3PXP")
+            verify(item.otpUrl.indexOf("otpauth") < 0)
+
+            // back to normal: stored in plain text, fields shown decrypted
+            openPage(item.id)
+            compare(page.passwordText, "JBSWY3DPEHPK3PXP")
+            compare(page.noteText, "note")
+            compare(page.confidential, true)
+            compare(page.viewIndex, 1)
+            mouseClick(T.find(page, "levelNormal"))
+            save()
+            tryCompare(page, "visible", false)
+            item = DB.getPwdItem(item.id)
+            compare(item.securityLevel, 0)
+            compare(item.password, "JBSWY3DPEHPK3PXP")
+            compare(item.note, "note")
+            compare(item.otpUrl, "otpauth://totp/acc?secret=JBSWY3DPEHPK3PXP")
+        }
+
+        function test_emptyFieldsStayEmptyWhenConfidential() {
+            T.setPin()
+            DB.pinCode = T.pinKey()
+            openPage(0)
+            mouseClick(T.find(page, "levelSecret"))
+            typeInto("accountEdit", "acc")
+            typeInto("passwordEdit", "pw")
+            save()
+            tryCompare(page, "visible", false)
+            var item = DB.root.data.pwdItemList[0]
+            compare(item.note, "")
+            compare(item.otpUrl, "")
+            compare(Encryptor.aesDecrypt(T.pinKey(), item.password), "pw")
+        }
+
+        // "完成" never encrypts under an absent or unverified PIN key.
+        function test_saveAsksPinWhenKeyNotVerified_data() {
+            return [
+                { tag: "key forgotten", key: "" },
+                { tag: "key not verified", key: Qt.md5("000000") }
+            ]
+        }
+
+        function test_saveAsksPinWhenKeyNotVerified(data) {
+            T.setPin()
+            DB.pinCode = T.pinKey()
+            openPage(0)
+            mouseClick(T.find(page, "levelSecret"))
+            typeInto("accountEdit", "acc")
+            typeInto("passwordEdit", "pw")
+            DB.pinCode = data.key
+            save()
+            var check = T.find(page, "checkPinCodePage")
+            tryCompare(check, "opened", true)
+            compare(DB.root.data.pwdItemList.length, 0)
+            mouseClick(T.findType(check, "CloseButton"))
+            tryCompare(check, "visible", false)
+            compare(DB.root.data.pwdItemList.length, 0)
+            verify(page.opened)
+            compare(page.confidential, false)
+
+            mouseClick(T.find(page, "levelSecret"))
+            tryCompare(check, "opened", true)
+            T.enterPin(idCase, check, T.PIN)
+            tryCompare(check, "visible", false, 3000)
+            compare(page.confidential, true)
+            compare(DB.pinCode, T.pinKey())
+            save()
+            tryCompare(page, "visible", false)
+            var item = DB.root.data.pwdItemList[0]
+            compare(item.securityLevel, 1)
+            compare(Encryptor.aesDecrypt(T.pinKey(), item.password), "pw")
+        }
+
+        function test_editKeepsPlaceAndDate() {
+            var older = T.addEntry({ label: "old", account: "a1", password: "p1" }, Encryptor)
+            var newer = T.addEntry({ label: "new", account: "a2", password: "p2" }, Encryptor)
+            var date = older.date
+            compare(DB.root.data.pwdItemList[1].id, older.id)
+
+            openPage(older.id)
+            compare(page.labelText, "old")
+            compare(page.accountText, "a1")
+            compare(page.passwordText, "p1")
+            typeInto("labelEdit", "X")
+            save()
+            tryCompare(page, "visible", false)
+            compare(DB.root.data.pwdItemList.length, 2)
+            compare(DB.root.data.pwdItemList[1].id, older.id)
+            compare(DB.root.data.pwdItemList[1].label, "oldX")
+            compare(DB.root.data.pwdItemList[1].date, date)
+
+            openPage(0, 0)
+            typeInto("accountEdit", "a3")
+            typeInto("passwordEdit", "p3")
+            save()
+            tryCompare(page, "visible", false)
+            compare(DB.root.data.pwdItemList.length, 3)
+            compare(DB.root.data.pwdItemList[0].account, "a3")
+            compare(DB.root.data.pwdItemList[1].id, newer.id)
+        }
+
+        function test_boxChoice() {
+            var box = DB.addPwdBox()
+            box.name = "Work"
+            DB.save()
+            openPage(0, 0)
+            compare(T.find(page, "boxText").text, "未分类")
+            mouseClick(T.find(page, "chooseBoxButton"))
+            var chooser = T.find(page, "boxChoosePage")
+            tryCompare(chooser, "opened", true)
+            var list = T.find(chooser, "boxChooseList")
+            compare(list.count, 2)
+            compare(list.currentIndex, 0)
+            mouseClick(T.findText(chooser, "Work"))
+            mouseClick(T.find(chooser, "chooseDoneButton"))
+            tryCompare(chooser, "visible", false)
+            compare(page.currentBoxId, box.id)
+            compare(T.find(page, "boxText").text, "Work")
+            compare(page.interactive, false)
+        }
+    }
+}

@@ -1,0 +1,214 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.12
+import QtQuick.LocalStorage 2.12
+import QtTest 1.12
+import Lib.Encryptor 1.0
+import Widgets.Theme 1.0
+import "qrc:/pwd"
+import "qrc:/js/db.js" as DB
+import "pwdtest.js" as T
+
+// The entry list of one box: rows, reveal button, live codes and the PIN
+// check in front of confidential entries.
+Item {
+    id: idWindow
+    width: 400
+    height: 650
+
+    Component {
+        id: idListComp
+        PwdListPage {
+            anchors.fill: parent
+            boxId: -1
+        }
+    }
+
+    SignalSpy {
+        id: idExpireSpy
+        signalName: "expireChanged"
+    }
+
+    TestCase {
+        id: idCase
+        name: "PwdList"
+        when: windowShown
+
+        readonly property string otpUrl: "otpauth://totp/bob?secret=JBSWY3DPEHPK3PXP"
+        property var page: null
+        property var secretItem: null
+
+        function init() {
+            T.resetStore(LocalStorage, Encryptor)
+            T.setPin()
+            T.addEntry({ label: "Mail", account: "plain-acc", password: "plain-pw" }, Encryptor)
+            secretItem = T.addEntry({ securityLevel: 1, label: "Bank", account: "secret-acc",
+                                      password: "secret-pw", note: "n" }, Encryptor)
+            T.addEntry({ label: "Git", account: "otp-acc", password: "JBSWY3DPEHPK3PXP",
+                         otpUrl: otpUrl }, Encryptor)
+            page = idListComp.createObject(idWindow)
+            tryCompare(T.find(page, "pwdListView"), "count", 3)
+        }
+
+        function cleanup() {
+            page.destroy()
+            page = null
+            DB.pinCode = ""
+        }
+
+        function row(account) {
+            return T.search(T.find(page, "pwdListView"), function (o) {
+                return String(o).indexOf("PwdListItem") === 0 && o.pwdItem
+                        && o.pwdItem.account === account
+            })
+        }
+
+        function checkPage() {
+            return T.find(page, "checkPinCodePage")
+        }
+
+        function cancelCheck() {
+            var check = checkPage()
+            mouseClick(T.findType(check, "CloseButton"))
+            tryCompare(check, "visible", false)
+        }
+
+        function passCheck() {
+            T.enterPin(idCase, checkPage(), T.PIN)
+            tryCompare(checkPage(), "visible", false, 3000)
+        }
+
+        function reveal(account) {
+            mouseClick(T.find(row(account), "revealButton"))
+        }
+
+        function allHidden() {
+            var rows = T.findAll(T.find(page, "pwdListView"), function (o) {
+                return String(o).indexOf("PwdListItem") === 0
+            })
+            for (var i = 0; i < rows.length; ++i) {
+                if (rows[i].pwdText !== "******" || rows[i].viewIndex !== 0)
+                    return false
+            }
+            return rows.length === 3
+        }
+
+        function test_revealConfidentialAsksPin() {
+            reveal("plain-acc")
+            compare(row("plain-acc").pwdText, "plain-pw")
+
+            reveal("secret-acc")
+            tryCompare(checkPage(), "opened", true)
+            compare(row("secret-acc").pwdText, "******")
+            compare(T.find(row("secret-acc"), "revealButton").checked, false)
+
+            // a cancelled check hides every row again
+            cancelCheck()
+            tryVerify(allHidden)
+
+            reveal("secret-acc")
+            tryCompare(checkPage(), "opened", true)
+            passCheck()
+            var r = row("secret-acc")
+            tryCompare(r, "pwdText", "secret-pw")
+            var button = T.find(r, "revealButton")
+            compare(button.checked, true)
+            verify(String(button.imgSource).indexOf("unlock.png") > 0, button.imgSource)
+
+            // with the key held, hiding and showing need no check
+            reveal("secret-acc")
+            compare(r.pwdText, "******")
+            verify(String(button.imgSource).indexOf("/lock.png") > 0, button.imgSource)
+            reveal("secret-acc")
+            compare(r.pwdText, "secret-pw")
+            compare(checkPage().visible, false)
+        }
+
+        function test_openConfidentialAsksPin() {
+            var view = T.find(page, "viewPwdItemPage")
+            mouseClick(T.find(row("secret-acc"), "holdButton"))
+            tryCompare(checkPage(), "opened", true)
+            compare(view.visible, false)
+            cancelCheck()
+            compare(view.visible, false)
+
+            mouseClick(T.find(row("secret-acc"), "holdButton"))
+            tryCompare(checkPage(), "opened", true)
+            passCheck()
+            tryCompare(view, "opened", true)
+            compare(T.find(view, "pwdText").text, "secret-pw")
+            compare(T.find(view, "noteText").text, "n")
+            compare(T.find(view, "levelText").text, "机密")
+            compare(view.__pwdTitle, "密码")
+            mouseClick(T.findType(view, "CloseButton"))
+            tryCompare(view, "visible", false)
+
+            // a normal entry opens at once
+            mouseClick(T.find(row("plain-acc"), "holdButton"))
+            tryCompare(view, "opened", true)
+            compare(checkPage().visible, false)
+            compare(T.find(view, "accountText").text, "plain-acc")
+        }
+
+        function test_deleteConfidentialAsksPin() {
+            var menu = T.find(page, "itemMenu")
+            var view = T.find(page, "viewPwdItemPage")
+            var hold = T.find(row("secret-acc"), "holdButton")
+            mousePress(hold)
+            tryCompare(menu, "opened", true, 3000)
+            mouseRelease(hold)
+            compare(view.visible, false)
+            mouseClick(T.findText(menu, "删除 \"Bank\""))
+            tryCompare(checkPage(), "opened", true)
+            cancelCheck()
+            verify(DB.getPwdItem(secretItem.id) !== null)
+            tryCompare(T.find(page, "pwdListView"), "count", 3)
+
+            hold = T.find(row("secret-acc"), "holdButton")
+            mousePress(hold)
+            tryCompare(menu, "opened", true, 3000)
+            mouseRelease(hold)
+            mouseClick(T.findText(menu, "删除 \"Bank\""))
+            tryCompare(checkPage(), "opened", true)
+            passCheck()
+            tryCompare(T.find(page, "pwdListView"), "count", 2)
+            compare(DB.getPwdItem(secretItem.id), null)
+        }
+
+        function test_otpRowShowsLiveCode() {
+            var r = row("otp-acc")
+            var pwdText = T.find(r, "pwdText")
+            verify(Qt.colorEqual(pwdText.color, Theme.buttonGreenColor))
+            reveal("otp-acc")
+            compare(r.viewIndex, 1)
+            var code = T.find(r, "codeText")
+            var ring = T.find(r, "totpRing")
+            tryVerify(function () { return /^[0-9]{6}$/.test(code.text) })
+            var secs = Number(ring.text)
+            verify(secs >= 1 && secs <= 30, ring.text)
+            // the stored secret is never shown in the row
+            compare(r.pwdText, "JBSWY3DPEHPK3PXP")
+            compare(pwdText.visible, false)
+
+            idExpireSpy.target = T.find(r, "rowOptClient")
+            idExpireSpy.clear()
+            idExpireSpy.wait(2500)
+
+            reveal("otp-acc")
+            compare(r.viewIndex, 0)
+            compare(r.pwdText, "******")
+            verify(Qt.colorEqual(pwdText.color, Theme.buttonGreenColor))
+            idExpireSpy.clear()
+            wait(1500)
+            compare(idExpireSpy.count, 0)
+        }
+
+        function test_hiddenListEmptiesModel() {
+            reveal("otp-acc")
+            page.visible = false
+            compare(T.find(page, "pwdListView").count, 0)
+            page.visible = true
+            tryCompare(T.find(page, "pwdListView"), "count", 3)
+            verify(allHidden())
+        }
+    }
+}

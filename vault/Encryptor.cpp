@@ -107,31 +107,32 @@ QString Encryptor::aesEncryptImpl(const QString &keymd, const QString &txt, bool
 
     const int b = EVP_CIPHER_block_size(aes);
     const int s = (n + b - 1) / b * b + b;
-    SecureBuffer out(s);
+    QByteArray outBuf(s, Qt::Uninitialized);
+    unsigned char *out = reinterpret_cast<unsigned char *>(outBuf.data());
 
     int updateLen = 0;
     int finalLen = 0;
     if (EVP_EncryptInit_ex(ctx.get(), aes, nullptr, key.data(), kIv) != 1 ||
-        EVP_EncryptUpdate(ctx.get(), out.data(), &updateLen,
+        EVP_EncryptUpdate(ctx.get(), out, &updateLen,
                           reinterpret_cast<const unsigned char *>(plain.constData()), n) != 1 ||
-        EVP_EncryptFinal_ex(ctx.get(), out.data() + updateLen, &finalLen) != 1)
+        EVP_EncryptFinal_ex(ctx.get(), out + updateLen, &finalLen) != 1)
         return QString();
 
     const int c = updateLen + finalLen;
     // Base64 takes 4 characters per 3 bytes; the line form adds one "\n" per
     // 64 characters and after the last line; one more byte for the final zero.
-    QByteArray encoded(4 * ((c + 2) / 3) + c / 48 + 2 + 1, '\0');
+    QByteArray encoded(4 * ((c + 2) / 3) + c / 48 + 2 + 1, Qt::Uninitialized);
     unsigned char *enc = reinterpret_cast<unsigned char *>(encoded.data());
     int encLen = 0;
     if (!lines) {
-        encLen = EVP_EncodeBlock(enc, out.data(), c);
+        encLen = EVP_EncodeBlock(enc, out, c);
     } else {
         EncodeCtx ectx(EVP_ENCODE_CTX_new());
         if (!ectx)
             return QString();
         EVP_EncodeInit(ectx.get());
         int upd = 0;
-        if (EVP_EncodeUpdate(ectx.get(), enc, &upd, out.data(), c) != 1)
+        if (EVP_EncodeUpdate(ectx.get(), enc, &upd, out, c) != 1)
             return QString();
         int fin = 0;
         EVP_EncodeFinal(ectx.get(), enc + upd, &fin);
@@ -152,7 +153,7 @@ QString Encryptor::aesDecryptImpl(const QString &keymd, const QString &code, boo
     const unsigned char *in = reinterpret_cast<const unsigned char *>(encoded.constData());
 
     // Decoding yields at most three bytes per four input bytes.
-    QByteArray decodedBuf(k + 3, '\0');
+    QByteArray decodedBuf(k + 3, Qt::Uninitialized);
     unsigned char *decoded = reinterpret_cast<unsigned char *>(decodedBuf.data());
     int d = 0;
     if (!lines) {

@@ -70,6 +70,25 @@ function __initEmptyData() {
     }
 }
 
+// JSON.stringify of a document whose data part is a Base64 cipher text: the
+// same text, but the long cipher text is joined in as it is (Base64 needs no
+// escaping) instead of being quoted character by character.
+var __constBase64 = /^[A-Za-z0-9+\/=]*$/
+
+function __documentJson(doc) {
+    var parts = []
+    var keys = Object.keys(doc)
+    for (var i = 0; i < keys.length; ++i) {
+        var k = keys[i]
+        var v = doc[k]
+        if (k === "data" && typeof v === "string" && __constBase64.test(v))
+            parts.push("\"data\":\"" + v + "\"")
+        else if (v !== undefined && typeof v !== "function")
+            parts.push(JSON.stringify(k) + ":" + JSON.stringify(v))
+    }
+    return "{" + parts.join(",") + "}"
+}
+
 function __isObject(v) {
     return v !== null && typeof v === "object" && !Array.isArray(v)
 }
@@ -256,7 +275,7 @@ function saveOnly() {
 function __saveWithEncrypted(saveRoot) {
     if (!__isStoredDocument(saveRoot))
         return false
-    var json = JSON.stringify(saveRoot)
+    var json = __documentJson(saveRoot)
     var flag = wrapKey ? "yes" : "no"
     var affected = 0
     __openDB().transaction(function (tx) {
@@ -341,7 +360,7 @@ function backup(pwdMd) {
             dataHash: Qt.md5(dataTxt),
             data: encData
         }
-        txt = libEncryptor.aesEncryptLines(Qt.md5(pwdMd), JSON.stringify(doc))
+        txt = libEncryptor.aesEncryptLines(Qt.md5(pwdMd), __documentJson(doc))
     }
     if (!txt) {
         root.summary.backupDate = oldBackupDate

@@ -22,7 +22,10 @@ ListView {
         if (!visible || typeof DB.root.data !== "object") {
             pwdItemList = []
         } else {
-            pwdItemList = DB.getPwdItemList(boxId)
+            // through the empty list, so every row is made anew (hidden)
+            var list = DB.getPwdItemList(boxId)
+            pwdItemList = []
+            pwdItemList = list
         }
         currentIndex = -1
     }

@@ -46,7 +46,12 @@ Item {
             T.addEntry({ label: "Git", account: "otp-acc", password: "JBSWY3DPEHPK3PXP",
                          otpUrl: otpUrl }, Encryptor)
             page = idListComp.createObject(idWindow)
-            tryCompare(T.find(page, "pwdListView"), "count", 3)
+            waitRows()
+        }
+
+        // Rows are made at the list's next layout.
+        function waitRows() {
+            tryVerify(function () { return allHidden() })
         }
 
         function cleanup() {
@@ -103,7 +108,7 @@ Item {
 
             // a cancelled check hides every row again
             cancelCheck()
-            tryVerify(allHidden)
+            waitRows()
 
             reveal("secret-acc")
             tryCompare(checkPage(), "opened", true)
@@ -161,7 +166,7 @@ Item {
             tryCompare(checkPage(), "opened", true)
             cancelCheck()
             verify(DB.getPwdItem(secretItem.id) !== null)
-            tryCompare(T.find(page, "pwdListView"), "count", 3)
+            waitRows()
 
             hold = T.find(row("secret-acc"), "holdButton")
             mousePress(hold)
@@ -207,8 +212,7 @@ Item {
             page.visible = false
             compare(T.find(page, "pwdListView").count, 0)
             page.visible = true
-            tryCompare(T.find(page, "pwdListView"), "count", 3)
-            verify(allHidden())
+            waitRows()
         }
     }
 }

@@ -4,6 +4,7 @@
 #include "services/PhoneNotify.h"
 #include "services/PlatformAPI.h"
 #include "services/Util.h"
+#include "vault/Encryptor.h"
 
 #include <QDebug>
 #include <QFont>
@@ -35,6 +36,7 @@ void registerQmlTypes() {
                              0, "Theme");
 
     // 3: Encryptor
+    qmlRegisterSingletonType<Encryptor>("Lib.Encryptor", 1, 0, "Encryptor", &encryptorProvider);
 
     // 4 to 6: HttpClient, CloudErr, PayErr
 

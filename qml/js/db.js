@@ -1,0 +1,697 @@
+.pragma library
+.import "pubfun.js" as Pubfun
+
+// The vault store: the vault document in memory, its encrypted row in the
+// "ZovuduzuRez" database, login, backup, restore, PIN change and the box and
+// entry operations of the password and note pages.
+//
+// Layers: the whole document under the row key (MD5 of the row date and the
+// wrap key), its data part under the login key, confidential fields under the
+// PIN key; a backup text under MD5 of the MD5 of the backup password.
+
+// Set by the frame before load().
+var localStorage = null
+var libEncryptor = null
+var wrapKey = ""
+
+// Keys held for the run.
+var loginPassword = ""
+var pinCode = ""
+var securityAnswer = ""
+
+var constBoxIdAll = -1
+var constBoxIdUncateg = 0
+
+var __boxAll = { id: -1, iconId: -1, name: "all" }
+var __boxUncateg = { id: 0, iconId: 0, name: "uncateg" }
+
+var root = __initEmptyData()
+
+// Set by load() when the stored row exists but could not be read: the row is
+// copied to pwddata_unreadable before anything is written over it.
+var __unreadableRowPending = false
+
+var __constDbName = "ZovuduzuRez"
+var __constUnreadableTable = "pwddata_unreadable"
+
+function __initEmptyData() {
+    return {
+        app: {
+            name: "Ormel Keyloft",
+            version: 1,
+            login: { pwdTry: 0, pwdTryMax: 5, typeIndex: 0 },
+            prompt: {
+                pwdBoxEdit: true,
+                pwdItemEdit: true,
+                noteBoxEdit: true,
+                noteItemEdit: true,
+                noteAttrEdit: true
+            }
+        },
+        local: { ui: {} },
+        security: {
+            encryptedLoginPassword: "",
+            securityQuestion1: "",
+            securityQuestion2: "",
+            verifiedSecurityAnswer: "",
+            verifiedPinCode: ""
+        },
+        summary: { modifiedDate: 0, backupDate: 0, pwdItemCount: 0, noteItemCount: 0 },
+        data: {
+            pwdBoxIncrement: 0,
+            pwdBoxList: [{ id: -1, iconId: 0, name: "all" }],
+            pwdItemIncrement: 0,
+            pwdItemList: [],
+            noteBoxIncrement: 0,
+            noteBoxList: [{ id: -1, iconId: 0, name: "all" }],
+            noteItemIncrement: 0,
+            noteItemList: []
+        }
+    }
+}
+
+function __isObject(v) {
+    return v !== null && typeof v === "object" && !Array.isArray(v)
+}
+
+// A document as stored or backed up: readable parts plus the encrypted data.
+function __isStoredDocument(doc) {
+    return __isObject(doc) && __isObject(doc.app) && __isObject(doc.security)
+            && __isObject(doc.summary) && typeof doc.data === "string" && doc.data !== ""
+}
+
+function __isDataObject(data) {
+    return __isObject(data) && Array.isArray(data.pwdBoxList) && Array.isArray(data.pwdItemList)
+            && Array.isArray(data.noteBoxList) && Array.isArray(data.noteItemList)
+}
+
+function __isDataOpen() {
+    return __isObject(root.data)
+}
+
+function __fillMissingParts(doc) {
+    if (!__isObject(doc.app.login))
+        doc.app.login = { pwdTry: 0, pwdTryMax: 5, typeIndex: 0 }
+    else if (doc.app.login.typeIndex === undefined)
+        doc.app.login.typeIndex = 0
+    if (!__isObject(doc.app.prompt)) {
+        doc.app.prompt = {
+            pwdBoxEdit: true,
+            pwdItemEdit: true,
+            noteBoxEdit: true,
+            noteItemEdit: true,
+            noteAttrEdit: true
+        }
+    }
+    if (!__isObject(doc.local))
+        doc.local = {}
+    if (!__isObject(doc.local.ui))
+        doc.local.ui = {}
+}
+
+function __openDB() {
+    return localStorage.openDatabaseSync(__constDbName, "1.0", __constDbName, 1000000)
+}
+
+function __rowKey(dateText, withWrapKey) {
+    return Qt.md5(dateText + (withWrapKey ? wrapKey : ""))
+}
+
+// The CREATE text of pwddata, or null when the table does not exist.
+function __tableSql(tx) {
+    var rs = tx.executeSql("SELECT * FROM sqlite_master WHERE type = 'table' AND name = 'pwddata'")
+    return rs.rows.length > 0 ? String(rs.rows.item(0).sql) : null
+}
+
+function __dbColumnExist(name, tx) {
+    var sql = __tableSql(tx)
+    return sql !== null && sql.indexOf(name) > 0
+}
+
+function __dbAddColumn(name, tx) {
+    tx.executeSql("ALTER TABLE pwddata ADD COLUMN " + name + " TEXT")
+}
+
+function load() {
+    root = __initEmptyData()
+    __unreadableRowPending = false
+    var db = __openDB()
+    db.transaction(function (tx) {
+        tx.executeSql("CREATE TABLE IF NOT EXISTS pwddata(content TEXT, date TEXT, wrapkey TEXT)")
+        var rs = tx.executeSql("SELECT * FROM pwddata")
+        if (rs.rows.length === 0)
+            return
+        var row = rs.rows.item(0)
+        var key = __rowKey(String(row.date), row.wrapkey === "yes")
+        var decode = row.content ? libEncryptor.aesDecrypt(key, String(row.content)) : ""
+        if (!decode) {
+            console.log("Error, Decrypt DB pwddata.")
+            __unreadableRowPending = true
+            return
+        }
+        var doc = null
+        try {
+            doc = JSON.parse(decode)
+        } catch (e) {
+            doc = null
+        }
+        if (!__isStoredDocument(doc)) {
+            console.log("Error, Parse DB pwddata.")
+            __unreadableRowPending = true
+            return
+        }
+        root = doc
+    })
+    __fillMissingParts(root)
+}
+
+function isEmptyPassword() {
+    return !root.summary.modifiedDate
+}
+
+// The decrypted data text when pwdMd opens the stored data, else null.
+function __decryptStoredData(pwdMd) {
+    if (typeof root.data !== "string" || root.data === "")
+        return null
+    var txt = libEncryptor.aesDecrypt(pwdMd, root.data)
+    if (!txt || Qt.md5(txt) !== root.dataHash)
+        return null
+    return txt
+}
+
+function tryLogin(pwdMd) {
+    if (!pwdMd)
+        return false
+    if (__isDataOpen())
+        return loginPassword !== "" && pwdMd === loginPassword
+    return __decryptStoredData(pwdMd) !== null
+}
+
+function login(pwdMd) {
+    if (!pwdMd)
+        return false
+    if (__isDataOpen()) {
+        // Already open in this run: the key in hand is the reference.
+        if (loginPassword !== "" && pwdMd === loginPassword) {
+            root.app.login.pwdTry = 0
+            saveOnly()
+            return true
+        }
+        root.app.login.pwdTry += 1
+        saveOnly()
+        return false
+    }
+    var txt = __decryptStoredData(pwdMd)
+    var data = null
+    if (txt !== null) {
+        try {
+            data = JSON.parse(txt)
+        } catch (e) {
+            data = null
+        }
+    }
+    if (!__isDataObject(data)) {
+        root.app.login.pwdTry += 1
+        // The document as loaded: data and dataHash go back unchanged.
+        __saveWithEncrypted(root)
+        return false
+    }
+    root.data = data
+    loginPassword = pwdMd
+    root.app.login.pwdTry = 0
+    saveOnly()
+    return true
+}
+
+function save() {
+    root.summary.modifiedDate = new Date().getTime()
+    return saveOnly()
+}
+
+function saveOnly() {
+    if (!loginPassword || !__isDataOpen()) {
+        console.log("Error, save refused: vault not open.")
+        return false
+    }
+    root.summary.pwdItemCount = root.data.pwdItemList.length
+    root.summary.noteItemCount = root.data.noteItemList.length
+    var dataTxt = JSON.stringify(root.data)
+    var encData = libEncryptor.aesEncrypt(loginPassword, dataTxt)
+    if (!encData) {
+        console.log("Error, save refused: data encryption failed.")
+        return false
+    }
+    var saveRoot = {
+        app: root.app,
+        local: root.local,
+        security: root.security,
+        summary: root.summary,
+        dataHash: Qt.md5(dataTxt),
+        data: encData
+    }
+    return __saveWithEncrypted(saveRoot)
+}
+
+// Writes a prepared document (its data already encrypted) to the row.
+function __saveWithEncrypted(saveRoot) {
+    if (!__isStoredDocument(saveRoot))
+        return false
+    var json = JSON.stringify(saveRoot)
+    var flag = wrapKey ? "yes" : "no"
+    var affected = 0
+    __openDB().transaction(function (tx) {
+        if (__tableSql(tx) === null)
+            tx.executeSql("CREATE TABLE IF NOT EXISTS pwddata(content TEXT, date TEXT, wrapkey TEXT)")
+        else if (!__dbColumnExist("wrapkey", tx))
+            __dbAddColumn("wrapkey", tx)
+        var rs = tx.executeSql("SELECT * FROM pwddata")
+        var content
+        if (rs.rows.length === 0) {
+            var dateText = Pubfun.currentDateTimeStr()
+            content = libEncryptor.aesEncrypt(__rowKey(dateText, true), json)
+            if (!content) {
+                console.log("Error, save refused: row encryption failed.")
+                return
+            }
+            affected = tx.executeSql("INSERT INTO pwddata VALUES(?, ?, ?)",
+                                     [content, dateText, flag]).rowsAffected
+        } else {
+            var row = rs.rows.item(0)
+            content = libEncryptor.aesEncrypt(__rowKey(String(row.date), true), json)
+            if (!content) {
+                console.log("Error, save refused: row encryption failed.")
+                return
+            }
+            if (__unreadableRowPending)
+                __keepUnreadableRow(tx, row)
+            affected = tx.executeSql("UPDATE pwddata SET content=?, wrapkey=?",
+                                     [content, flag]).rowsAffected
+        }
+    })
+    if (affected > 0)
+        __unreadableRowPending = false
+    return affected > 0
+}
+
+// Keeps the row that could not be read, in the same database and the same
+// transaction as the write that replaces it.
+function __keepUnreadableRow(tx, row) {
+    tx.executeSql("CREATE TABLE IF NOT EXISTS " + __constUnreadableTable
+                  + "(content TEXT, date TEXT, wrapkey TEXT)")
+    var wrap = row.wrapkey === undefined || row.wrapkey === null ? null : String(row.wrapkey)
+    tx.executeSql("INSERT INTO " + __constUnreadableTable + " VALUES(?, ?, ?)",
+                  [row.content, row.date, wrap])
+    console.log("Unreadable pwddata row of " + row.date + " kept in " + __constUnreadableTable + ".")
+}
+
+function clear() {
+    root = __initEmptyData()
+    __unreadableRowPending = false
+    var ok = false
+    __openDB().transaction(function (tx) {
+        try {
+            var rs = tx.executeSql("DROP TABLE pwddata")
+            tx.executeSql("DROP TABLE IF EXISTS " + __constUnreadableTable)
+            console.log("DROP TABLE pwddata rowsAffected: " + rs.rowsAffected)
+            ok = true
+        } catch (e) {
+            console.log("Error DROP TABLE pwddata: " + e)
+        }
+    })
+    return ok
+}
+
+function backup(pwdMd) {
+    if (!root.security.verifiedSecurityAnswer) {
+        console.warn("backup need set Security Answer.")
+        return null
+    }
+    if (!loginPassword || !__isDataOpen())
+        return null
+    var oldBackupDate = root.summary.backupDate
+    root.summary.backupDate = new Date().getTime()
+    var dataTxt = JSON.stringify(root.data)
+    var encData = libEncryptor.aesEncrypt(loginPassword, dataTxt)
+    var txt = ""
+    if (encData) {
+        var doc = {
+            app: root.app,
+            security: root.security,
+            summary: root.summary,
+            dataHash: Qt.md5(dataTxt),
+            data: encData
+        }
+        txt = libEncryptor.aesEncryptLines(Qt.md5(pwdMd), JSON.stringify(doc))
+    }
+    if (!txt) {
+        root.summary.backupDate = oldBackupDate
+        return null
+    }
+    return txt
+}
+
+// The parsed backup document when pwdMd opens it and it is a vault document.
+function __openBackup(backupTxt, pwdMd) {
+    if (!backupTxt)
+        return null
+    var txt = libEncryptor.aesDecryptLines(Qt.md5(pwdMd), String(backupTxt))
+    if (!txt)
+        return null
+    var doc = null
+    try {
+        doc = JSON.parse(txt)
+    } catch (e) {
+        return null
+    }
+    if (!__isStoredDocument(doc) || typeof doc.dataHash !== "string")
+        return null
+    return doc
+}
+
+function verifyBackupPassword(backupTxt, pwdMd) {
+    var doc = __openBackup(backupTxt, pwdMd)
+    return doc === null ? false : doc
+}
+
+function restore(backupTxt, pwdMd, secMd) {
+    var doc = __openBackup(backupTxt, pwdMd)
+    if (doc === null)
+        return false
+    var encLogin = doc.security.encryptedLoginPassword
+    if (typeof encLogin !== "string" || !encLogin || !secMd)
+        return false
+    var backupLogin = libEncryptor.aesDecrypt(secMd, encLogin)
+    if (!backupLogin)
+        return false
+    var dataTxt = libEncryptor.aesDecrypt(backupLogin, doc.data)
+    if (!dataTxt || Qt.md5(dataTxt) !== doc.dataHash)
+        return false
+    var data = null
+    try {
+        data = JSON.parse(dataTxt)
+    } catch (e) {
+        return false
+    }
+    if (!__isDataObject(data))
+        return false
+
+    var typeIndex = root.app.login.typeIndex
+    root.app = doc.app
+    root.security = doc.security
+    root.summary = doc.summary
+    root.dataHash = doc.dataHash
+    root.data = data
+    __fillMissingParts(root)
+    root.app.login.typeIndex = typeIndex
+    return true
+}
+
+// Re-encrypts every confidential field from oldPin to newPin. Either every
+// field is re-encrypted or nothing changes; false when a field could not be
+// decrypted with oldPin or encrypted with newPin.
+function updatePinCodeEncriptedData(oldPin, newPin) {
+    if (!oldPin) {
+        console.log("old pin is empty, ignore update encripted.")
+        return true
+    }
+    if (!__isDataOpen())
+        return false
+    var failed = false
+    function recode(value) {
+        if (failed || !value)
+            return value
+        var plain = libEncryptor.aesDecrypt(oldPin, String(value))
+        var code = plain ? libEncryptor.aesEncrypt(newPin, plain) : ""
+        if (!code)
+            failed = true
+        return code
+    }
+
+    var changes = []
+    var pwdList = root.data.pwdItemList
+    var pwdCount = 0
+    for (var i = pwdList.length - 1; i >= 0 && !failed; --i) {
+        var item = pwdList[i]
+        if (item.securityLevel) {
+            changes.push({ target: item, fields: {
+                password: recode(item.password),
+                note: recode(item.note),
+                otpUrl: recode(item.otpUrl)
+            } })
+            ++pwdCount
+        }
+    }
+    var noteList = root.data.noteItemList
+    var noteCount = 0
+    for (var j = noteList.length - 1; j >= 0 && !failed; --j) {
+        var note = noteList[j]
+        if (note.securityLevel) {
+            changes.push({ target: note, fields: { note: recode(note.note) } })
+            ++noteCount
+        }
+    }
+    if (failed) {
+        console.log("Error, confidential fields could not be re-encrypted, nothing updated.")
+        return false
+    }
+    for (var k = 0; k < changes.length; ++k) {
+        var c = changes[k]
+        for (var f in c.fields) {
+            if (c.fields[f] !== undefined)
+                c.target[f] = c.fields[f]
+        }
+    }
+    console.log("Total password: " + pwdList.length + ", update encripted password: " + pwdCount)
+    console.log("Total note: " + noteList.length + ", update encripted note: " + noteCount)
+    return true
+}
+
+// Boxes ----------------------------------------------------------------------
+
+function __addBox(data, counterName, listName) {
+    data[counterName] += 1
+    var box = { id: data[counterName], iconId: 0, name: "" }
+    data[listName].push(box)
+    return box
+}
+
+function __removeBox(boxList, itemList, id) {
+    if (typeof id !== "number" || !(id > 0))
+        return
+    for (var i = boxList.length - 1; i >= 1; --i) {
+        if (boxList[i].id === id)
+            boxList.splice(i, 1)
+    }
+    for (var j = 0; j < itemList.length; ++j) {
+        if (itemList[j].boxId === id)
+            itemList[j].boxId = 0
+    }
+}
+
+function __getBox(boxList, id) {
+    if (id === constBoxIdAll)
+        return __boxAll
+    if (id === constBoxIdUncateg)
+        return __boxUncateg
+    if (typeof id !== "number" || !(id > 0))
+        return null
+    for (var i = 1; i < boxList.length; ++i) {
+        if (boxList[i].id === id)
+            return boxList[i]
+    }
+    return null
+}
+
+function __boxListWith(boxList, first) {
+    var list = boxList.slice()
+    list[0] = first
+    return list
+}
+
+function __boxItemCount(itemList, uncategList, id) {
+    if (id === constBoxIdAll)
+        return itemList.length
+    if (id === constBoxIdUncateg)
+        return uncategList().length
+    var n = 0
+    for (var i = 0; i < itemList.length; ++i) {
+        if (itemList[i].boxId === id)
+            ++n
+    }
+    return n
+}
+
+function addPwdBox() {
+    return __addBox(root.data, "pwdBoxIncrement", "pwdBoxList")
+}
+
+function addNoteBox() {
+    return __addBox(root.data, "noteBoxIncrement", "noteBoxList")
+}
+
+function removePwdBox(id) {
+    __removeBox(root.data.pwdBoxList, root.data.pwdItemList, id)
+}
+
+function removeNoteBox(id) {
+    __removeBox(root.data.noteBoxList, root.data.noteItemList, id)
+}
+
+function getPwdBox(id) {
+    return __getBox(root.data.pwdBoxList, id)
+}
+
+function getNoteBox(id) {
+    return __getBox(root.data.noteBoxList, id)
+}
+
+function getPwdBoxList() {
+    var list = __boxListWith(root.data.pwdBoxList, __boxAll)
+    if (__getUncategoryPwdItems().length > 0)
+        list.push(__boxUncateg)
+    return list
+}
+
+function getNoteBoxList() {
+    var list = __boxListWith(root.data.noteBoxList, __boxAll)
+    if (__getUncategoryNoteItems().length > 0)
+        list.push(__boxUncateg)
+    return list
+}
+
+function getPwdBoxChooseList() {
+    return __boxListWith(root.data.pwdBoxList, __boxUncateg)
+}
+
+function getNoteBoxChooseList() {
+    return __boxListWith(root.data.noteBoxList, __boxUncateg)
+}
+
+function getPwdBoxItemCount(id) {
+    return __boxItemCount(root.data.pwdItemList, __getUncategoryPwdItems, id)
+}
+
+function getNoteBoxItemCount(boxId) {
+    return __boxItemCount(root.data.noteItemList, __getUncategoryNoteItems, boxId)
+}
+
+// Entries ----------------------------------------------------------------------
+
+function __collectUncategorised(itemList) {
+    var list = []
+    for (var i = itemList.length - 1; i >= 0; --i) {
+        if (itemList[i].boxId === constBoxIdUncateg)
+            list.push(itemList[i])
+    }
+    return list
+}
+
+function __getUncategoryPwdItems() {
+    return __collectUncategorised(root.data.pwdItemList)
+}
+
+function __getUncategoryNoteItems() {
+    return __collectUncategorised(root.data.noteItemList)
+}
+
+function __indexFromEnd(itemList, id) {
+    for (var i = itemList.length - 1; i >= 0; --i) {
+        if (itemList[i].id === id)
+            return i
+    }
+    return -1
+}
+
+function __itemList(itemList, uncategList, boxId) {
+    if (boxId > 0) {
+        var list = []
+        for (var i = 0; i < itemList.length; ++i) {
+            if (itemList[i].boxId === boxId)
+                list.push(itemList[i])
+        }
+        return list
+    }
+    if (boxId === constBoxIdUncateg)
+        return uncategList()
+    return itemList.slice()
+}
+
+function __moveFront(itemList, id) {
+    var i = __indexFromEnd(itemList, id)
+    if (i < 0)
+        return
+    var item = itemList.splice(i, 1)[0]
+    itemList.unshift(item)
+}
+
+function addPwdItem() {
+    root.data.pwdItemIncrement += 1
+    var item = {
+        id: root.data.pwdItemIncrement,
+        securityLevel: 0,
+        boxId: 0,
+        iconId: 0,
+        label: "",
+        account: "",
+        password: "",
+        note: "",
+        otpUrl: "",
+        date: new Date().getTime()
+    }
+    root.data.pwdItemList.push(item)
+    return item
+}
+
+function addNoteItem() {
+    root.data.noteItemIncrement += 1
+    var item = {
+        id: root.data.noteItemIncrement,
+        securityLevel: 0,
+        boxId: 0,
+        colorIndex: 0,
+        note: "",
+        date: new Date().getTime(),
+        title: "",
+        summary: ""
+    }
+    root.data.noteItemList.push(item)
+    return item
+}
+
+function removePwdItem(id) {
+    var i = __indexFromEnd(root.data.pwdItemList, id)
+    if (i >= 0)
+        root.data.pwdItemList.splice(i, 1)
+}
+
+function removeNoteItem(id) {
+    var i = __indexFromEnd(root.data.noteItemList, id)
+    if (i >= 0)
+        root.data.noteItemList.splice(i, 1)
+}
+
+function getPwdItem(id) {
+    var i = __indexFromEnd(root.data.pwdItemList, id)
+    return i >= 0 ? root.data.pwdItemList[i] : null
+}
+
+function getNoteItem(id) {
+    var i = __indexFromEnd(root.data.noteItemList, id)
+    return i >= 0 ? root.data.noteItemList[i] : null
+}
+
+function getPwdItemList(boxId) {
+    return __itemList(root.data.pwdItemList, __getUncategoryPwdItems, boxId)
+}
+
+function getNoteItemList(boxId) {
+    return __itemList(root.data.noteItemList, __getUncategoryNoteItems, boxId)
+}
+
+function movePwdItemFront(id) {
+    __moveFront(root.data.pwdItemList, id)
+}
+
+function moveNoteItemFront(id) {
+    __moveFront(root.data.noteItemList, id)
+}

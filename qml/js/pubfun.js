@@ -1,0 +1,128 @@
+.pragma library
+
+// Shared helpers: date texts, backup marker lines, platform tests, the stored
+// form of phone numbers and the two test flags of the cloud pages.
+
+// The Util singleton, assigned by the frame at start.
+var LibUtil = null
+
+// Set by gestures of the cloud pages; both set turn on the test purchases.
+var testSwitch = { one: false, two: false }
+
+function isTestSwitchOn() {
+    return testSwitch.one === true && testSwitch.two === true
+}
+
+function __pad2(n) {
+    return n < 10 ? "0" + n : "" + n
+}
+
+function millisecToDateStr(millisec) {
+    var d = new Date(millisec)
+    return d.getFullYear() + "-" + __pad2(d.getMonth() + 1) + "-" + __pad2(d.getDate())
+}
+
+function millisecToDateTimeStr(millisec) {
+    var d = new Date(millisec)
+    return millisecToDateStr(millisec) + " " + __pad2(d.getHours()) + ":" + __pad2(d.getMinutes())
+}
+
+function millisecToDateTimeSecStr(millisec) {
+    var d = new Date(millisec)
+    return millisecToDateTimeStr(millisec) + ":" + __pad2(d.getSeconds())
+}
+
+function currentDateTimeStr() {
+    return millisecToDateTimeSecStr(new Date().getTime())
+}
+
+// "yyyy-MM-dd hh:mm:ss" read as local time; a text that is not a date gives 0.
+function dateTimeStrToMillisec(str) {
+    var m = /^\s*(\d+)-(\d+)-(\d+)(?:[ T]+(\d+):(\d+)(?::(\d+))?)?/.exec(String(str))
+    if (!m)
+        return 0
+    var d = new Date(parseInt(m[1], 10), parseInt(m[2], 10) - 1, parseInt(m[3], 10),
+                     m[4] ? parseInt(m[4], 10) : 0, m[5] ? parseInt(m[5], 10) : 0,
+                     m[6] ? parseInt(m[6], 10) : 0)
+    var t = d.getTime()
+    return isNaN(t) ? 0 : t
+}
+
+function dateTimeStrRemoveSec(str) {
+    return millisecToDateTimeStr(dateTimeStrToMillisec(str))
+}
+
+function wrapLine(content, begTxt, endTxt) {
+    return "-----" + begTxt + "-----\n" + content + "-----" + endTxt + "-----"
+}
+
+// The text between the first top marker and the last bottom marker, or ""
+// when either is missing or they stand the wrong way round.
+function unwrapLine(content, begTxt, endTxt) {
+    var text = String(content)
+    var top = "-----" + begTxt + "-----\n"
+    var bottom = "-----" + endTxt + "-----"
+    var begin = text.indexOf(top)
+    if (begin < 0)
+        return ""
+    var start = begin + top.length
+    var end = text.lastIndexOf(bottom)
+    if (end < 0 || end < start)
+        return ""
+    return text.substring(start, end)
+}
+
+// An object made from the component at qrc under parent, or null when the
+// component is not ready at once.
+function createQmlObject(parent, qrc) {
+    var component = Qt.createComponent(qrc)
+    if (component === null)
+        return null
+    if (component.status !== 1 /* Component.Ready */) {
+        if (component.status === 3 /* Component.Error */)
+            console.log("createQmlObject error: " + component.errorString())
+        return null
+    }
+    return component.createObject(parent)
+}
+
+// This build treats Linux as the desktop too.
+function isOnDesktop() {
+    var os = Qt.platform.os
+    return os === "windows" || os === "osx" || os === "linux"
+}
+
+function isOnDesktopDistribution() {
+    return isOnDesktop() && LibUtil !== null && LibUtil.isOnDistribution()
+}
+
+function currentLanguage() {
+    return LibUtil.currentLanguage()
+}
+
+function currentRegion() {
+    return LibUtil.currentRegion()
+}
+
+function splitPhoneNumberStr(phoneNumber) {
+    var text = String(phoneNumber)
+    if (text.indexOf("_") === 2)
+        return { region: text.substring(0, 2), number: text.substring(3) }
+    return { region: "CN", number: text }
+}
+
+function margePhoneNumberStr(region, number) {
+    if (region === "CN")
+        return number
+    return region + "_" + number
+}
+
+function formatedPhoneNumberStr(phoneNumber) {
+    var p = splitPhoneNumberStr(phoneNumber)
+    var code = LibUtil.countryCodeFromRegion(p.region)
+    return "+" + code.number + " " + p.number
+}
+
+function regionOfPhoneNumberStr(phoneNumber) {
+    return splitPhoneNumberStr(phoneNumber).region
+}

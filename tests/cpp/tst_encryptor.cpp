@@ -1,0 +1,227 @@
+#include "vault/Encryptor.h"
+
+#include <QCryptographicHash>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QtTest>
+
+namespace {
+
+QString md5(const QString &text) {
+    return QString::fromLatin1(
+        QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Md5).toHex());
+}
+
+const char *kIvHex = "5e0a9c13d7f24b68a1c3e5f70b2d4f96";
+
+// A text of exactly n UTF-8 bytes, ASCII only.
+QString asciiOfBytes(int n) {
+    QString s;
+    for (int i = 0; i < n; ++i)
+        s.append(QChar('a' + i % 26));
+    return s;
+}
+
+} // namespace
+
+class TestEncryptor : public QObject {
+    Q_OBJECT
+
+private:
+    Encryptor enc;
+    const QString key = md5(QStringLiteral("123456"));
+
+private slots:
+    void initTestCase() {
+        QObject *obj = encryptorProvider(nullptr, nullptr);
+        QVERIFY(qobject_cast<Encryptor *>(obj));
+        delete obj;
+    }
+
+    void knownAnswers_data() {
+        QTest::addColumn<QString>("keyText");
+        QTest::addColumn<QString>("plain");
+        QTest::addColumn<QString>("oneLine");
+        QTest::addColumn<QString>("lines");
+        const QString fox =
+            QStringLiteral("The quick brown fox jumps over the lazy dog, "
+                           "敏捷的棕色狐狸跳过了懒狗 🦊🐶 0123456789");
+        QTest::newRow("hello") << md5("123456") << "hello"
+                               << "xy5siKyw3ny8KhmItOe3Lw=="
+                               << "xy5siKyw3ny8KhmItOe3Lw==\n";
+        QTest::newRow("chinese") << md5("123456") << QStringLiteral("密码")
+                                 << "aSLhy5biLWrPm9Y8KFKvWQ=="
+                                 << "aSLhy5biLWrPm9Y8KFKvWQ==\n";
+        QTest::newRow("emoji") << md5("abc") << QStringLiteral("emoji 😀 test")
+                               << "6u6pPEI6c8DnRnhy6M4G3A=="
+                               << "6u6pPEI6c8DnRnhy6M4G3A==\n";
+        QTest::newRow("three lines")
+            << md5("123456") << fox
+            << "jqbIu1OcDbjBpVmsU51MMUD9dsV2fJy3bnCFIRZF6/PIaUgCtF3+x9ihHdpC06j6"
+               "f7Q5ZE09wcwRBSOjpc/GnxiotnclTCulaIStfxpo5dqI7jH8A+JmtlttZO1df6oJ"
+               "DDMkuBL4mvgu9Gx+i5Z/mw=="
+            << "jqbIu1OcDbjBpVmsU51MMUD9dsV2fJy3bnCFIRZF6/PIaUgCtF3+x9ihHdpC06j6\n"
+               "f7Q5ZE09wcwRBSOjpc/GnxiotnclTCulaIStfxpo5dqI7jH8A+JmtlttZO1df6oJ\n"
+               "DDMkuBL4mvgu9Gx+i5Z/mw==\n";
+    }
+    void knownAnswers() {
+        QFETCH(QString, keyText);
+        QFETCH(QString, plain);
+        QFETCH(QString, oneLine);
+        QFETCH(QString, lines);
+        QCOMPARE(enc.aesEncrypt(keyText, plain), oneLine);
+        QCOMPARE(enc.aesEncryptLines(keyText, plain), lines);
+        QCOMPARE(enc.aesDecrypt(keyText, oneLine), plain);
+        QCOMPARE(enc.aesDecryptLines(keyText, lines), plain);
+        // Fixed IV: the same input always gives the same text.
+        QCOMPARE(enc.aesEncrypt(keyText, plain), enc.aesEncrypt(keyText, plain));
+        // Upper-case hexadecimal is the same key.
+        QCOMPARE(enc.aesEncrypt(keyText.toUpper(), plain), oneLine);
+        QCOMPARE(enc.aesDecrypt(keyText.toUpper(), oneLine), plain);
+    }
+
+    void refusedArguments_data() {
+        QTest::addColumn<QString>("keyText");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("key 31") << key.left(31) << "hello";
+        QTest::newRow("key 33") << key + "0"
+                                << "hello";
+        QTest::newRow("key empty") << QString() << "hello";
+        QTest::newRow("text empty") << key << QString();
+    }
+    void refusedArguments() {
+        QFETCH(QString, keyText);
+        QFETCH(QString, text);
+        const QString valid = enc.aesEncrypt(key, "hello");
+        const QString validLines = enc.aesEncryptLines(key, "hello");
+        const bool emptyText = text.isEmpty();
+        QCOMPARE(enc.aesEncrypt(keyText, text), QString());
+        QCOMPARE(enc.aesEncryptLines(keyText, text), QString());
+        QCOMPARE(enc.aesDecrypt(keyText, emptyText ? text : valid), QString());
+        QCOMPARE(enc.aesDecryptLines(keyText, emptyText ? text : validLines), QString());
+    }
+
+    // Cipher length follows the UTF-8 byte count: c = 16 * (n / 16 + 1).
+    void lengths() {
+        for (int n = 1; n <= 15; ++n) {
+            const QString one = enc.aesEncrypt(key, asciiOfBytes(n));
+            QCOMPARE(one.size(), 24);
+            QVERIFY(one.endsWith("==") && !one.endsWith("==="));
+            QCOMPARE(enc.aesEncryptLines(key, asciiOfBytes(n)), one + "\n");
+        }
+        const QString sixteen = enc.aesEncrypt(key, asciiOfBytes(16));
+        QCOMPARE(sixteen.size(), 44);
+        QVERIFY(sixteen.endsWith("=") && !sixteen.endsWith("=="));
+        for (int n = 32; n <= 47; ++n) {
+            const QString lines = enc.aesEncryptLines(key, asciiOfBytes(n));
+            QCOMPARE(lines.size(), 65);
+            QVERIFY(lines.endsWith("\n"));
+            QVERIFY(!lines.contains('='));
+            QCOMPARE(lines.count('\n'), 1);
+        }
+        // Six Chinese characters are 18 bytes: two blocks, not one.
+        QCOMPARE(enc.aesEncrypt(key, QStringLiteral("一二三四五六")).size(), 44);
+        // 48 bytes and more: every line 64 characters, each ending in "\n".
+        const QString big = enc.aesEncryptLines(key, asciiOfBytes(1000));
+        const QStringList rows = big.split('\n');
+        QCOMPARE(rows.last(), QString());
+        for (int i = 0; i < rows.size() - 2; ++i)
+            QCOMPARE(rows.at(i).size(), 64);
+        QVERIFY(!big.contains('\r'));
+    }
+
+    void roundTrips_data() {
+        QTest::addColumn<QString>("plain");
+        QTest::newRow("ascii") << "p@ssw0rd!";
+        QTest::newRow("chinese") << QStringLiteral("岚匣密管：我的密码");
+        QTest::newRow("emoji") << QStringLiteral("😀🔐🦊 key");
+        QTest::newRow("json") << QStringLiteral("{\"a\":[1,2,3],\"b\":\"\\u0000\"}");
+        QString big;
+        QRandomGenerator rng(7);
+        for (int i = 0; i < 100000; ++i)
+            big.append(QChar(0x4e00 + rng.bounded(0x5000)));
+        QTest::newRow("300 KB chinese") << big;
+    }
+    void roundTrips() {
+        QFETCH(QString, plain);
+        QCOMPARE(enc.aesDecrypt(key, enc.aesEncrypt(key, plain)), plain);
+        QCOMPARE(enc.aesDecryptLines(key, enc.aesEncryptLines(key, plain)), plain);
+        // The line decoder reads one-line text too.
+        QCOMPARE(enc.aesDecryptLines(key, enc.aesEncrypt(key, plain)), plain);
+    }
+
+    void lineEndsAndBlanks() {
+        const QString plain = asciiOfBytes(200);
+        const QString lines = enc.aesEncryptLines(key, plain);
+        QVERIFY(lines.count('\n') > 2);
+        QString crlf = lines;
+        crlf.replace("\n", "\r\n");
+        QCOMPARE(enc.aesDecryptLines(key, crlf), plain);
+        // The one-line decoder takes no line breaks inside the text.
+        QCOMPARE(enc.aesDecrypt(key, lines), QString());
+        // But a trailing line end after the padding (as pasted) is fine.
+        for (const char *tail : {"\n", "\r\n", " ", "\t\n"}) {
+            for (const QString &p : {QStringLiteral("hello"), asciiOfBytes(16), asciiOfBytes(17)}) {
+                const QString one = enc.aesEncrypt(key, p);
+                QCOMPARE(enc.aesDecrypt(key, one + tail), p);
+            }
+        }
+    }
+
+    void damagedTexts() {
+        const QString one = enc.aesEncrypt(key, "secret text");
+        QCOMPARE(enc.aesDecrypt(md5("654321"), one), QString());
+        QCOMPARE(enc.aesDecryptLines(md5("654321"), one + "\n"), QString());
+        // Not Base64, wrong length, not a multiple of the block size.
+        QCOMPARE(enc.aesDecrypt(key, "!!!!"), QString());
+        QCOMPARE(enc.aesDecrypt(key, one.left(one.size() - 1)), QString());
+        QCOMPARE(enc.aesDecrypt(key, "YWJj"), QString());
+        QCOMPARE(enc.aesDecryptLines(key, "YWJj\n"), QString());
+        // Non-ASCII where Base64 is expected: refused, no overrun.
+        QCOMPARE(enc.aesDecrypt(key, QString(500, QChar(0x5bc6))), QString());
+        QCOMPARE(enc.aesDecryptLines(key, QString(500, QChar(0x5bc6))), QString());
+        QCOMPARE(enc.aesDecrypt(key, one + QStringLiteral("😀")), QString());
+        // A key text of 32 characters that is not hexadecimal still is a key
+        // (all zero bytes): it works, but differs from a real key.
+        const QString zeroKey = QString(32, 'x');
+        const QString z = enc.aesEncrypt(zeroKey, "abc");
+        QVERIFY(!z.isEmpty());
+        QCOMPARE(z, enc.aesEncrypt(QString(32, '0'), "abc"));
+        QCOMPARE(enc.aesDecrypt(zeroKey, z), QStringLiteral("abc"));
+    }
+
+    // Cross-check with the openssl command line for a range of lengths.
+    void matchesOpensslCli() {
+        const QString openssl = QStandardPaths::findExecutable("openssl");
+        if (openssl.isEmpty())
+            QSKIP("openssl command line not installed");
+        QRandomGenerator rng(42);
+        for (int n : {1, 15, 16, 17, 31, 47, 48, 49, 95, 96, 97, 500}) {
+            QString plain;
+            while (plain.toUtf8().size() < n)
+                plain.append(rng.bounded(4) == 0 ? QChar(0x4e00 + rng.bounded(100))
+                                                 : QChar('!' + rng.bounded(90)));
+            const QString k = md5(QString::number(n));
+            for (bool lines : {false, true}) {
+                QProcess p;
+                QStringList args{"enc", "-aes-128-cbc", "-K", k, "-iv", kIvHex, "-base64"};
+                if (!lines)
+                    args << "-A";
+                p.start(openssl, args);
+                p.write(plain.toUtf8());
+                p.closeWriteChannel();
+                QVERIFY(p.waitForFinished(30000));
+                QString expected = QString::fromLatin1(p.readAllStandardOutput());
+                if (!lines)
+                    expected = expected.trimmed();
+                const QString ours =
+                    lines ? enc.aesEncryptLines(k, plain) : enc.aesEncrypt(k, plain);
+                QCOMPARE(ours, expected);
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEncryptor)
+#include "tst_encryptor.moc"

@@ -1,0 +1,5 @@
+import QtQuick 2.12
+
+Item {
+    property string tag: "probe"
+}

@@ -1,0 +1,238 @@
+import QtQuick 2.12
+import QtQuick.Layouts 1.12
+import Lib.Util 1.0
+import Widgets.Theme 1.0
+import "../Widgets2/Panel"
+
+// The settings-style group of rows built from panelModel. Each entry is a
+// plain object whose keys decide what its row shows (label, icon, button
+// text, switch, edit, forward text and arrow). Rows copy what they show from
+// their entry when created and on updateItem().
+SpacingLinePanel {
+    id: idPanel
+
+    property var panelModel: []
+    property bool showIcon: false
+
+    signal itemClicked(int itemIdx, var itemModel)
+
+    // Re-reads entry itemIdx (every entry without argument) into its row.
+    function updateItem(itemIdx) {
+        if (itemIdx === undefined || itemIdx === null) {
+            for (var i = 0; i < idRepeater.count; ++i) {
+                var row = idRepeater.itemAt(i)
+                if (row)
+                    row.refresh()
+            }
+            return
+        }
+        var one = idRepeater.itemAt(itemIdx)
+        if (one)
+            one.refresh()
+    }
+
+    rowHeight: 5 * Util.unitHeight
+    leftIndent: showIcon ? Math.ceil(6.4 * Util.unitHeight) : 2 * Util.unitHeight
+    rightIndent: 0
+    showFirst: true
+    color: Theme.pageBoxColor
+    hiColor: Theme.pageBoxHiColor
+    lineColor: Theme.pageBoxSpacingColor
+
+    implicitWidth: Util.screenSize.width
+    implicitHeight: idColumn.height + 2
+
+    Connections {
+        target: Theme
+        function onColorChanged() {
+            idPanel.updateItem()
+        }
+    }
+
+    Column {
+        id: idColumn
+        y: 1
+        width: parent.width
+        spacing: 1
+
+        Repeater {
+            id: idRepeater
+            model: idPanel.panelModel
+
+            delegate: Item {
+                id: idRow
+
+                // The entry this row shows, and a counter bumped by refresh()
+                // so that every binding reading the entry is re-evaluated.
+                property var entry: ({})
+                property int rev: 0
+
+                readonly property bool isButtonRow: { rev; return entry.buttonText !== undefined }
+                readonly property bool isSwitchRow: { rev; return entry.switchButton !== undefined }
+                readonly property bool isEditRow: { rev; return entry.editText !== undefined }
+                readonly property bool isPlainRow: !isButtonRow && !isSwitchRow && !isEditRow
+                readonly property bool isDisabled: { rev; return entry.disabled === true }
+                readonly property bool interactive: isPlainRow && !isDisabled
+
+                function refresh() {
+                    var e = idPanel.panelModel[index]
+                    entry = (e === undefined || e === null) ? ({}) : e
+                    rev = rev + 1
+                    idSwitch.checked = entry.switchButton === "on"
+                    if (entry.editText !== undefined && idEdit.text !== String(entry.editText))
+                        idEdit.text = String(entry.editText)
+                    idEdit.placeholderText = entry.placeholderText !== undefined
+                            ? String(entry.placeholderText) : ""
+                }
+
+                width: idColumn.width
+                height: idPanel.rowHeight
+
+                Component.onCompleted: {
+                    refresh()
+                    // Validator and hints are applied once, at creation.
+                    if (entry.editValidator !== undefined && entry.editValidator !== null)
+                        idEdit.validator = idValidatorComponent.createObject(idEdit,
+                                                { regExp: entry.editValidator })
+                    if (entry.inputMethodHints !== undefined)
+                        idEdit.inputMethodHints = entry.inputMethodHints
+                }
+
+                Component {
+                    id: idValidatorComponent
+                    RegExpValidator {}
+                }
+
+                Rectangle {
+                    anchors.fill: parent
+                    color: (idRow.interactive && idRowArea.pressed) ? Theme.pageBoxHiColor
+                                                                     : Theme.pageBoxColor
+                }
+
+                MouseArea {
+                    id: idRowArea
+                    anchors.fill: parent
+                    enabled: idRow.interactive
+                    onPressedChanged: idPanel.highlightedIndex = pressed ? index : -1
+                    onCanceled: idPanel.highlightedIndex = -1
+                    onClicked: idPanel.itemClicked(index, idRow.entry)
+                }
+
+                RowLayout {
+                    anchors.fill: parent
+                    anchors.leftMargin: 2 * Util.unitHeight
+                    anchors.rightMargin: 2 * Util.unitHeight
+                    spacing: Math.ceil(1.5 * Util.unitHeight)
+
+                    Image {
+                        readonly property int side: Math.ceil(2.9 * Util.unitHeight)
+                        Layout.preferredWidth: side
+                        Layout.preferredHeight: side
+                        Layout.alignment: Qt.AlignVCenter
+                        visible: idPanel.showIcon && (idRow.rev, idRow.entry.icon !== undefined)
+                        source: { idRow.rev; return idRow.entry.icon !== undefined ? idRow.entry.icon : "" }
+                        smooth: true
+                        mipmap: true
+                    }
+
+                    ZVText {
+                        id: idLabel
+                        Layout.fillWidth: !idRow.isEditRow
+                        Layout.alignment: Qt.AlignVCenter
+                        visible: { idRow.rev; return idRow.entry.text !== undefined }
+                        text: { idRow.rev; return idRow.entry.text !== undefined ? String(idRow.entry.text) : "" }
+                        color: { idRow.rev; return idRow.entry.textColor !== undefined ? idRow.entry.textColor : Theme.textColor }
+                        font.pointSize: { idRow.rev; return idRow.entry.textFontPointSize !== undefined ? idRow.entry.textFontPointSize : Util.relativeFontPoint(-2) }
+                        font.bold: { idRow.rev; return idRow.entry.textFontBold === true }
+                        elide: Text.ElideRight
+                    }
+
+                    // Keeps the right-hand parts at the right when there is no label.
+                    Item {
+                        Layout.fillWidth: !idLabel.visible && !idRow.isEditRow
+                        visible: Layout.fillWidth
+                    }
+
+                    ZVText {
+                        id: idButtonText
+                        Layout.alignment: Qt.AlignVCenter
+                        visible: idRow.isButtonRow
+                        text: { idRow.rev; return idRow.isButtonRow ? String(idRow.entry.buttonText) : "" }
+                        color: { idRow.rev; return idRow.entry.buttonTextColor !== undefined ? idRow.entry.buttonTextColor : Theme.textBlueColor }
+                        font.bold: true
+                        opacity: (idButtonArea.pressed && !idRow.isDisabled) ? 0.5 : 1
+
+                        MouseArea {
+                            id: idButtonArea
+                            anchors.fill: parent
+                            anchors.margins: -Util.unitHeight / 2
+                            enabled: idRow.isButtonRow && !idRow.isDisabled
+                            onClicked: idPanel.itemClicked(index, idRow.entry)
+                        }
+                    }
+
+                    ZVSwitch {
+                        id: idSwitch
+                        Layout.alignment: Qt.AlignVCenter
+                        visible: idRow.isSwitchRow
+                        onToggled: {
+                            idRow.entry.switchButton = checked ? "on" : "off"
+                            idPanel.itemClicked(index, idRow.entry)
+                        }
+                    }
+
+                    LineEdit {
+                        id: idEdit
+                        Layout.fillWidth: true
+                        Layout.alignment: Qt.AlignVCenter
+                        visible: idRow.isEditRow
+                        showBorder: false
+                        onTextChanged: {
+                            if (idRow.isEditRow)
+                                idRow.entry.editText = text
+                        }
+                    }
+
+                    Row {
+                        Layout.alignment: Qt.AlignVCenter
+                        spacing: Math.ceil(0.5 * Util.unitHeight)
+                        visible: idRow.isPlainRow
+                                 && (idForwardText.visible || idChevron.visible)
+
+                        ZVText {
+                            id: idForwardText
+                            anchors.verticalCenter: parent.verticalCenter
+                            visible: { idRow.rev; return idRow.entry.forwardText !== undefined }
+                            text: { idRow.rev; return idRow.entry.forwardText !== undefined ? String(idRow.entry.forwardText) : "" }
+                            color: Theme.indicatorTextColor
+                        }
+
+                        Canvas {
+                            id: idChevron
+                            anchors.verticalCenter: parent.verticalCenter
+                            width: Util.unitHeight
+                            height: 2 * Util.unitHeight
+                            visible: { idRow.rev; return idRow.entry.hideIndicator !== true }
+                            property color stroke: Theme.indicatorForwardColor
+                            onStrokeChanged: requestPaint()
+                            onPaint: {
+                                var ctx = getContext("2d")
+                                ctx.reset()
+                                var lw = Math.ceil(0.2 * Util.unitHeight)
+                                ctx.lineWidth = lw
+                                ctx.lineCap = "round"
+                                ctx.lineJoin = "round"
+                                ctx.strokeStyle = stroke
+                                ctx.beginPath()
+                                ctx.moveTo(lw / 2 + width * 0.15, height * 0.25)
+                                ctx.lineTo(width - lw / 2 - width * 0.1, height * 0.5)
+                                ctx.lineTo(lw / 2 + width * 0.15, height * 0.75)
+                                ctx.stroke()
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+}

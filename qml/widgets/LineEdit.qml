@@ -1,0 +1,125 @@
+import QtQuick 2.12
+import Lib.Util 1.0
+import Widgets.Theme 1.0
+
+// The single-line edit of the application: an optional rounded border,
+// a placeholder, a blinking cursor and at most Theme.lineEditMaxLen
+// characters.
+Canvas {
+    id: idEdit
+
+    property alias text: idInput.text
+    property alias placeholderText: idPlaceholder.text
+    property alias validator: idInput.validator
+    property alias inputMethodHints: idInput.inputMethodHints
+    property alias echoMode: idInput.echoMode
+    property alias readOnly: idInput.readOnly
+    property int fontPointSize: Util.relativeFontPoint(-2)
+    property bool showBorder: false
+    property color color: Theme.editColor
+    property color borderColor: Theme.editBorderColor
+    property color textColor: Theme.textColor
+    property color cursorColor: Theme.buttonBlueColor
+
+    // The inner input, for callers that need its signals.
+    readonly property alias input: idInput
+
+    readonly property int __sidePadding: showBorder ? Math.ceil(0.6 * Util.unitHeight) : 0
+
+    function setFocus(isFocus) {
+        if (isFocus)
+            idInput.forceActiveFocus()
+        else
+            idInput.focus = false
+    }
+
+    implicitWidth: 8 * Util.unitHeight
+    implicitHeight: Math.ceil(3.3 * Util.unitHeight)
+
+    onShowBorderChanged: requestPaint()
+    onColorChanged: requestPaint()
+    onBorderColorChanged: requestPaint()
+    onWidthChanged: requestPaint()
+    onHeightChanged: requestPaint()
+
+    onPaint: {
+        var ctx = getContext("2d")
+        ctx.reset()
+        if (!showBorder)
+            return
+        var r = Util.unitHeight / 2
+        var x0 = 0.5, y0 = 0.5, x1 = width - 0.5, y1 = height - 0.5
+        ctx.beginPath()
+        ctx.moveTo(x0 + r, y0)
+        ctx.lineTo(x1 - r, y0)
+        ctx.arcTo(x1, y0, x1, y0 + r, r)
+        ctx.lineTo(x1, y1 - r)
+        ctx.arcTo(x1, y1, x1 - r, y1, r)
+        ctx.lineTo(x0 + r, y1)
+        ctx.arcTo(x0, y1, x0, y1 - r, r)
+        ctx.lineTo(x0, y0 + r)
+        ctx.arcTo(x0, y0, x0 + r, y0, r)
+        ctx.closePath()
+        ctx.fillStyle = idEdit.color
+        ctx.fill()
+        ctx.lineWidth = 1
+        ctx.strokeStyle = idEdit.borderColor
+        ctx.stroke()
+    }
+
+    // Measures the height of one line of text in the edit's font.
+    TextInput {
+        id: idProbe
+        visible: false
+        text: "a"
+        font.family: Util.systemFontFamily
+        font.pointSize: idEdit.fontPointSize
+    }
+
+    ZVText {
+        id: idPlaceholder
+        anchors.left: parent.left
+        anchors.leftMargin: idEdit.__sidePadding
+        anchors.right: parent.right
+        anchors.rightMargin: idEdit.__sidePadding
+        anchors.verticalCenter: parent.verticalCenter
+        font.pointSize: idEdit.fontPointSize
+        color: Theme.editPlaceholderColor
+        elide: Text.ElideRight
+        visible: idInput.text.length === 0
+    }
+
+    TextInput {
+        id: idInput
+        anchors.fill: parent
+        leftPadding: idEdit.__sidePadding
+        rightPadding: idEdit.__sidePadding
+        topPadding: Math.max(0, Math.floor((idEdit.height - idProbe.contentHeight) / 2))
+        verticalAlignment: TextInput.AlignTop
+        clip: true
+        maximumLength: Theme.lineEditMaxLen
+        font.family: Util.systemFontFamily
+        font.pointSize: idEdit.fontPointSize
+        color: idEdit.textColor
+        selectByMouse: true
+        selectionColor: Theme.buttonBlueColor
+        selectedTextColor: Theme.textWhiteColor
+
+        cursorDelegate: Rectangle {
+            id: idCursor
+            property bool blinkOn: true
+            width: 2
+            height: idProbe.contentHeight
+            color: idEdit.cursorColor
+            opacity: (idInput.activeFocus && blinkOn) ? 1 : 0
+
+            Timer {
+                interval: 500
+                repeat: true
+                running: idInput.activeFocus
+                onRunningChanged: idCursor.blinkOn = true
+                onTriggered: idCursor.blinkOn = !idCursor.blinkOn
+            }
+        }
+    }
+}

@@ -1,0 +1,55 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.12
+import Lib.Util 1.0
+import Widgets.Theme 1.0
+
+// The title bar's back button: a chevron and a text.
+Button {
+    id: idButton
+
+    property int fontPointSize: Util.relativeFontPoint(-2)
+
+    implicitWidth: Math.min(idLabel.implicitWidth + 2 * Util.unitHeight,
+                            Math.ceil(Util.screenSize.width * 0.25))
+    implicitHeight: 3 * Util.unitHeight
+    leftPadding: Util.unitHeight
+    rightPadding: 0
+    topPadding: 0
+    bottomPadding: 0
+    opacity: down ? 0.7 : 1
+
+    contentItem: ZVText {
+        id: idLabel
+        text: idButton.text
+        font.pointSize: idButton.fontPointSize
+        color: Theme.appBarTextColor
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
+    }
+
+    background: Item {
+        Canvas {
+            id: idChevron
+            property color stroke: Theme.appBarTextColor
+            anchors.left: parent.left
+            anchors.verticalCenter: parent.verticalCenter
+            width: Math.ceil(1.7 * Util.unitHeight)
+            height: width
+            onStrokeChanged: requestPaint()
+            onPaint: {
+                var ctx = getContext("2d")
+                ctx.reset()
+                var lw = 0.25 * Util.unitHeight
+                ctx.lineWidth = lw
+                ctx.lineCap = "round"
+                ctx.lineJoin = "round"
+                ctx.strokeStyle = stroke
+                ctx.beginPath()
+                ctx.moveTo(width * 0.5, height * 0.12)
+                ctx.lineTo(lw / 2 + width * 0.08, height * 0.5)
+                ctx.lineTo(width * 0.5, height * 0.88)
+                ctx.stroke()
+            }
+        }
+    }
+}

@@ -1,7 +1,218 @@
 import QtQuick 2.12
+import QtQuick.Controls 2.12
+import QtQuick.Layouts 1.12
+import Lib.Util 1.0
+import Widgets.Theme 1.0
+import "qrc:/widgets"
+import "qrc:/setting"
+import "qrc:/js/db.js" as DB
+import "qrc:/js/pubfun.js" as Pubfun
 
-// Stand-in for the notes tab until its pages arrive.
-Item {
-    property int goBackCount: 0
-    function goBack() { goBackCount++ }
+// The notes tab: the note box grid (page 0) and the notes of one box
+// (page 1), with every sheet of the tab created once and reopened.
+Rectangle {
+    id: idNotesPage
+    color: Theme.pageColor
+
+    // Called on a repeated tap of the tab and by the list's back control.
+    function goBack() {
+        idTitleBar.text = qsTr("便签")
+        idNoteStack.currentIndex = 0
+    }
+
+    function openNoteEditor(itemId) {
+        idEditNoteItemPage.returnText = idTitleBar.text
+        idEditNoteItemPage.noteItemId = itemId
+        idEditNoteItemPage.open()
+    }
+
+    function addNote() {
+        var boxId = DB.constBoxIdUncateg
+        if (idNoteStack.currentIndex === 1 && idNoteListView.boxId > 0)
+            boxId = idNoteListView.boxId
+        idEditNoteItemPage.noteBoxId = boxId
+        openNoteEditor(0)
+    }
+
+    function isConfidential(itemId) {
+        var item = DB.getNoteItem(itemId)
+        return item !== null && item !== undefined && item.securityLevel !== 0
+    }
+
+    // The PIN key counts only when it is the key of the vault's current PIN.
+    function hasVerifiedPinKey() {
+        var verified = DB.root.security.verifiedPinCode
+        return DB.pinCode !== "" && verified !== "" && Qt.md5(DB.pinCode) === verified
+    }
+
+    function checkPinThen(callback) {
+        idNotesPage.pinCallback = callback
+        idCheckPinCodePage.open()
+    }
+
+    function reloadAll() {
+        idNoteListView.updateModel()
+        idNoteBoxView.updateModel()
+    }
+
+    function showToast(msg) {
+        idPopupMsg.msg = msg
+        idPopupMsg.open()
+    }
+
+    property var pinCallback: null
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        TitleBar {
+            id: idTitleBar
+            objectName: "notesTitleBar"
+            Layout.fillWidth: true
+            text: qsTr("便签")
+            haveMenuButton: true
+            onMenuButtonClicked: {
+                idNotePageMenu.popupTopMargin = idTitleBar.mapToItem(null, 0, idTitleBar.height).y
+                idNotePageMenu.open()
+            }
+        }
+
+        StackLayout {
+            id: idNoteStack
+            objectName: "notesStack"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            currentIndex: 0
+
+            Item {
+                NoteBoxView {
+                    id: idNoteBoxView
+                    objectName: "noteBoxView"
+                    anchors.fill: parent
+                    anchors.leftMargin: Util.unitHeight * 0.75
+                    anchors.rightMargin: Util.unitHeight * 0.75
+                    onBoxClicked: {
+                        var box = DB.getNoteBox(boxId)
+                        idTitleBar.text = box ? box.name : ""
+                        idNoteListView.boxId = boxId
+                        idNoteStack.currentIndex = 1
+                    }
+                    onBoxEdited: {
+                        idBoxMenu.menuItems = []
+                        idBoxMenu.menuItems = [
+                            { text: qsTr("编辑") + " \"" + boxName + "\"", color: Theme.textBlueColor, noteBoxId: boxId },
+                            { text: qsTr("删除") + " \"" + boxName + "\"", color: Theme.textRedColor, noteBoxId: boxId }
+                        ]
+                        idBoxMenu.open()
+                    }
+                }
+            }
+
+            NoteListView {
+                id: idNoteListView
+                objectName: "noteListView"
+                onGobackClicked: idNotesPage.goBack()
+                onNoteItemClicked: {
+                    if (idNotesPage.isConfidential(itemId) && !idNotesPage.hasVerifiedPinKey())
+                        idNotesPage.checkPinThen(function () { idNotesPage.openNoteEditor(itemId) })
+                    else
+                        idNotesPage.openNoteEditor(itemId)
+                }
+                onNoteItemDelayClicked: {
+                    var item = DB.getNoteItem(itemId)
+                    if (!item)
+                        return
+                    idNoteMenu.menuItems = []
+                    idNoteMenu.menuItems = [
+                        { text: qsTr("删除") + " \"" + item.title + "\"", color: Theme.textRedColor, noteItemId: itemId }
+                    ]
+                    idNoteMenu.open()
+                }
+            }
+        }
+    }
+
+    NotePageMenu {
+        id: idNotePageMenu
+        objectName: "notePageMenu"
+        onMenuAddCategory: {
+            idEditNoteBoxPage.noteBoxId = 0
+            idEditNoteBoxPage.open()
+        }
+        onMenuAddNote: idNotesPage.addNote()
+    }
+
+    BottomPopupMenu {
+        id: idBoxMenu
+        objectName: "noteBoxMenu"
+        onMenuTriggered: {
+            idNoteBoxView.clearHighlight()
+            if (itemIdx < 0 || !itemObj)
+                return
+            var isEdit = itemIdx === 0
+            if (itemObj.noteBoxId <= 0) {
+                idNotesPage.showToast(isEdit ? qsTr("此分类不可编辑") : qsTr("此分类不可删除"))
+                return
+            }
+            if (isEdit) {
+                idEditNoteBoxPage.noteBoxId = itemObj.noteBoxId
+                idEditNoteBoxPage.open()
+            } else {
+                DB.removeNoteBox(itemObj.noteBoxId)
+                DB.save()
+                idNoteBoxView.updateModel()
+            }
+        }
+    }
+
+    BottomPopupMenu {
+        id: idNoteMenu
+        objectName: "noteItemMenu"
+        onMenuTriggered: {
+            idNoteListView.resetCurrentIndex()
+            if (itemIdx < 0 || !itemObj)
+                return
+            var itemId = itemObj.noteItemId
+            var removeNote = function () {
+                DB.removeNoteItem(itemId)
+                DB.save()
+                idNotesPage.reloadAll()
+            }
+            if (idNotesPage.isConfidential(itemId) && !idNotesPage.hasVerifiedPinKey())
+                idNotesPage.checkPinThen(removeNote)
+            else
+                removeNote()
+        }
+    }
+
+    CheckPinCodePage {
+        id: idCheckPinCodePage
+        objectName: "notesCheckPinCodePage"
+        onClosed: {
+            var callback = idNotesPage.pinCallback
+            idNotesPage.pinCallback = null
+            if (checkPassed && callback)
+                callback()
+            else
+                idNoteListView.updateModel()
+        }
+    }
+
+    EditNoteBoxPage {
+        id: idEditNoteBoxPage
+        objectName: "editNoteBoxPage"
+        onAccepted: idNoteBoxView.updateModel()
+    }
+
+    EditNoteItemPage {
+        id: idEditNoteItemPage
+        objectName: "editNoteItemPage"
+        onAccepted: idNotesPage.reloadAll()
+    }
+
+    PopupMsg {
+        id: idPopupMsg
+        objectName: "notesPopupMsg"
+    }
 }

@@ -1,0 +1,201 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.12
+import QtQuick.Layouts 1.12
+import Lib.Util 1.0
+import Lib.Encryptor 1.0
+import Widgets.Theme 1.0
+import "qrc:/widgets"
+import "qrc:/js/db.js" as DB
+import "qrc:/js/pubfun.js" as Pubfun
+
+// Replaces the vault's content by a backup text taken from the clipboard,
+// after its password and its own security questions have been checked.
+Drawer {
+    id: idRestorePage
+
+    property string returnText: qsTr("设置")
+    // The backup's document (data still encrypted) once its password passed.
+    property var backupDBRoot: null
+    property string __backupPwdMd: ""
+
+    signal accepted()
+
+    edge: Qt.RightEdge
+    width: Util.screenSize.width
+    height: Util.screenSize.height
+    dragMargin: 0
+    padding: 0
+    dim: false
+    modal: true
+
+    background: Rectangle {
+        color: Theme.pageColor
+    }
+
+    function __toast(msg) {
+        idPopupMsg.msg = msg
+        idPopupMsg.autoClose = true
+        idPopupMsg.open()
+    }
+
+    function __showSticky(msg) {
+        idPopupMsg.msg = msg
+        idPopupMsg.autoClose = false
+        idPopupMsg.open()
+    }
+
+    function __clipboardBackup() {
+        return Pubfun.unwrapLine(Util.clipboardText, "BEGIN BACKUP", "END BACKUP")
+    }
+
+    function startRestore() {
+        backupDBRoot = null
+        __backupPwdMd = ""
+        var clip = Util.clipboardText
+        if (!clip || clip.length === 0) {
+            __toast(qsTr("请复制备份数据到剪贴板中"))
+            return
+        }
+        if (__clipboardBackup() === "") {
+            __toast(qsTr("剪贴板中无有效的备份数据"))
+            return
+        }
+        idPasswordDialog.open()
+    }
+
+    function checkPassword(password) {
+        var backupTxt = __clipboardBackup()
+        var pwdMd = Qt.md5(Util.textTrimmed(password))
+        var backupRoot = DB.verifyBackupPassword(backupTxt, pwdMd)
+        if (!backupRoot) {
+            __showSticky(qsTr("备份密码错误"))
+            return
+        }
+        __backupPwdMd = pwdMd
+        backupDBRoot = backupRoot
+        idVerifyPage.backupDBRoot = backupRoot
+        idVerifyPage.open()
+    }
+
+    function confirmRestore() {
+        var summary = backupDBRoot && backupDBRoot.summary ? backupDBRoot.summary : {}
+        idConfirmDialog.modifiedText = Pubfun.millisecToDateTimeStr(summary.modifiedDate || 0)
+        idConfirmDialog.backupText = Pubfun.millisecToDateTimeStr(summary.backupDate || 0)
+        idConfirmDialog.pwdCount = String(summary.pwdItemCount || 0)
+        idConfirmDialog.noteCount = String(summary.noteItemCount || 0)
+        idConfirmDialog.open()
+    }
+
+    function doRestore() {
+        var secMd = idVerifyPage.secAnswerMd
+        if (!DB.restore(__clipboardBackup(), __backupPwdMd, secMd)) {
+            __showSticky(qsTr("恢复备份失败"))
+            return false
+        }
+        // Let the restored security questions unwrap this vault's login key.
+        DB.root.security.encryptedLoginPassword = Encryptor.aesEncrypt(secMd, DB.loginPassword)
+        if (!DB.saveOnly()) {
+            __showSticky(qsTr("写入数据库错误"))
+            return false
+        }
+        accepted()
+        close()
+        return true
+    }
+
+    contentItem: Column {
+        TitleBar {
+            width: parent.width
+            text: qsTr("恢复备份")
+            haveReturnButton: true
+            returnText: idRestorePage.returnText
+            onReturnButtonClicked: idRestorePage.close()
+        }
+        Item {
+            width: 1
+            height: Util.unitHeight * 4
+        }
+        Image {
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: Util.unitHeight * 6
+            height: Util.unitHeight * 6
+            sourceSize: Qt.size(width * 2, height * 2)
+            source: "qrc:/img/backup/restore_title.png"
+        }
+        Item {
+            width: 1
+            height: Util.unitHeight * 2
+        }
+        ZVText {
+            x: Util.unitHeight * 3
+            width: parent.width - Util.unitHeight * 6
+            wrapMode: Text.WordWrap
+            lineHeight: 1.3
+            color: Theme.pageTextColor
+            text: qsTr("复制备份数据（文本格式）到剪贴板中，再点击") + "\"" + qsTr("恢复备份") + "\""
+                  + qsTr("按钮，备份将恢复到应用中。此过程中会验证“备份密码”和“密保问题”。")
+        }
+        Item {
+            width: 1
+            height: Util.unitHeight * 4
+        }
+        PageButton {
+            objectName: "restoreButton"
+            width: parent.width
+            text: qsTr("恢复备份")
+            onClicked: idRestorePage.startRestore()
+        }
+    }
+
+    ZVInputDialog {
+        id: idPasswordDialog
+        objectName: "restorePasswordDialog"
+        msg: qsTr("输入备份密码：")
+        inputValidator: RegExpValidator { regExp: /\S+/ }
+        inputMethodHints: Qt.ImhHiddenText | Qt.ImhSensitiveData | Qt.ImhNoPredictiveText
+        onAboutToShow: userText = ""
+        onAccepted: idRestorePage.checkPassword(userText)
+    }
+
+    VerifyBackupQuestionPage {
+        id: idVerifyPage
+        objectName: "verifyBackupQuestionPage"
+        onAccepted: idRestorePage.confirmRestore()
+    }
+
+    QuestionDialog {
+        id: idConfirmDialog
+        objectName: "restoreConfirmDialog"
+
+        property string modifiedText: ""
+        property string backupText: ""
+        property string pwdCount: ""
+        property string noteCount: ""
+
+        title: qsTr("是否恢复以下备份数据?")
+        acceptButtonText: qsTr("是")
+        acceptButtonWarning: true
+        rejectedButtonText: qsTr("否")
+        client: Component {
+            GridLayout {
+                columns: 2
+                columnSpacing: Util.unitHeight
+                rowSpacing: Math.ceil(Util.unitHeight / 2)
+                ZVText { text: qsTr("修改时间: "); font.pointSize: Util.relativeFontPoint(-4) }
+                ZVText { objectName: "restoreModified"; text: idConfirmDialog.modifiedText; font.pointSize: Util.relativeFontPoint(-4) }
+                ZVText { text: qsTr("备份时间: "); font.pointSize: Util.relativeFontPoint(-4) }
+                ZVText { objectName: "restoreBackupDate"; text: idConfirmDialog.backupText; font.pointSize: Util.relativeFontPoint(-4) }
+                ZVText { text: qsTr("密码: "); font.pointSize: Util.relativeFontPoint(-4) }
+                ZVText { objectName: "restorePwdCount"; text: idConfirmDialog.pwdCount; font.pointSize: Util.relativeFontPoint(-4) }
+                ZVText { text: qsTr("便签: "); font.pointSize: Util.relativeFontPoint(-4) }
+                ZVText { objectName: "restoreNoteCount"; text: idConfirmDialog.noteCount; font.pointSize: Util.relativeFontPoint(-4) }
+            }
+        }
+        onAccepted: idRestorePage.doRestore()
+    }
+
+    PopupMsg {
+        id: idPopupMsg
+        objectName: "restorePopupMsg"
+    }
+}

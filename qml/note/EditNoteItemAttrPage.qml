@@ -1,0 +1,250 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.12
+import QtQuick.Layouts 1.12
+import Lib.Util 1.0
+import Widgets.Theme 1.0
+import "qrc:/widgets"
+import "qrc:/Widgets2/Panel"
+import "qrc:/setting"
+import "qrc:/js/db.js" as DB
+import "qrc:/js/icon.js" as Icon
+
+// Bottom sheet with a note's colour, security level and box.
+PopupPage {
+    id: idEditNoteItemAttrPage
+
+    property int currentSecurityLevel: 0
+    property int currentBoxId: 0
+    property int currentColorIndex: 0
+
+    readonly property var __colorList: Icon.getNoteColorList(Theme.darkMode)
+
+    function __updateBox() {
+        var box = DB.getNoteBox(currentBoxId)
+        idBoxIcon.source = Icon.getIconUrl(box ? box.iconId : 0)
+        idBoxName.text = box ? box.name : qsTr("未分类")
+    }
+
+    function __isPinKeyVerified() {
+        var verified = DB.root.security.verifiedPinCode
+        return DB.pinCode !== "" && verified !== "" && Qt.md5(DB.pinCode) === verified
+    }
+
+    function __confidentialClicked() {
+        if (DB.root.security.verifiedPinCode !== "") {
+            if (!__isPinKeyVerified())
+                idCheckPinCodePage.open()
+        } else {
+            idPinQuestion.open()
+        }
+    }
+
+    onAboutToShow: {
+        var swatch = idSwatches.itemAt(currentColorIndex)
+        if (swatch)
+            swatch.checked = true
+        if (currentSecurityLevel > 0)
+            idRdoConfidential.checked = true
+        else
+            idRdoNormal.checked = true
+        __updateBox()
+    }
+
+    Column {
+        width: parent.width
+
+        PopupBar {
+            width: parent.width
+            CloseButton {
+                id: idCloseButton
+                objectName: "noteAttrClose"
+                anchors.left: parent.left
+                anchors.leftMargin: Util.unitHeight * 2
+                anchors.verticalCenter: parent.verticalCenter
+                onClicked: idEditNoteItemAttrPage.close()
+            }
+            ZVText {
+                anchors.centerIn: parent
+                text: qsTr("便签属性")
+                font.bold: true
+                font.pointSize: Util.relativeFontPoint(-1)
+                color: Theme.popupTextColor
+            }
+        }
+
+        // Six colour swatches spread over the width.
+        Item {
+            width: parent.width
+            height: Util.unitHeight * 6
+            ButtonGroup { id: idColorGroup }
+            Row {
+                id: idSwatchRow
+                anchors.centerIn: parent
+                readonly property real cell: (parent.width - Util.unitHeight * 2) / 6
+                Repeater {
+                    id: idSwatches
+                    model: idEditNoteItemAttrPage.__colorList.length
+                    Item {
+                        width: idSwatchRow.cell
+                        height: Util.unitHeight * 4
+                        property alias checked: idSwatch.checked
+                        ColorRdoButton {
+                            id: idSwatch
+                            objectName: "noteColorSwatch_" + index
+                            anchors.centerIn: parent
+                            ButtonGroup.group: idColorGroup
+                            color: idEditNoteItemAttrPage.__colorList[index].dark
+                            borderColor: idEditNoteItemAttrPage.__colorList[index].dark
+                        }
+                    }
+                }
+            }
+        }
+
+        ZVPixelLine {
+            width: parent.width
+            height: 1
+            color: Theme.popupSpacingColor
+        }
+
+        // Row "安全".
+        RowLayout {
+            x: Util.unitHeight * 2
+            width: parent.width - Util.unitHeight * 4
+            height: Util.unitHeight * 5
+            spacing: Util.unitHeight * 2
+            ZVText {
+                text: qsTr("安全")
+                color: Theme.textColor3
+            }
+            RdoButton {
+                id: idRdoNormal
+                objectName: "noteRdoNormal"
+                text: qsTr("普通")
+                normalColor: Theme.textGreenColor
+            }
+            RdoButton {
+                id: idRdoConfidential
+                objectName: "noteRdoConfidential"
+                text: qsTr("机密")
+                normalColor: Theme.buttonYellowColor
+                onClicked: idEditNoteItemAttrPage.__confidentialClicked()
+            }
+            Item { Layout.fillWidth: true }
+        }
+
+        ZVPixelLine {
+            width: parent.width
+            height: 1
+            color: Theme.popupSpacingColor
+        }
+
+        // Row "分类".
+        RowLayout {
+            x: Util.unitHeight * 2
+            width: parent.width - Util.unitHeight * 4
+            height: Util.unitHeight * 5
+            spacing: Util.unitHeight
+            ZVText {
+                text: qsTr("分类")
+                color: Theme.textColor3
+                Layout.rightMargin: Util.unitHeight
+            }
+            Image {
+                id: idBoxIcon
+                Layout.preferredWidth: Util.unitHeight * 2.4
+                Layout.preferredHeight: Util.unitHeight * 2.4
+                sourceSize: Qt.size(width * 2, height * 2)
+            }
+            ZVText {
+                id: idBoxName
+                objectName: "noteAttrBoxName"
+                Layout.fillWidth: true
+                color: Theme.textColor3
+                elide: Text.ElideRight
+                text: qsTr("未分类")
+            }
+            TxtButton {
+                objectName: "noteChooseBox"
+                text: qsTr("选择分类")
+                onClicked: {
+                    idNoteBoxChoosePage.currentBoxId = idEditNoteItemAttrPage.currentBoxId
+                    idNoteBoxChoosePage.open()
+                }
+            }
+        }
+
+        LineTxtButton {
+            objectName: "noteAttrDone"
+            x: Util.unitHeight * 2
+            width: parent.width - Util.unitHeight * 4
+            height: Util.unitHeight * 4
+            topPadding: 0
+            bottomPadding: 0
+            text: qsTr("完成")
+            bkgnColor: Theme.buttonBlueColor
+            bkgnHiColor: Theme.buttonBlueHiColor
+            onClicked: {
+                var idx = 0
+                for (var i = idSwatches.count - 1; i >= 0; --i) {
+                    if (idSwatches.itemAt(i).checked) {
+                        idx = i
+                        break
+                    }
+                }
+                idEditNoteItemAttrPage.currentColorIndex = idx
+                idEditNoteItemAttrPage.currentSecurityLevel = idRdoNormal.checked ? 0 : 1
+                idEditNoteItemAttrPage.accepted()
+                idEditNoteItemAttrPage.close()
+            }
+        }
+        Item {
+            width: 1
+            height: Util.unitHeight * 2
+        }
+        ZVHomeIndicator {}
+    }
+
+    NoteBoxChoosePage {
+        id: idNoteBoxChoosePage
+        objectName: "noteBoxChoosePage"
+        onAccepted: {
+            idEditNoteItemAttrPage.currentBoxId = currentBoxId
+            idEditNoteItemAttrPage.__updateBox()
+        }
+    }
+
+    CheckPinCodePage {
+        id: idCheckPinCodePage
+        objectName: "noteAttrCheckPinCodePage"
+        onClosed: {
+            if (!checkPassed)
+                idRdoNormal.checked = true
+        }
+    }
+
+    QuestionDialog {
+        id: idPinQuestion
+        objectName: "noteAttrPinQuestion"
+        msg: qsTr("启用此功能需要设置PIN码，现在设置?")
+        onAccepted: idChangePinCodePage.open()
+        onRejected: idRdoNormal.checked = true
+    }
+
+    ChangePinCodePage {
+        id: idChangePinCodePage
+        objectName: "noteAttrChangePinCodePage"
+        onClosed: {
+            if (changeSucc) {
+                idPopupMsg.msg = qsTr("PIN码已修改")
+                idPopupMsg.open()
+            } else {
+                idRdoNormal.checked = true
+            }
+        }
+    }
+
+    PopupMsg {
+        id: idPopupMsg
+    }
+}

@@ -3,6 +3,7 @@ import QtQuick.Controls 2.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
+import "qrc:/Widgets2/Panel"
 
 // Drop-down menu of the notes tab, hanging under the title bar at the right.
 Popup {

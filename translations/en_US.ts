@@ -12,6 +12,52 @@
 <!-- area: store -->
 
 <!-- area: widgets -->
+<context>
+    <name>BoxChooseSheet</name>
+    <message>
+        <source>选择分类</source>
+        <translation>Choose Category</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Done</translation>
+    </message>
+</context>
+<context>
+    <name>BoxEditSheet</name>
+    <message>
+        <source>请输入名称</source>
+        <translation>Please enter a name</translation>
+    </message>
+    <message>
+        <source>修改分类</source>
+        <translation>Edit Category</translation>
+    </message>
+    <message>
+        <source>新建分类</source>
+        <translation>New Category</translation>
+    </message>
+    <message>
+        <source>图标</source>
+        <translation>Icon</translation>
+    </message>
+    <message>
+        <source>选择图标</source>
+        <translation>Choose Icon</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>必填</source>
+        <translation>Required</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Done</translation>
+    </message>
+</context>
 
 <!-- area: popups and keypads -->
 <context>
@@ -351,52 +397,6 @@
     </message>
 </context>
 <context>
-    <name>BoxChoosePage</name>
-    <message>
-        <source>选择分类</source>
-        <translation>Choose Category</translation>
-    </message>
-    <message>
-        <source>完成</source>
-        <translation>Done</translation>
-    </message>
-</context>
-<context>
-    <name>EditPwdBoxPage</name>
-    <message>
-        <source>请输入名称</source>
-        <translation>Please enter a name</translation>
-    </message>
-    <message>
-        <source>修改分类</source>
-        <translation>Edit Category</translation>
-    </message>
-    <message>
-        <source>新建分类</source>
-        <translation>New Category</translation>
-    </message>
-    <message>
-        <source>图标</source>
-        <translation>Icon</translation>
-    </message>
-    <message>
-        <source>选择图标</source>
-        <translation>Choose Icon</translation>
-    </message>
-    <message>
-        <source>名称</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>必填</source>
-        <translation>Required</translation>
-    </message>
-    <message>
-        <source>完成</source>
-        <translation>Done</translation>
-    </message>
-</context>
-<context>
     <name>EditPwdItemPage</name>
     <message>
         <source>请输入账号</source>
@@ -626,41 +626,6 @@
 
 <!-- area: notes and backup -->
 <context>
-    <name>EditNoteBoxPage</name>
-    <message>
-        <source>修改分类</source>
-        <translation>Edit Category</translation>
-    </message>
-    <message>
-        <source>新建分类</source>
-        <translation>New Category</translation>
-    </message>
-    <message>
-        <source>图标</source>
-        <translation>Icon</translation>
-    </message>
-    <message>
-        <source>选择图标</source>
-        <translation>Choose Icon</translation>
-    </message>
-    <message>
-        <source>名称</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>必填</source>
-        <translation>Required</translation>
-    </message>
-    <message>
-        <source>完成</source>
-        <translation>Done</translation>
-    </message>
-    <message>
-        <source>请输入名称</source>
-        <translation>Please enter a name</translation>
-    </message>
-</context>
-<context>
     <name>EditNoteItemAttrPage</name>
     <message>
         <source>未分类</source>
@@ -744,17 +709,6 @@
     <message>
         <source>点击修改属性</source>
         <translation>Tap to change attributes</translation>
-    </message>
-</context>
-<context>
-    <name>NoteBoxChoosePage</name>
-    <message>
-        <source>选择分类</source>
-        <translation>Choose Category</translation>
-    </message>
-    <message>
-        <source>完成</source>
-        <translation>Done</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,178 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.12
+import QtQuick.Layouts 1.12
+import Lib.Util 1.0
+import Widgets.Theme 1.0
+import "qrc:/Widgets2/Panel"
+import "qrc:/js/db.js" as DB
+import "qrc:/js/icon.js" as Icon
+
+// Bottom sheet that creates (boxId 0) or edits the icon and name of a box.
+// The page that uses it says which kind of box through getBox and addBox.
+PopupPage {
+    id: idRoot
+
+    property int boxId: 0
+    property int currentIconId: -1
+    // function (id) -> the box object of the store, or null
+    property var getBox
+    // function () -> a new box object added to the store
+    property var addBox
+
+    property bool __filling: false
+    // A box added by a save that failed; saving again fills that box.
+    property int __addedBoxId: 0
+
+    onAboutToShow: {
+        __filling = true
+        __addedBoxId = 0
+        var box = boxId !== 0 ? getBox(boxId) : null
+        if (box) {
+            currentIconId = box.iconId
+            idNameEdit.text = box.name
+        } else {
+            currentIconId = 2
+            idNameEdit.text = ""
+        }
+        __filling = false
+        interactive = true
+    }
+
+    onCurrentIconIdChanged: {
+        if (!__filling)
+            interactive = false
+    }
+
+    function __accept() {
+        if (idNameEdit.text === "") {
+            idPopupMsg.msg = qsTr("请输入名称")
+            idPopupMsg.open()
+            return
+        }
+        var id = boxId !== 0 ? boxId : __addedBoxId
+        var box = id !== 0 ? getBox(id) : addBox()
+        if (!box)
+            return
+        if (id === 0)
+            __addedBoxId = box.id
+        box.iconId = currentIconId
+        box.name = idNameEdit.text
+        if (DB.save()) {
+            __addedBoxId = 0
+            idRoot.close()
+            idRoot.accepted()
+        }
+    }
+
+    ColumnLayout {
+        width: parent.width
+        spacing: 0
+
+        PopupBar {
+            Layout.fillWidth: true
+            CloseButton {
+                id: idCloseButton
+                anchors.left: parent.left
+                anchors.leftMargin: Util.unitHeight * 2
+                anchors.verticalCenter: parent.verticalCenter
+                onClicked: idRoot.close()
+            }
+            ZVText {
+                anchors.centerIn: parent
+                text: idRoot.boxId !== 0 ? qsTr("修改分类") : qsTr("新建分类")
+                font.bold: true
+                font.pointSize: Util.relativeFontPoint(-1)
+                color: Theme.popupTextColor
+            }
+        }
+
+        Rectangle {
+            Layout.fillWidth: true
+            Layout.preferredHeight: idBody.implicitHeight
+            color: Theme.popupColor
+
+            ColumnLayout {
+                id: idBody
+                width: parent.width
+                spacing: 0
+
+                RowLayout {
+                    Layout.fillWidth: true
+                    Layout.preferredHeight: Util.unitHeight * 5
+                    Layout.leftMargin: Util.unitHeight * 2
+                    Layout.rightMargin: Util.unitHeight * 2
+                    spacing: Util.unitHeight * 1.5
+                    ZVText {
+                        text: qsTr("图标")
+                        color: Theme.textColor3
+                    }
+                    Image {
+                        objectName: "boxIcon"
+                        Layout.preferredWidth: Util.unitHeight * 2.4
+                        Layout.preferredHeight: Util.unitHeight * 2.4
+                        source: Icon.getIconUrl(idRoot.currentIconId)
+                    }
+                    Item {
+                        Layout.fillWidth: true
+                    }
+                    TxtButton {
+                        objectName: "chooseIconButton"
+                        text: qsTr("选择图标")
+                        onClicked: {
+                            idIconChoosePage.currentIconId = idRoot.currentIconId
+                            idIconChoosePage.open()
+                        }
+                    }
+                }
+
+                ZVPixelLine {
+                    Layout.fillWidth: true
+                    Layout.leftMargin: Util.unitHeight * 2
+                    color: Theme.popupSpacingColor
+                }
+
+                RowLayout {
+                    Layout.fillWidth: true
+                    Layout.preferredHeight: Util.unitHeight * 5
+                    Layout.leftMargin: Util.unitHeight * 2
+                    Layout.rightMargin: Util.unitHeight * 2
+                    spacing: Util.unitHeight * 1.5
+                    ZVText {
+                        text: qsTr("名称")
+                        color: Theme.textColor3
+                    }
+                    LineEdit {
+                        id: idNameEdit
+                        objectName: "nameEdit"
+                        Layout.fillWidth: true
+                        placeholderText: qsTr("必填")
+                        onTextChanged: {
+                            if (!idRoot.__filling)
+                                idRoot.interactive = false
+                        }
+                    }
+                }
+
+                LineTxtButton {
+                    objectName: "boxDoneButton"
+                    Layout.fillWidth: true
+                    Layout.margins: Util.unitHeight * 2
+                    text: qsTr("完成")
+                    bkgnHiColor: Theme.buttonBlueHiColor
+                    onClicked: idRoot.__accept()
+                }
+
+                ZVHomeIndicator {}
+            }
+        }
+    }
+
+    IconChoosePage {
+        id: idIconChoosePage
+        onAccepted: idRoot.currentIconId = currentIconId
+    }
+
+    PopupMsg {
+        id: idPopupMsg
+    }
+}

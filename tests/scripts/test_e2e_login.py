@@ -59,7 +59,7 @@ def screenshot(name):
     # only a record; nothing is decided on it).
     time.sleep(0.6)
     path = os.path.join(ART, name + ".png")
-    subprocess.run(["import", "-window", "root", path], check=True)
+    subprocess.run([os.path.join(BUILD, "screengrab"), path], check=True)
     print("screenshot: " + path)
 
 

@@ -61,6 +61,7 @@ SpacingLinePanel {
 
             delegate: Item {
                 id: idRow
+                objectName: "row" + index
 
                 // The entry this row shows, and a counter bumped by refresh()
                 // so that every binding reading the entry is re-evaluated.
@@ -73,6 +74,11 @@ SpacingLinePanel {
                 readonly property bool isPlainRow: !isButtonRow && !isSwitchRow && !isEditRow
                 readonly property bool isDisabled: { rev; return entry.disabled === true }
                 readonly property bool interactive: isPlainRow && !isDisabled
+                // Read from the entry, not from the items' visible, which is
+                // false while the panel sits on a hidden page.
+                readonly property bool hasLabel: { rev; return entry.text !== undefined }
+                readonly property bool hasForwardText: { rev; return entry.forwardText !== undefined }
+                readonly property bool hasChevron: { rev; return entry.hideIndicator !== true }
 
                 function refresh() {
                     var e = idPanel.panelModel[index]
@@ -137,9 +143,10 @@ SpacingLinePanel {
 
                     ZVText {
                         id: idLabel
+                        objectName: "label"
                         Layout.fillWidth: !idRow.isEditRow
                         Layout.alignment: Qt.AlignVCenter
-                        visible: { idRow.rev; return idRow.entry.text !== undefined }
+                        visible: idRow.hasLabel
                         text: { idRow.rev; return idRow.entry.text !== undefined ? String(idRow.entry.text) : "" }
                         color: { idRow.rev; return idRow.entry.textColor !== undefined ? idRow.entry.textColor : Theme.textColor }
                         font.pointSize: { idRow.rev; return idRow.entry.textFontPointSize !== undefined ? idRow.entry.textFontPointSize : Util.relativeFontPoint(-2) }
@@ -149,12 +156,13 @@ SpacingLinePanel {
 
                     // Keeps the right-hand parts at the right when there is no label.
                     Item {
-                        Layout.fillWidth: !idLabel.visible && !idRow.isEditRow
+                        Layout.fillWidth: !idRow.hasLabel && !idRow.isEditRow
                         visible: Layout.fillWidth
                     }
 
                     ZVText {
                         id: idButtonText
+                        objectName: "buttonText"
                         Layout.alignment: Qt.AlignVCenter
                         visible: idRow.isButtonRow
                         text: { idRow.rev; return idRow.isButtonRow ? String(idRow.entry.buttonText) : "" }
@@ -173,6 +181,7 @@ SpacingLinePanel {
 
                     ZVSwitch {
                         id: idSwitch
+                        objectName: "switch"
                         Layout.alignment: Qt.AlignVCenter
                         visible: idRow.isSwitchRow
                         onToggled: {
@@ -183,6 +192,7 @@ SpacingLinePanel {
 
                     LineEdit {
                         id: idEdit
+                        objectName: "edit"
                         Layout.fillWidth: true
                         Layout.alignment: Qt.AlignVCenter
                         visible: idRow.isEditRow
@@ -194,15 +204,16 @@ SpacingLinePanel {
                     }
 
                     Row {
+                        objectName: "forward"
                         Layout.alignment: Qt.AlignVCenter
                         spacing: Math.ceil(0.5 * Util.unitHeight)
-                        visible: idRow.isPlainRow
-                                 && (idForwardText.visible || idChevron.visible)
+                        visible: idRow.isPlainRow && (idRow.hasForwardText || idRow.hasChevron)
 
                         ZVText {
                             id: idForwardText
+                            objectName: "forwardText"
                             anchors.verticalCenter: parent.verticalCenter
-                            visible: { idRow.rev; return idRow.entry.forwardText !== undefined }
+                            visible: idRow.hasForwardText
                             text: { idRow.rev; return idRow.entry.forwardText !== undefined ? String(idRow.entry.forwardText) : "" }
                             color: Theme.indicatorTextColor
                         }
@@ -212,7 +223,7 @@ SpacingLinePanel {
                             anchors.verticalCenter: parent.verticalCenter
                             width: Util.unitHeight
                             height: 2 * Util.unitHeight
-                            visible: { idRow.rev; return idRow.entry.hideIndicator !== true }
+                            visible: idRow.hasChevron
                             property color stroke: Theme.indicatorForwardColor
                             onStrokeChanged: requestPaint()
                             onPaint: {

@@ -10,9 +10,6 @@ Rectangle {
     signal inputFinished(string pwdStr)
     signal cleanInputFinished()
 
-    readonly property int __codeLength: 6
-    readonly property var __keys: [1, 2, 3, 4, 5, 6, 7, 8, 9, -2, 0, -1]
-
     color: "transparent"
     implicitWidth: idColumn.implicitWidth
     implicitHeight: idColumn.implicitHeight
@@ -24,33 +21,18 @@ Rectangle {
     }
 
     function cleanInput(isNotify) {
-        __stopAnimations()
-        idCleanAnimation.notify = (isNotify === true)
-        idCleanAnimation.start()
+        idCode.cleanInput(isNotify)
     }
 
     function errorInput() {
-        __stopAnimations()
-        idErrorAnimation.start()
+        idCode.errorInput()
     }
 
-    function __stopAnimations() {
-        idCleanAnimation.stop()
-        idErrorAnimation.stop()
-        idEcho.opacity = 1
-    }
-
-    function __keyPressed(value) {
-        if (value < -1)
-            return
-        if (value === -1) {
-            var s = idEcho.pwdStr
-            idEcho.pwdStr = s.length > 1 ? s.substring(0, s.length - 1) : ""
-            return
-        }
-        idEcho.pwdStr += String(value)
-        if (idEcho.pwdStr.length === __codeLength)
-            inputFinished(idEcho.pwdStr)
+    KeypadCode {
+        id: idCode
+        echo: idEcho
+        onInputFinished: idPinInput.inputFinished(pwdStr)
+        onCleanInputFinished: idPinInput.cleanInputFinished()
     }
 
     Column {
@@ -70,7 +52,7 @@ Rectangle {
             spacing: Util.unitHeight
 
             Repeater {
-                model: idPinInput.__keys
+                model: idCode.keys
                 Button {
                     id: idKey
                     objectName: "key" + modelData
@@ -96,31 +78,9 @@ Rectangle {
                         border.color: Theme.buttonBlueColor
                     }
 
-                    onClicked: idPinInput.__keyPressed(number)
+                    onClicked: idCode.keyPressed(number)
                 }
             }
         }
-    }
-
-    SequentialAnimation {
-        id: idCleanAnimation
-        property bool notify: false
-        NumberAnimation { target: idEcho; property: "opacity"; to: 1; duration: 300 }
-        ScriptAction {
-            script: {
-                idEcho.pwdStr = ""
-                if (idCleanAnimation.notify)
-                    idPinInput.cleanInputFinished()
-            }
-        }
-    }
-
-    SequentialAnimation {
-        id: idErrorAnimation
-        NumberAnimation { target: idEcho; property: "opacity"; to: 0; duration: 100 }
-        NumberAnimation { target: idEcho; property: "opacity"; to: 1; duration: 100 }
-        NumberAnimation { target: idEcho; property: "opacity"; to: 0; duration: 100 }
-        NumberAnimation { target: idEcho; property: "opacity"; to: 1; duration: 100 }
-        ScriptAction { script: idEcho.pwdStr = "" }
     }
 }

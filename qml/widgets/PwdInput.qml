@@ -15,45 +15,26 @@ Item {
     signal inputFinished(string pwdStr)
     signal cleanInputFinished()
 
-    readonly property int __codeLength: 6
-    readonly property var __keys: [1, 2, 3, 4, 5, 6, 7, 8, 9, -2, 0, -1]
-
     implicitWidth: idColumn.implicitWidth
     implicitHeight: idColumn.implicitHeight
 
     function reset() {
-        __stopAnimations()
-        idEcho.pwdStr = ""
+        idCode.reset()
     }
 
     function cleanInput(isNotify) {
-        __stopAnimations()
-        idCleanAnimation.notify = (isNotify === true)
-        idCleanAnimation.start()
+        idCode.cleanInput(isNotify)
     }
 
     function errorInput() {
-        __stopAnimations()
-        idErrorAnimation.start()
+        idCode.errorInput()
     }
 
-    function __stopAnimations() {
-        idCleanAnimation.stop()
-        idErrorAnimation.stop()
-        idEcho.opacity = 1
-    }
-
-    function __keyPressed(value) {
-        if (value < -1)
-            return
-        if (value === -1) {
-            var s = idEcho.pwdStr
-            idEcho.pwdStr = s.length > 1 ? s.substring(0, s.length - 1) : ""
-            return
-        }
-        idEcho.pwdStr += String(value)
-        if (idEcho.pwdStr.length === __codeLength)
-            inputFinished(idEcho.pwdStr)
+    KeypadCode {
+        id: idCode
+        echo: idEcho
+        onInputFinished: idPwdInput.inputFinished(pwdStr)
+        onCleanInputFinished: idPwdInput.cleanInputFinished()
     }
 
     Column {
@@ -75,7 +56,7 @@ Item {
             rowSpacing: Util.unitHeight * 1.5
 
             Repeater {
-                model: idPwdInput.__keys
+                model: idCode.keys
                 NumButton {
                     objectName: "key" + modelData
                     width: idPwdInput.buttonSize
@@ -84,33 +65,9 @@ Item {
                     color: idPwdInput.buttonColor
                     colorHi: idPwdInput.buttonColorHi
                     textSize: idPwdInput.numberButtonTextSize
-                    onClicked: idPwdInput.__keyPressed(number)
+                    onClicked: idCode.keyPressed(number)
                 }
             }
         }
-    }
-
-    // The six marks stay visible for a moment, then the code is emptied.
-    SequentialAnimation {
-        id: idCleanAnimation
-        property bool notify: false
-        NumberAnimation { target: idEcho; property: "opacity"; to: 1; duration: 300 }
-        ScriptAction {
-            script: {
-                idEcho.pwdStr = ""
-                if (idCleanAnimation.notify)
-                    idPwdInput.cleanInputFinished()
-            }
-        }
-    }
-
-    // Two blinks of the echo, then the code is emptied.
-    SequentialAnimation {
-        id: idErrorAnimation
-        NumberAnimation { target: idEcho; property: "opacity"; to: 0; duration: 100 }
-        NumberAnimation { target: idEcho; property: "opacity"; to: 1; duration: 100 }
-        NumberAnimation { target: idEcho; property: "opacity"; to: 0; duration: 100 }
-        NumberAnimation { target: idEcho; property: "opacity"; to: 1; duration: 100 }
-        ScriptAction { script: idEcho.pwdStr = "" }
     }
 }

@@ -37,20 +37,25 @@ Canvas {
         ctx.reset()
         var cx = width / 2, cy = height / 2
         ctx.lineWidth = arcWidth
-        ctx.strokeStyle = arcBackgroundColor
-        ctx.beginPath()
-        ctx.arc(cx, cy, radius, 0, 2 * Math.PI, false)
-        ctx.stroke()
         var p = Math.max(0, Math.min(360, progress))
-        if (p <= 0)
-            return
         var start = -Math.PI / 2
         var sweep = p * Math.PI / 180
         var end = anticlockwise ? start - sweep : start + sweep
-        ctx.strokeStyle = arcColor
-        ctx.beginPath()
-        ctx.arc(cx, cy, radius, start, end, anticlockwise)
-        ctx.stroke()
+        // The part still left in arcBackgroundColor, the elapsed part in
+        // arcColor. Each is stroked on its own: painting the elapsed part
+        // over a full ring would leave a fringe of the ring's colour.
+        if (p < 360) {
+            ctx.strokeStyle = arcBackgroundColor
+            ctx.beginPath()
+            ctx.arc(cx, cy, radius, end, start + (anticlockwise ? -2 : 2) * Math.PI, anticlockwise)
+            ctx.stroke()
+        }
+        if (p > 0) {
+            ctx.strokeStyle = arcColor
+            ctx.beginPath()
+            ctx.arc(cx, cy, radius, start, end, anticlockwise)
+            ctx.stroke()
+        }
     }
 
     Text {

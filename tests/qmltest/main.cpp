@@ -6,6 +6,8 @@
 #include "compat/BaseFunctionTable.h"
 #include "services/Translator.h"
 
+#include <QDir>
+#include <QQmlContext>
 #include <QQmlEngine>
 #include <QtQuickTest>
 #include <curl/curl.h>
@@ -20,7 +22,15 @@ public slots:
         AppSetup::registerQmlTypes();
         Translator::instance()->load();
     }
-    void qmlEngineAvailable(QQmlEngine *engine) { AppSetup::setUpEngine(engine); }
+    void qmlEngineAvailable(QQmlEngine *engine) {
+        AppSetup::setUpEngine(engine);
+        // Where tests leave files for people to look at (screenshots):
+        // KEYLOFT_ARTIFACT_DIR, created here; empty when not set.
+        QString artifactDir = QString::fromLocal8Bit(qgetenv("KEYLOFT_ARTIFACT_DIR"));
+        if (!artifactDir.isEmpty() && !QDir().mkpath(artifactDir))
+            artifactDir.clear();
+        engine->rootContext()->setContextProperty(QStringLiteral("testArtifactDir"), artifactDir);
+    }
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(keyloft, Setup)

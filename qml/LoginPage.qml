@@ -180,101 +180,102 @@ Rectangle {
                 }
             }
 
+            // The button hangs below the field by anchors: a positioner would
+            // lay the field out as empty while this page was still unsized and
+            // leave the button over it.
             Item {
-                Column {
-                    width: parent.width
-                    spacing: Util.unitHeight * 2
+                Item {
+                    id: idFieldRow
+                    width: idInputArea.width
+                    height: idLineEdit.implicitHeight
 
-                    Item {
+                    LineEdit {
+                        id: idLineEdit
+                        objectName: "loginLineEdit"
                         width: parent.width
-                        height: idLineEdit.implicitHeight
+                        showBorder: true
+                        echoMode: TextInput.Password
+                        inputMethodHints: Qt.ImhHiddenText | Qt.ImhSensitiveData
+                                          | Qt.ImhNoPredictiveText | Qt.ImhNoAutoUppercase
+                        validator: RegExpValidator { regExp: /\S+/ }
 
-                        LineEdit {
-                            id: idLineEdit
-                            objectName: "loginLineEdit"
-                            width: parent.width
-                            showBorder: true
-                            echoMode: TextInput.Password
-                            inputMethodHints: Qt.ImhHiddenText | Qt.ImhSensitiveData
-                                              | Qt.ImhNoPredictiveText | Qt.ImhNoAutoUppercase
-                            validator: RegExpValidator { regExp: /\S+/ }
-
-                            onTextChanged: {
-                                if (idLoginPage.__clearing || idOkButton.visible)
-                                    return
-                                idLoginPage.tryLoginCount++
-                                if (idLoginPage.__isLockedOut()) {
-                                    idLoginPage.__showLockedMsg()
-                                    idLoginPage.__clearField()
-                                    return
-                                }
-                                var md = Qt.md5(text)
-                                if (DB.loginPassword === "") {
-                                    if (idLoginPage.tryLoginCount % 20 !== 0 && !DB.tryLogin(md))
-                                        return
-                                    if (DB.login(md))
-                                        idSuccessAnimation.start()
-                                } else if (md === DB.loginPassword) {
-                                    idSuccessAnimation.start()
-                                }
-                            }
-                        }
-
-                        SuccessfulAnimation {
-                            id: idSuccessAnimation
-                            anchors.verticalCenter: idLineEdit.verticalCenter
-                            anchors.left: idLineEdit.right
-                            anchors.leftMargin: Util.unitHeight
-                            onStopped: {
+                        onTextChanged: {
+                            if (idLoginPage.__clearing || idOkButton.visible)
+                                return
+                            idLoginPage.tryLoginCount++
+                            if (idLoginPage.__isLockedOut()) {
+                                idLoginPage.__showLockedMsg()
                                 idLoginPage.__clearField()
-                                idBottomBar.visible = false
-                                idLoginPage.loginSucceeded(false)
-                                Qt.inputMethod.hide()
+                                return
+                            }
+                            var md = Qt.md5(text)
+                            if (DB.loginPassword === "") {
+                                if (idLoginPage.tryLoginCount % 20 !== 0 && !DB.tryLogin(md))
+                                    return
+                                if (DB.login(md))
+                                    idSuccessAnimation.start()
+                            } else if (md === DB.loginPassword) {
+                                idSuccessAnimation.start()
                             }
                         }
                     }
 
-                    LineTxtButton {
-                        id: idOkButton
-                        objectName: "loginOkButton"
-                        width: parent.width
-                        visible: false
-                        text: qsTr("确定")
-                        colorText: Theme.appBarColor
-                        bkgnColor: Theme.textWhiteColor
-                        transDown: true
-                        onClicked: {
-                            var txt = idLineEdit.text
-                            if (txt === "") {
-                                idLoginPage.__showMsg(qsTr("请输入密码"))
-                                idLineEdit.setFocus(true)
+                    SuccessfulAnimation {
+                        id: idSuccessAnimation
+                        anchors.verticalCenter: idLineEdit.verticalCenter
+                        anchors.left: idLineEdit.right
+                        anchors.leftMargin: Util.unitHeight
+                        onStopped: {
+                            idLoginPage.__clearField()
+                            idBottomBar.visible = false
+                            idLoginPage.loginSucceeded(false)
+                            Qt.inputMethod.hide()
+                        }
+                    }
+                }
+
+                LineTxtButton {
+                    id: idOkButton
+                    objectName: "loginOkButton"
+                    anchors.top: idFieldRow.bottom
+                    anchors.topMargin: Util.unitHeight * 2
+                    width: idInputArea.width
+                    visible: false
+                    text: qsTr("确定")
+                    colorText: Theme.appBarColor
+                    bkgnColor: Theme.textWhiteColor
+                    transDown: true
+                    onClicked: {
+                        var txt = idLineEdit.text
+                        if (txt === "") {
+                            idLoginPage.__showMsg(qsTr("请输入密码"))
+                            idLineEdit.setFocus(true)
+                            return
+                        }
+                        var md = Qt.md5(txt)
+                        if (idLoginPage.firstLoginPwdText === "") {
+                            idLoginPage.firstLoginPwdText = md
+                            idPrompt.text = qsTr("验证新密码")
+                        } else {
+                            if (md === idLoginPage.firstLoginPwdText) {
+                                DB.loginPassword = md
+                                if (DB.securityAnswer !== "")
+                                    DB.root.security.encryptedLoginPassword
+                                            = Encryptor.aesEncrypt(DB.securityAnswer, md)
+                                DB.save()
+                                idOkButton.visible = false
+                                idBottomBar.visible = false
+                                idLoginPage.firstLoginPwdText = ""
+                                idLoginPage.__clearField()
+                                idLoginPage.loginSucceeded(true)
                                 return
                             }
-                            var md = Qt.md5(txt)
-                            if (idLoginPage.firstLoginPwdText === "") {
-                                idLoginPage.firstLoginPwdText = md
-                                idPrompt.text = qsTr("验证新密码")
-                            } else {
-                                if (md === idLoginPage.firstLoginPwdText) {
-                                    DB.loginPassword = md
-                                    if (DB.securityAnswer !== "")
-                                        DB.root.security.encryptedLoginPassword
-                                                = Encryptor.aesEncrypt(DB.securityAnswer, md)
-                                    DB.save()
-                                    idOkButton.visible = false
-                                    idBottomBar.visible = false
-                                    idLoginPage.firstLoginPwdText = ""
-                                    idLoginPage.__clearField()
-                                    idLoginPage.loginSucceeded(true)
-                                    return
-                                }
-                                idLoginPage.__showMsg(qsTr("密码不匹配，请重新输入"))
-                                idPrompt.text = qsTr("设置新密码")
-                                idLoginPage.firstLoginPwdText = ""
-                            }
-                            idLoginPage.__clearField()
-                            idLineEdit.setFocus(true)
+                            idLoginPage.__showMsg(qsTr("密码不匹配，请重新输入"))
+                            idPrompt.text = qsTr("设置新密码")
+                            idLoginPage.firstLoginPwdText = ""
                         }
+                        idLoginPage.__clearField()
+                        idLineEdit.setFocus(true)
                     }
                 }
             }

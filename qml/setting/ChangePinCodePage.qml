@@ -94,9 +94,16 @@ PopupPage {
                     return
                 }
                 var newPin = Qt.md5(pwdStr)
+                // Re-encrypt first: a field the old key cannot open stays
+                // as it is, and so does the PIN that still opens it.
+                if (!DB.updatePinCodeEncriptedData(oldPin, newPin)) {
+                    errorInput()
+                    idPrompt.text = qsTr("请输入新PIN码")
+                    idPage.__showMsg(qsTr("保存数据失败"), false)
+                    return
+                }
                 DB.pinCode = newPin
                 security.verifiedPinCode = Qt.md5(newPin)
-                DB.updatePinCodeEncriptedData(oldPin, newPin)
                 if (DB.save()) {
                     idPage.changeSucc = true
                     cleanInput(true)

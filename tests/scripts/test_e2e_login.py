@@ -21,13 +21,14 @@ BUILD = os.path.abspath(sys.argv[1])
 ART = os.path.join(BUILD, "artifacts", "e2e")
 PASSWORD = "Loft-2021pw"
 WIN_W, WIN_H = 400, 650
+SCREEN_W, SCREEN_H = 1024, 768
 UNIT = 10  # Util.unitHeight for a 400 px wide window
 
 if os.environ.get("KEYLOFT_E2E_INNER") != "1":
     env = dict(os.environ, KEYLOFT_E2E_INNER="1")
     env.pop("QT_QPA_PLATFORM", None)
     sys.exit(subprocess.call(
-        ["xvfb-run", "-a", "-s", "-screen 0 1024x768x24",
+        ["xvfb-run", "-a", "-s", "-screen 0 %dx%dx24" % (SCREEN_W, SCREEN_H),
          sys.executable, os.path.abspath(__file__), BUILD], env=env))
 
 os.makedirs(ART, exist_ok=True)
@@ -86,6 +87,10 @@ class Program:
         geo = xdo("getwindowgeometry", self.wid)
         if "%dx%d" % (WIN_W, WIN_H) not in geo:
             fail("window geometry is not %dx%d: %s" % (WIN_W, WIN_H, geo))
+        # Centred on the 1024x768 screen (no window manager moves it).
+        centre = "Position: %d,%d " % ((SCREEN_W - WIN_W) // 2, (SCREEN_H - WIN_H) // 2)
+        if centre not in geo:
+            fail("window is not centred (%s): %s" % (centre.strip(), geo))
         # No window manager under Xvfb: give the window the input focus.
         xdo("windowfocus", "--sync", self.wid)
         wait_for(lambda: self.logged("main: Recived WillEnterForeground."), "window activation")

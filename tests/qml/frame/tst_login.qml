@@ -183,6 +183,22 @@ Item {
             compare(DB.root.app.login.pwdTry, 0)
         }
 
+        // The fifth counted failure is refused as any other; the attempt
+        // after it meets the lock.
+        function test_fifthFailureLocksTheNextAttempt() {
+            Fixture.makeVault(Encryptor, "123456", 0, ["a", "b"], 4)
+            showPage()
+            clickDigits(page.pwdInput, "654321")
+            tryCompare(findChild(page.pwdInput, "echo"), "pwdStr", "")
+            compare(DB.root.app.login.pwdTry, 5)
+            verify(!page.popupMsg.opened)
+            clickDigits(page.pwdInput, "123456")
+            tryCompare(page.popupMsg, "opened", true)
+            compare(page.popupMsg.msg, "密码被锁定，请点击\"忘记密码\"进行重置")
+            compare(DB.root.app.login.pwdTry, 5)
+            compare(DB.loginPassword, "")
+        }
+
         function test_textLockout() {
             Fixture.makeVault(Encryptor, "secret", 1, ["a", "b"], 5)
             showPage()

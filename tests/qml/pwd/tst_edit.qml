@@ -57,9 +57,7 @@ Item {
         }
 
         function expectToast(text) {
-            tryCompare(toast(), "opened", true)
-            compare(toast().msg, text)
-            tryCompare(toast(), "visible", false, 5000)
+            T.expectToast(idCase, toast(), text)
         }
 
         function save() {

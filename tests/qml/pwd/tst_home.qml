@@ -57,9 +57,6 @@ Item {
             return T.find(home, "homePopupMsg")
         }
 
-        function waitToastGone() {
-            tryCompare(toast(), "visible", false, 5000)
-        }
 
         function hold(item, popup) {
             mousePress(item)
@@ -132,13 +129,11 @@ Item {
             compare(T.find(home, "homePageStack").currentIndex, 0)
             verify(grid().currentIndex >= 0)
             mouseClick(T.findText(menu, data.item + " \"" + name + "\""))
-            tryCompare(toast(), "opened", true)
-            compare(toast().msg, data.msg)
+            T.expectToast(idCase, toast(), data.msg)
             compare(grid().currentIndex, -1)
             compare(T.find(home, "editPwdBoxPage").visible, false)
             compare(DB.root.data.pwdBoxList.length, 1)
             compare(DB.root.data.pwdItemList.length, 1)
-            waitToastGone()
         }
 
         function test_deleteBoxMovesEntriesToUncategorised() {
@@ -214,10 +209,7 @@ Item {
             compare(page.pwdBoxId, 0)
             compare(page.currentIconId, 2)
             mouseClick(T.find(page, "boxDoneButton"))
-            var msg = T.findType(page, "PopupMsg")
-            tryCompare(msg, "opened", true)
-            compare(msg.msg, "请输入名称")
-            tryCompare(msg, "visible", false, 5000)
+            T.expectToast(idCase, T.findType(page, "PopupMsg"), "请输入名称")
 
             var longName = ""
             for (var i = 0; i < 70; ++i)
@@ -249,9 +241,7 @@ Item {
         function test_scanOnlyToasts() {
             createHome()
             pageMenu(2)
-            tryCompare(toast(), "opened", true)
-            compare(toast().msg, "请在移动端App中使用此功能")
-            waitToastGone()
+            T.expectToast(idCase, toast(), "请在移动端App中使用此功能")
         }
 
         function test_boxHintShownOnce() {

@@ -238,6 +238,32 @@ Item {
             compare(DB.root.data.pwdBoxList.length, 2)
         }
 
+        // A refused save leaves the sheet open without a message; the next
+        // try fills the box already added instead of adding a second one.
+        function test_boxEditorRetriesFailedSave() {
+            createHome()
+            pageMenu(0)
+            var page = T.find(home, "editPwdBoxPage")
+            tryCompare(page, "opened", true)
+            typeInto(page, "nameEdit", "Work")
+            var key = DB.loginPassword
+            DB.loginPassword = ""
+            mouseClick(T.find(page, "boxDoneButton"))
+            DB.loginPassword = key
+            verify(page.opened)
+            compare(T.findType(page, "PopupMsg").visible, false)
+            compare(DB.root.data.pwdBoxList.length, 2)
+
+            mouseClick(T.find(page, "boxDoneButton"))
+            tryCompare(page, "visible", false)
+            compare(DB.root.data.pwdBoxIncrement, 1)
+            compare(names(grid().pwdBoxList), ["全部", "Work"])
+            DB.load()
+            verify(DB.login(key))
+            compare(DB.root.data.pwdBoxList.length, 2)
+            compare(DB.root.data.pwdBoxList[1].name, "Work")
+        }
+
         function test_scanOnlyToasts() {
             createHome()
             pageMenu(2)

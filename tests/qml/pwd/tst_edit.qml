@@ -127,6 +127,13 @@ Item {
             compare(item.account, "Unknown")
             compare(item.password, "JBSWY3DPEHPK3PXP")
             compare(item.otpUrl, "otpauth://totp/Unknown?secret=JBSWY3DPEHPK3PXP")
+
+            // reopened within the same period it shows that code at once
+            openPage(item.id)
+            compare(page.viewIndex, 1)
+            var client = T.find(page, "editOptClient")
+            verify(/^[0-9]{6}$/.test(client.code), client.code)
+            compare(T.find(page, "codeText").text, client.code)
         }
 
         function test_typedSecretUsesAccountAsLabel() {

@@ -264,8 +264,25 @@ Item {
             compare(DB.root.data.pwdBoxList[1].name, "Work")
         }
 
-        function test_scanOnlyToasts() {
+        // The page menu shows its three items in full, and "扫一扫" only
+        // toasts on the desktop.
+        function test_pageMenuAndScan() {
             createHome()
+            mouseClick(T.findType(T.find(home, "homeTitleBar"), "PlusButton"))
+            var menu = T.find(home, "pwdPageMenu")
+            tryCompare(menu, "opened", true)
+            var texts = ["添加分类", "添加密码", "扫一扫"]
+            for (var i = 0; i < texts.length; ++i) {
+                var item = T.find(menu, "pageMenuItem_" + i)
+                compare(item.text, texts[i])
+                var label = T.search(item, function (o) {
+                    return o.text === texts[i] && o.truncated !== undefined
+                })
+                verify(!label.truncated, texts[i] + " is elided")
+            }
+            keyClick(Qt.Key_Escape)
+            tryCompare(menu, "visible", false)
+
             pageMenu(2)
             T.expectToast(idCase, toast(), "请在移动端App中使用此功能")
         }

@@ -38,6 +38,9 @@ PopupPage {
         if (idOptClient.url !== "") {
             viewIndex = 1
             idOptClient.start()
+            // start() computes the code at once, but codeChanged fires only
+            // for a code that differs from the client's last one
+            idCodeText.text = idOptClient.code !== "" ? idOptClient.code : "000000"
         } else {
             viewIndex = 0
         }

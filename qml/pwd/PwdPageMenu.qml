@@ -47,6 +47,16 @@ Popup {
             "iconDark": "qrc:/img/pwd/scanCode_dark.png"
         }]
 
+    // Wide enough for the longest text (in any language): the item's
+    // paddings of 3 units each, the icon of 2, the gap of 1.5 and the text.
+    readonly property real __panelWidth: {
+        var textWidth = 0
+        for (var i = 0; i < __items.length; ++i)
+            textWidth = Math.max(textWidth, Util.textWidth(Util.relativeFontPoint(-2),
+                                                           __items[i].text))
+        return Math.max(Util.unitHeight * 16, textWidth + Util.unitHeight * 10)
+    }
+
     function __trigger(idx) {
         close()
         if (idx === 0)
@@ -96,7 +106,7 @@ Popup {
             anchors.right: parent.right
             anchors.rightMargin: idRoot.popupRightMargin
             y: idRoot.popupTopMargin - 1
-            width: Util.unitHeight * 14
+            width: idRoot.__panelWidth
             height: rowHeight * idRoot.__items.length + (idRoot.__items.length - 1) + 2
             rowHeight: Util.unitHeight * 5
             color: Theme.menuColor

@@ -30,6 +30,9 @@ PopupPage {
         if (idOptClient.url !== "") {
             viewIndex = 1
             idOptClient.start()
+            // start() computes the code at once, but codeChanged fires only
+            // for a code that differs from the client's last one
+            idCodeText.text = idOptClient.code !== "" ? idOptClient.code : "000000"
         } else {
             viewIndex = 0
         }
@@ -69,6 +72,7 @@ PopupPage {
 
     OPTClient {
         id: idOptClient
+        objectName: "viewOptClient"
         onCodeChanged: idCodeText.text = code
         onExpireChanged: {
             idRing.text = expire

@@ -115,6 +115,15 @@ function addEntry(fields, encryptor) {
     return item
 }
 
+// The toast shows text; it is then dismissed so that the page under it
+// (the toast is modal) takes input again without waiting for its timer.
+function expectToast(tc, toast, text) {
+    tc.tryCompare(toast, "opened", true)
+    tc.compare(toast.msg, text)
+    toast.close()
+    tc.tryCompare(toast, "visible", false)
+}
+
 function typeText(tc, text) {
     for (var i = 0; i < text.length; ++i)
         tc.keyClick(text[i])

@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import QtQuick.Controls 2.12
+import QtQuick.Layouts 1.12
 import QtQuick.LocalStorage 2.12
 import QtTest 1.12
 import Lib.Encryptor 1.0
@@ -17,6 +18,27 @@ Item {
     Component {
         id: idEditComp
         EditPwdItemPage {}
+    }
+
+    Component {
+        id: idRowsComp
+        ColumnLayout {
+            width: idWindow.width
+            PwdItemRow {
+                title: "Note"
+                Item {
+                    objectName: "rowContent"
+                    Layout.fillWidth: true
+                }
+            }
+            PwdItemRow {
+                title: "A title longer than four units"
+                Item {
+                    objectName: "rowContent"
+                    Layout.fillWidth: true
+                }
+            }
+        }
     }
 
     TestCase {
@@ -57,9 +79,7 @@ Item {
         }
 
         function expectToast(text) {
-            tryCompare(toast(), "opened", true)
-            compare(toast().msg, text)
-            tryCompare(toast(), "visible", false, 5000)
+            T.expectToast(idCase, toast(), text)
         }
 
         function save() {
@@ -129,6 +149,13 @@ Item {
             compare(item.account, "Unknown")
             compare(item.password, "JBSWY3DPEHPK3PXP")
             compare(item.otpUrl, "otpauth://totp/Unknown?secret=JBSWY3DPEHPK3PXP")
+
+            // reopened within the same period it shows that code at once
+            openPage(item.id)
+            compare(page.viewIndex, 1)
+            var client = T.find(page, "editOptClient")
+            verify(/^[0-9]{6}$/.test(client.code), client.code)
+            compare(T.find(page, "codeText").text, client.code)
         }
 
         function test_typedSecretUsesAccountAsLabel() {
@@ -285,6 +312,21 @@ Item {
             compare(DB.root.data.pwdItemList.length, 3)
             compare(DB.root.data.pwdItemList[0].account, "a3")
             compare(DB.root.data.pwdItemList[1].id, newer.id)
+        }
+
+        // Long (translated) titles widen the shared title column instead of
+        // running into the row's content.
+        function test_rowTitlesShareColumn() {
+            var rows = idRowsComp.createObject(idWindow)
+            var titles = T.findAll(rows, function (o) { return o.objectName === "rowTitle" })
+            compare(titles.length, 2)
+            tryVerify(function () { return titles[0].width > 0 })
+            verify(titles[1].width >= titles[1].implicitWidth)
+            compare(titles[0].width, titles[1].width)
+            var contents = T.findAll(rows, function (o) { return o.objectName === "rowContent" })
+            compare(contents[0].x, contents[1].x)
+            verify(contents[1].x >= titles[1].implicitWidth)
+            rows.destroy()
         }
 
         function test_boxChoice() {

@@ -115,6 +115,30 @@ Item {
             compare(pwd, data.expected)
         }
 
+        // With a fixed r the pick still moves with the clock: every character
+        // is the one at floor(r x t) mod |S| for a t read during the call.
+        function test_selectionRuleReadsClock() {
+            var D = "0123456789", L = "abcdefghijkmnopqrstwxyz"
+            var U = "ABCDEFGHJKLMNPQRSTWXYZ", S = "!#$%&*+,-.:;<=>?@^_~"
+            var sets = [D, D, L, L, U, S, S]
+            while (sets.length < 16)
+                sets.push(D + L + L + U)
+            var saved = idPage.randomSource
+            var r = 0.3711
+            idPage.randomSource = function () { return r }
+            var before = Date.now()
+            var pwd = idPage.generateRandomPwd(16, true, true, true, true)
+            var after = Date.now()
+            idPage.randomSource = saved
+            compare(pwd.length, 16)
+            for (var i = 0; i < 16; ++i) {
+                var ok = false
+                for (var t = before; t <= after && !ok; ++t)
+                    ok = pwd[i] === sets[i].charAt(Math.floor(r * t) % sets[i].length)
+                verify(ok, "character " + i + " of '" + pwd + "'")
+            }
+        }
+
         // By default the numbers come from the system's secure source.
         function test_defaultSource() {
             var seen = {}

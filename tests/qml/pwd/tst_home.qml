@@ -57,9 +57,6 @@ Item {
             return T.find(home, "homePopupMsg")
         }
 
-        function waitToastGone() {
-            tryCompare(toast(), "visible", false, 5000)
-        }
 
         function hold(item, popup) {
             mousePress(item)
@@ -132,13 +129,11 @@ Item {
             compare(T.find(home, "homePageStack").currentIndex, 0)
             verify(grid().currentIndex >= 0)
             mouseClick(T.findText(menu, data.item + " \"" + name + "\""))
-            tryCompare(toast(), "opened", true)
-            compare(toast().msg, data.msg)
+            T.expectToast(idCase, toast(), data.msg)
             compare(grid().currentIndex, -1)
             compare(T.find(home, "editPwdBoxPage").visible, false)
             compare(DB.root.data.pwdBoxList.length, 1)
             compare(DB.root.data.pwdItemList.length, 1)
-            waitToastGone()
         }
 
         function test_deleteBoxMovesEntriesToUncategorised() {
@@ -214,10 +209,7 @@ Item {
             compare(page.pwdBoxId, 0)
             compare(page.currentIconId, 2)
             mouseClick(T.find(page, "boxDoneButton"))
-            var msg = T.findType(page, "PopupMsg")
-            tryCompare(msg, "opened", true)
-            compare(msg.msg, "请输入名称")
-            tryCompare(msg, "visible", false, 5000)
+            T.expectToast(idCase, T.findType(page, "PopupMsg"), "请输入名称")
 
             var longName = ""
             for (var i = 0; i < 70; ++i)
@@ -246,12 +238,53 @@ Item {
             compare(DB.root.data.pwdBoxList.length, 2)
         }
 
-        function test_scanOnlyToasts() {
+        // A refused save leaves the sheet open without a message; the next
+        // try fills the box already added instead of adding a second one.
+        function test_boxEditorRetriesFailedSave() {
             createHome()
+            pageMenu(0)
+            var page = T.find(home, "editPwdBoxPage")
+            tryCompare(page, "opened", true)
+            typeInto(page, "nameEdit", "Work")
+            var key = DB.loginPassword
+            DB.loginPassword = ""
+            mouseClick(T.find(page, "boxDoneButton"))
+            DB.loginPassword = key
+            verify(page.opened)
+            compare(T.findType(page, "PopupMsg").visible, false)
+            compare(DB.root.data.pwdBoxList.length, 2)
+
+            mouseClick(T.find(page, "boxDoneButton"))
+            tryCompare(page, "visible", false)
+            compare(DB.root.data.pwdBoxIncrement, 1)
+            compare(names(grid().pwdBoxList), ["全部", "Work"])
+            DB.load()
+            verify(DB.login(key))
+            compare(DB.root.data.pwdBoxList.length, 2)
+            compare(DB.root.data.pwdBoxList[1].name, "Work")
+        }
+
+        // The page menu shows its three items in full, and "扫一扫" only
+        // toasts on the desktop.
+        function test_pageMenuAndScan() {
+            createHome()
+            mouseClick(T.findType(T.find(home, "homeTitleBar"), "PlusButton"))
+            var menu = T.find(home, "pwdPageMenu")
+            tryCompare(menu, "opened", true)
+            var texts = ["添加分类", "添加密码", "扫一扫"]
+            for (var i = 0; i < texts.length; ++i) {
+                var item = T.find(menu, "pageMenuItem_" + i)
+                compare(item.text, texts[i])
+                var label = T.search(item, function (o) {
+                    return o.text === texts[i] && o.truncated !== undefined
+                })
+                verify(!label.truncated, texts[i] + " is elided")
+            }
+            keyClick(Qt.Key_Escape)
+            tryCompare(menu, "visible", false)
+
             pageMenu(2)
-            tryCompare(toast(), "opened", true)
-            compare(toast().msg, "请在移动端App中使用此功能")
-            waitToastGone()
+            T.expectToast(idCase, toast(), "请在移动端App中使用此功能")
         }
 
         function test_boxHintShownOnce() {

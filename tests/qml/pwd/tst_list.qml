@@ -3,7 +3,9 @@ import QtQuick.Controls 2.12
 import QtQuick.LocalStorage 2.12
 import QtTest 1.12
 import Lib.Encryptor 1.0
+import Lib.Util 1.0
 import Widgets.Theme 1.0
+import ZV.OPTClient 1.0
 import "qrc:/pwd"
 import "qrc:/js/db.js" as DB
 import "pwdtest.js" as T
@@ -25,6 +27,17 @@ Item {
 
     SignalSpy {
         id: idExpireSpy
+        signalName: "expireChanged"
+    }
+
+    // Ticks on the same event loop as the rows: a clock for "a tick has passed".
+    OPTClient {
+        id: idRefClient
+    }
+
+    SignalSpy {
+        id: idRefSpy
+        target: idRefClient
         signalName: "expireChanged"
     }
 
@@ -55,6 +68,7 @@ Item {
         }
 
         function cleanup() {
+            idRefClient.stop()
             page.destroy()
             page = null
             DB.pinCode = ""
@@ -202,9 +216,47 @@ Item {
             compare(r.viewIndex, 0)
             compare(r.pwdText, "******")
             verify(Qt.colorEqual(pwdText.color, Theme.buttonGreenColor))
+            // the reference client starts with one signal and then ticks
+            // twice, by which time the row's timer would have ticked
             idExpireSpy.clear()
-            wait(1500)
+            idRefSpy.clear()
+            idRefClient.url = otpUrl
+            idRefClient.start()
+            tryVerify(function () { return idRefSpy.count >= 3 })
             compare(idExpireSpy.count, 0)
+        }
+
+        // The view page of an entry with a one-time code: the code shown is
+        // the current one at every opening, "复制" copies it, and a double
+        // click on the ring shows the stored secret.
+        function test_viewPageLiveCode() {
+            var view = T.find(page, "viewPwdItemPage")
+            var client = T.find(view, "viewOptClient")
+            var code = T.find(view, "codeText")
+            for (var round = 0; round < 2; ++round) {
+                mouseClick(T.find(row("otp-acc"), "holdButton"))
+                tryCompare(view, "opened", true)
+                compare(view.viewIndex, 1)
+                compare(T.find(view, "pwdRow").title, "令牌")
+                verify(/^[0-9]{6}$/.test(client.code), client.code)
+                compare(code.text, client.code)
+                mouseClick(T.findType(view, "CloseButton"))
+                tryCompare(view, "visible", false)
+            }
+
+            mouseClick(T.find(row("otp-acc"), "holdButton"))
+            tryCompare(view, "opened", true)
+            Util.clipboardText = ""
+            mouseClick(T.find(view, "copyPwdButton"))
+            compare(Util.clipboardText, code.text)
+            T.expectToast(idCase, T.findType(view, "PopupMsg"), "已复制")
+
+            mouseDoubleClickSequence(T.find(view, "totpRing"))
+            compare(view.viewIndex, 0)
+            compare(T.find(view, "pwdText").text, "JBSWY3DPEHPK3PXP")
+            compare(T.find(view, "pwdRow").title, "令牌")
+            mouseClick(T.findType(view, "CloseButton"))
+            tryCompare(view, "visible", false)
         }
 
         function test_hiddenListEmptiesModel() {

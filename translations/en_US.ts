@@ -659,14 +659,6 @@
         <source>完成</source>
         <translation>Done</translation>
     </message>
-    <message>
-        <source>启用此功能需要设置PIN码，现在设置?</source>
-        <translation>This feature needs a PIN. Set one now?</translation>
-    </message>
-    <message>
-        <source>PIN码已修改</source>
-        <translation>PIN changed</translation>
-    </message>
 </context>
 <context>
     <name>EditNoteItemPage</name>
@@ -703,12 +695,19 @@
         <translation>Discard</translation>
     </message>
     <message>
+        <source>点击修改属性</source>
+        <translation>Tap to change attributes</translation>
+    </message>
+</context>
+<context>
+    <name>PinKeyRequest</name>
+    <message>
         <source>启用此功能需要设置PIN码，现在设置?</source>
         <translation>This feature needs a PIN. Set one now?</translation>
     </message>
     <message>
-        <source>点击修改属性</source>
-        <translation>Tap to change attributes</translation>
+        <source>PIN码已修改</source>
+        <translation>PIN changed</translation>
     </message>
 </context>
 <context>

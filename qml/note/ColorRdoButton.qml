@@ -11,6 +11,8 @@ RadioButton {
 
     padding: 0
     spacing: 0
+    implicitWidth: Util.unitHeight * 3
+    implicitHeight: Util.unitHeight * 3
 
     indicator: Rectangle {
         implicitWidth: Util.unitHeight * 3

@@ -25,18 +25,12 @@ PopupPage {
         idBoxName.text = box ? box.name : qsTr("未分类")
     }
 
-    function __isPinKeyVerified() {
-        var verified = DB.root.security.verifiedPinCode
-        return DB.pinCode !== "" && verified !== "" && Qt.md5(DB.pinCode) === verified
-    }
-
+    // "机密" stays selected only while the PIN key is present and verified.
     function __confidentialClicked() {
-        if (DB.root.security.verifiedPinCode !== "") {
-            if (!__isPinKeyVerified())
-                idCheckPinCodePage.open()
-        } else {
-            idPinQuestion.open()
-        }
+        idPinKeyRequest.request(function (passed) {
+            if (!passed)
+                idRdoNormal.checked = true
+        })
     }
 
     onAboutToShow: {
@@ -203,6 +197,12 @@ PopupPage {
             height: Util.unitHeight * 2
         }
         ZVHomeIndicator {}
+
+        // Inside the column, so that the sheet keeps sizing itself to it.
+        PinKeyRequest {
+            id: idPinKeyRequest
+            objectName: "noteAttrPinKeyRequest"
+        }
     }
 
     NoteBoxChoosePage {
@@ -212,39 +212,5 @@ PopupPage {
             idEditNoteItemAttrPage.currentBoxId = currentBoxId
             idEditNoteItemAttrPage.__updateBox()
         }
-    }
-
-    CheckPinCodePage {
-        id: idCheckPinCodePage
-        objectName: "noteAttrCheckPinCodePage"
-        onClosed: {
-            if (!checkPassed)
-                idRdoNormal.checked = true
-        }
-    }
-
-    QuestionDialog {
-        id: idPinQuestion
-        objectName: "noteAttrPinQuestion"
-        msg: qsTr("启用此功能需要设置PIN码，现在设置?")
-        onAccepted: idChangePinCodePage.open()
-        onRejected: idRdoNormal.checked = true
-    }
-
-    ChangePinCodePage {
-        id: idChangePinCodePage
-        objectName: "noteAttrChangePinCodePage"
-        onClosed: {
-            if (changeSucc) {
-                idPopupMsg.msg = qsTr("PIN码已修改")
-                idPopupMsg.open()
-            } else {
-                idRdoNormal.checked = true
-            }
-        }
-    }
-
-    PopupMsg {
-        id: idPopupMsg
     }
 }

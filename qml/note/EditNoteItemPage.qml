@@ -71,18 +71,13 @@ Drawer {
         return text.substring(0, end)
     }
 
-    function __isPinKeyVerified() {
-        var verified = DB.root.security.verifiedPinCode
-        return DB.pinCode !== "" && verified !== "" && Qt.md5(DB.pinCode) === verified
-    }
-
     function saveNote() {
         // A confidential note is only ever written under the vault's PIN key.
-        if (noteSecurityLevel !== 0 && !__isPinKeyVerified()) {
-            if (DB.root.security.verifiedPinCode !== "")
-                idCheckPinCodePage.open()
-            else
-                idPinQuestion.open()
+        if (noteSecurityLevel !== 0 && !idPinKeyRequest.keyVerified()) {
+            idPinKeyRequest.request(function (passed) {
+                if (passed)
+                    idEditNoteItemPage.saveNote()
+            })
             return false
         }
 
@@ -172,6 +167,7 @@ Drawer {
 
         TitleBar {
             id: idTitleBar
+            objectName: "noteEditTitleBar"
             Layout.fillWidth: true
             text: idEditNoteItemPage.noteItemId !== 0 ? qsTr("编辑便签") : qsTr("新建便签")
             haveReturnButton: true
@@ -351,29 +347,9 @@ Drawer {
     }
 
     // Asked when a confidential note is saved without the PIN key.
-    CheckPinCodePage {
-        id: idCheckPinCodePage
-        objectName: "noteSaveCheckPinCodePage"
-        onClosed: {
-            if (checkPassed)
-                idEditNoteItemPage.saveNote()
-        }
-    }
-
-    QuestionDialog {
-        id: idPinQuestion
-        objectName: "noteSavePinQuestion"
-        msg: qsTr("启用此功能需要设置PIN码，现在设置?")
-        onAccepted: idChangePinCodePage.open()
-    }
-
-    ChangePinCodePage {
-        id: idChangePinCodePage
-        objectName: "noteSaveChangePinCodePage"
-        onClosed: {
-            if (changeSucc)
-                idEditNoteItemPage.saveNote()
-        }
+    PinKeyRequest {
+        id: idPinKeyRequest
+        objectName: "noteSavePinKeyRequest"
     }
 
     PromptMenu {

@@ -20,6 +20,9 @@ GridView {
 
     function updateModel() {
         heldIndex = -1
+        // The tiles read their counts from the store, and a box list equal to
+        // the shown one would keep the old tiles: empty it first.
+        noteBoxList = []
         noteBoxList = DB.getNoteBoxList()
     }
 
@@ -53,8 +56,10 @@ GridView {
         }
     }
     Component.onCompleted: {
-        if (visible)
+        if (visible) {
             updateModel()
+            showEditHint()
+        }
     }
 
     delegate: DelayButton {

@@ -39,15 +39,19 @@ Rectangle {
         return item !== null && item !== undefined && item.securityLevel !== 0
     }
 
-    // The PIN key counts only when it is the key of the vault's current PIN.
-    function hasVerifiedPinKey() {
-        var verified = DB.root.security.verifiedPinCode
-        return DB.pinCode !== "" && verified !== "" && Qt.md5(DB.pinCode) === verified
-    }
-
-    function checkPinThen(callback) {
-        idNotesPage.pinCallback = callback
-        idCheckPinCodePage.open()
+    // A confidential note is opened or deleted only under the verified PIN
+    // key; a failed or cancelled check reloads the list.
+    function withNoteKey(itemId, action) {
+        if (!isConfidential(itemId)) {
+            action()
+            return
+        }
+        idPinKeyRequest.request(function (passed) {
+            if (passed)
+                action()
+            else
+                idNoteListView.updateModel()
+        })
     }
 
     function reloadAll() {
@@ -59,8 +63,6 @@ Rectangle {
         idPopupMsg.msg = msg
         idPopupMsg.open()
     }
-
-    property var pinCallback: null
 
     ColumnLayout {
         anchors.fill: parent
@@ -114,10 +116,9 @@ Rectangle {
                 objectName: "noteListView"
                 onGobackClicked: idNotesPage.goBack()
                 onNoteItemClicked: {
-                    if (idNotesPage.isConfidential(itemId) && !idNotesPage.hasVerifiedPinKey())
-                        idNotesPage.checkPinThen(function () { idNotesPage.openNoteEditor(itemId) })
-                    else
+                    idNotesPage.withNoteKey(itemId, function () {
                         idNotesPage.openNoteEditor(itemId)
+                    })
                 }
                 onNoteItemDelayClicked: {
                     var item = DB.getNoteItem(itemId)
@@ -174,29 +175,19 @@ Rectangle {
             if (itemIdx < 0 || !itemObj)
                 return
             var itemId = itemObj.noteItemId
-            var removeNote = function () {
+            idNotesPage.withNoteKey(itemId, function () {
                 DB.removeNoteItem(itemId)
                 DB.save()
                 idNotesPage.reloadAll()
-            }
-            if (idNotesPage.isConfidential(itemId) && !idNotesPage.hasVerifiedPinKey())
-                idNotesPage.checkPinThen(removeNote)
-            else
-                removeNote()
+            })
         }
     }
 
-    CheckPinCodePage {
-        id: idCheckPinCodePage
-        objectName: "notesCheckPinCodePage"
-        onClosed: {
-            var callback = idNotesPage.pinCallback
-            idNotesPage.pinCallback = null
-            if (checkPassed && callback)
-                callback()
-            else
-                idNoteListView.updateModel()
-        }
+    // Only checks the PIN: a confidential note cannot exist without one.
+    PinKeyRequest {
+        id: idPinKeyRequest
+        objectName: "notesPinKeyRequest"
+        offerNewPin: false
     }
 
     EditNoteBoxPage {

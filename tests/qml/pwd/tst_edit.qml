@@ -6,7 +6,7 @@ import QtTest 1.12
 import Lib.Encryptor 1.0
 import "qrc:/pwd"
 import "qrc:/js/db.js" as DB
-import "pwdtest.js" as T
+import "../common/pagetest.js" as T
 
 // The entry editor: fields, security level and PIN rules, typed one-time
 // code secrets, saving.

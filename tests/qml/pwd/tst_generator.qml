@@ -3,7 +3,7 @@ import QtQuick.Controls 2.12
 import QtTest 1.12
 import Lib.Util 1.0
 import "qrc:/pwd"
-import "pwdtest.js" as T
+import "../common/pagetest.js" as T
 
 Item {
     id: idWindow

@@ -5,7 +5,7 @@ import QtTest 1.12
 import Lib.Encryptor 1.0
 import "qrc:/pwd"
 import "qrc:/js/db.js" as DB
-import "pwdtest.js" as T
+import "../common/pagetest.js" as T
 
 // The passwords tab through its home page: box grid, box menu, page menu,
 // box editor and new entries.

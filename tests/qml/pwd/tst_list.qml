@@ -8,7 +8,7 @@ import Widgets.Theme 1.0
 import ZV.OPTClient 1.0
 import "qrc:/pwd"
 import "qrc:/js/db.js" as DB
-import "pwdtest.js" as T
+import "../common/pagetest.js" as T
 
 // The entry list of one box: rows, reveal button, live codes and the PIN
 // check in front of confidential entries.

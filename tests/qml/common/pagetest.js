@@ -1,4 +1,5 @@
-// Helpers for the passwords tab tests: finding items in pages and popups.
+// Helpers for the tests of the vault's pages: finding items in pages and
+// popups, a fresh store, PIN entry.
 .pragma library
 .import "qrc:/js/db.js" as DB
 
@@ -82,8 +83,12 @@ function resetStore(localStorage, encryptor) {
     DB.load()
     DB.loginPassword = Qt.md5("123456")
     DB.pinCode = ""
-    DB.root.app.prompt.pwdBoxEdit = false
-    DB.root.app.prompt.pwdItemEdit = false
+    var prompt = DB.root.app.prompt
+    prompt.pwdBoxEdit = false
+    prompt.pwdItemEdit = false
+    prompt.noteBoxEdit = false
+    prompt.noteItemEdit = false
+    prompt.noteAttrEdit = false
     DB.save()
     DB.getPwdBox(DB.constBoxIdAll).name = "全部"
     DB.getPwdBox(DB.constBoxIdUncateg).name = "未分类"

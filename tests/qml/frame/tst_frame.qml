@@ -8,7 +8,7 @@ import Widgets.Theme 1.0
 import "qrc:/js/db.js" as DB
 import "qrc:/js/dbcloud.js" as DBCloud
 import "Fixture.js" as Fixture
-import "../pwd/pwdtest.js" as T
+import "../common/pagetest.js" as T
 
 // The whole application window: start-up, first run, navigation and the
 // auto-lock, driven through the platform event hub with a test clock.

@@ -19,7 +19,11 @@ GridView {
     readonly property int __columns: Util.isPad() ? 4 : 3
 
     function updateModel() {
-        pwdBoxList = typeof DB.root.data === "object" ? DB.getPwdBoxList() : []
+        // The tiles read their counts from the store, and a box list equal to
+        // the shown one would keep the old tiles: empty it first.
+        pwdBoxList = []
+        if (typeof DB.root.data === "object")
+            pwdBoxList = DB.getPwdBoxList()
         currentIndex = -1
     }
 

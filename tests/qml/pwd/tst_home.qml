@@ -108,6 +108,11 @@ Item {
             tryCompare(T.find(cell(0), "boxCount"), "text", "1")
             compare(DB.root.data.pwdItemList[0].boxId, 0)
             compare(DB.root.data.pwdItemList[0].account, "alice")
+
+            // Same boxes, new counts: the tiles must not keep the old ones.
+            addPasswordViaMenu("bob", "pw-2")
+            tryCompare(T.find(cell(-1), "boxCount"), "text", "2")
+            tryCompare(T.find(cell(0), "boxCount"), "text", "2")
         }
 
         function test_holdPseudoBoxOnlyRefuses_data() {

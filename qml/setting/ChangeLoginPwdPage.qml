@@ -39,13 +39,27 @@ PopupPage {
     }
 
     // Stores the new login key, wrapped for the security questions when
-    // their answer key is known.
+    // their answer key is known. When the row cannot be written the old key
+    // stays in force (the stored vault still opens with it) and the user is
+    // told; the entry starts over.
     function __saveNewPassword(pwdMd, typeIndex) {
+        var security = DB.root.security
+        var login = DB.root.app.login
+        var old = { key: DB.loginPassword, wrapped: security.encryptedLoginPassword,
+                    typeIndex: login.typeIndex }
         DB.loginPassword = pwdMd
         if (DB.securityAnswer !== "")
-            DB.root.security.encryptedLoginPassword = Encryptor.aesEncrypt(DB.securityAnswer, pwdMd)
-        DB.root.app.login.typeIndex = typeIndex
-        return DB.save()
+            security.encryptedLoginPassword = Encryptor.aesEncrypt(DB.securityAnswer, pwdMd)
+        login.typeIndex = typeIndex
+        if (DB.save())
+            return true
+        DB.loginPassword = old.key
+        security.encryptedLoginPassword = old.wrapped
+        login.typeIndex = old.typeIndex
+        idPrompt.text = qsTr("请输入新密码")
+        idPopupMsg.autoClose = false
+        __showMsg(qsTr("保存数据失败"))
+        return false
     }
 
     onAboutToShow: {
@@ -118,8 +132,10 @@ PopupPage {
                             cleanInput()
                         } else if (pwdStr === idPage.firstPwd) {
                             idPage.firstPwd = ""
-                            idPage.__saveNewPassword(Qt.md5(pwdStr), 0)
-                            cleanInput(true)
+                            if (idPage.__saveNewPassword(Qt.md5(pwdStr), 0))
+                                cleanInput(true)
+                            else
+                                errorInput()
                         } else {
                             idPage.firstPwd = ""
                             cleanInput()
@@ -172,14 +188,16 @@ PopupPage {
                     var same = md === idPage.firstPwdText
                     idPage.firstPwdText = ""
                     if (same) {
-                        idPage.__saveNewPassword(md, 1)
-                        idLineEdit.text = ""
-                        idPage.accepted()
-                        idPage.close()
-                        return
+                        if (idPage.__saveNewPassword(md, 1)) {
+                            idLineEdit.text = ""
+                            idPage.accepted()
+                            idPage.close()
+                            return
+                        }
+                    } else {
+                        idPage.__showMsg(qsTr("密码不匹配，请重新输入"))
+                        idPrompt.text = qsTr("请输入新密码")
                     }
-                    idPage.__showMsg(qsTr("密码不匹配，请重新输入"))
-                    idPrompt.text = qsTr("请输入新密码")
                 }
                 idLineEdit.text = ""
                 idLineEdit.setFocus(true)

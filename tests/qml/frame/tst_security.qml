@@ -221,6 +221,47 @@ Item {
             compare(DB.loginPassword, Qt.md5("fresh"))
         }
 
+        // A new password whose row cannot be written is not taken: the old
+        // one stays in force, in memory and on disk.
+        function test_changeLoginPwdSaveFails_data() {
+            return [
+                { tag: "keypad", typeIndex: 0, pwd: "123456", next: "222222" },
+                { tag: "text", typeIndex: 1, pwd: "secret", next: "new-text" }
+            ]
+        }
+        function test_changeLoginPwdSaveFails(data) {
+            openVault(data.pwd, data.typeIndex, ["a", "b"])
+            DB.securityAnswer = Qt.md5("ab")
+            var wrapped = DB.root.security.encryptedLoginPassword
+            var page = openPage(idChangeLoginPwdComp)
+            if (data.typeIndex === 0) {
+                clickDigits(page.pwdInput, data.next)
+                waitPadEmpty(page.pwdInput)
+                DB.libEncryptor = idBrokenEncryptor
+                clickDigits(page.pwdInput, data.next)
+            } else {
+                typeInto(page.lineEdit, data.next)
+                mouseClick(page.okButton)
+                DB.libEncryptor = idBrokenEncryptor
+                typeInto(page.lineEdit, data.next)
+                mouseClick(page.okButton)
+            }
+            tryCompare(page.popupMsg, "opened", true)
+            compare(page.popupMsg.msg, "保存数据失败")
+            compare(page.popupMsg.autoClose, false)
+            DB.libEncryptor = Encryptor
+            verify(page.opened)
+            compare(idAccepted.count, 0)
+            compare(page.promptText.text, "请输入新密码")
+            compare(DB.loginPassword, Qt.md5(data.pwd))
+            compare(DB.root.security.encryptedLoginPassword, wrapped)
+            compare(DB.root.app.login.typeIndex, data.typeIndex)
+            page.popupMsg.close()
+            tryCompare(page.popupMsg, "visible", false)
+            closePage(page)
+            reloadWith(data.pwd)
+        }
+
         // --- security questions ---------------------------------------------
 
         function fillSecQuestions(page, q1, a1, q2, a2) {

@@ -502,14 +502,6 @@
         <source>输入2FA密匙：</source>
         <translation>Enter the 2FA key:</translation>
     </message>
-    <message>
-        <source>启用此功能需要设置PIN码，现在设置?</source>
-        <translation>This feature needs a PIN. Set it now?</translation>
-    </message>
-    <message>
-        <source>PIN码已修改</source>
-        <translation>PIN changed</translation>
-    </message>
 </context>
 <context>
     <name>HomePage</name>
@@ -703,7 +695,7 @@
     <name>PinKeyRequest</name>
     <message>
         <source>启用此功能需要设置PIN码，现在设置?</source>
-        <translation>This feature needs a PIN. Set one now?</translation>
+        <translation>This feature needs a PIN. Set it now?</translation>
     </message>
     <message>
         <source>PIN码已修改</source>

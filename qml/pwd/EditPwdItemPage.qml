@@ -25,8 +25,6 @@ PopupPage {
 
     property bool __filling: false
     property var __box: null
-    // What to do after the PIN check sheet closes (called with checkPassed).
-    property var __afterPinCheck: null
 
     readonly property alias labelText: idLabelEdit.text
     readonly property alias accountText: idAccountEdit.text
@@ -61,12 +59,6 @@ PopupPage {
         return idRdoSecret.checked ? Encryptor.aesEncrypt(DB.pinCode, text) : text
     }
 
-    function __pinKeyVerified() {
-        var verified = DB.root.security.verifiedPinCode
-        return verified !== undefined && verified !== "" && DB.pinCode !== ""
-                && Qt.md5(DB.pinCode) === verified
-    }
-
     function __refreshBox() {
         __box = DB.getPwdBox(currentBoxId)
     }
@@ -78,24 +70,12 @@ PopupPage {
     // "机密" clicked: it stays selected only while the PIN key is present and
     // verified. onDone(true) runs when it does.
     function __requestSecret(onDone) {
-        var verified = DB.root.security.verifiedPinCode
-        if (verified !== undefined && verified !== "") {
-            if (__pinKeyVerified()) {
-                if (onDone)
-                    onDone()
-                return
-            }
-            __afterPinCheck = function (passed) {
-                if (!passed)
-                    idRoot.__setNormal()
-                else if (onDone)
-                    onDone()
-            }
-            idCheckPinCodePage.open()
-        } else {
-            idNoPinDialog.onDone = onDone || null
-            idNoPinDialog.open()
-        }
+        idPinKeyRequest.request(function (passed) {
+            if (!passed)
+                idRoot.__setNormal()
+            else if (onDone)
+                onDone()
+        })
     }
 
     function __save() {
@@ -109,7 +89,7 @@ PopupPage {
         }
         // A confidential entry is encrypted only under a present, verified
         // PIN key; otherwise the PIN is asked for first.
-        if (idRdoSecret.checked && !__pinKeyVerified()) {
+        if (idRdoSecret.checked && !idPinKeyRequest.keyVerified()) {
             __requestSecret(function () {
                 idRoot.__save()
             })
@@ -423,6 +403,12 @@ PopupPage {
                 }
 
                 ZVHomeIndicator {}
+
+                // Inside the column, so that the sheet keeps sizing itself to it.
+                PinKeyRequest {
+                    id: idPinKeyRequest
+                    objectName: "pwdPinKeyRequest"
+                }
             }
         }
     }
@@ -472,53 +458,6 @@ PopupPage {
                 userText = upper
         }
         onAccepted: idRoot.__acceptSecret()
-    }
-
-    QuestionDialog {
-        id: idNoPinDialog
-        objectName: "noPinDialog"
-        property var onDone: null
-        property bool __confirmed: false
-        msg: qsTr("启用此功能需要设置PIN码，现在设置?")
-        onAboutToShow: __confirmed = false
-        onAccepted: {
-            __confirmed = true
-            idChangePinCodePage.open()
-        }
-        // "取消" and Escape alike leave the entry normal.
-        onClosed: {
-            if (!__confirmed) {
-                onDone = null
-                idRoot.__setNormal()
-            }
-        }
-    }
-
-    CheckPinCodePage {
-        id: idCheckPinCodePage
-        objectName: "checkPinCodePage"
-        onClosed: {
-            var cb = idRoot.__afterPinCheck
-            idRoot.__afterPinCheck = null
-            if (cb)
-                cb(checkPassed)
-        }
-    }
-
-    ChangePinCodePage {
-        id: idChangePinCodePage
-        objectName: "changePinCodePage"
-        onClosed: {
-            var done = idNoPinDialog.onDone
-            idNoPinDialog.onDone = null
-            if (!changeSucc) {
-                idRoot.__setNormal()
-                return
-            }
-            idRoot.__toast(qsTr("PIN码已修改"))
-            if (done)
-                done()
-        }
     }
 
     PopupMsg {

@@ -91,6 +91,7 @@ Drawer {
         msg: qsTr("输入备份密码：")
         inputValidator: RegExpValidator { regExp: /\S+/ }
         inputMethodHints: Qt.ImhHiddenText | Qt.ImhSensitiveData | Qt.ImhNoPredictiveText
+        echoMode: TextInput.Password
         onAboutToShow: userText = ""
         onAccepted: idBackupPage.makeBackup(userText)
     }

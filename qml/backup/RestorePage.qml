@@ -32,6 +32,8 @@ Drawer {
         color: Theme.pageColor
     }
 
+    onClosed: __backupPwdMd = ""
+
     function __toast(msg) {
         idPopupMsg.msg = msg
         idPopupMsg.autoClose = true
@@ -88,7 +90,10 @@ Drawer {
 
     function doRestore() {
         var secMd = idVerifyPage.secAnswerMd
-        if (!DB.restore(__clipboardBackup(), __backupPwdMd, secMd)) {
+        var pwdMd = __backupPwdMd
+        // The password's key is held only from its check to this step.
+        __backupPwdMd = ""
+        if (!DB.restore(__clipboardBackup(), pwdMd, secMd)) {
             __showSticky(qsTr("恢复备份失败"))
             return false
         }
@@ -153,6 +158,7 @@ Drawer {
         msg: qsTr("输入备份密码：")
         inputValidator: RegExpValidator { regExp: /\S+/ }
         inputMethodHints: Qt.ImhHiddenText | Qt.ImhSensitiveData | Qt.ImhNoPredictiveText
+        echoMode: TextInput.Password
         onAboutToShow: userText = ""
         onAccepted: idRestorePage.checkPassword(userText)
     }

@@ -12,6 +12,7 @@ Popup {
     property alias userText: idEdit.text
     property alias inputValidator: idEdit.validator
     property alias inputMethodHints: idEdit.inputMethodHints
+    property alias echoMode: idEdit.echoMode
     property string acceptButtonText: qsTr("完成")
     property string rejectedButtonText: qsTr("取消")
 

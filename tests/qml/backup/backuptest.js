@@ -1,0 +1,120 @@
+// Helpers for the backup and restore tests: vaults as the security pages
+// leave them, and the two pages driven with real clicks and keys.
+.pragma library
+.import "qrc:/js/db.js" as DB
+.import "../pwd/pwdtest.js" as T
+.import "../frame/Fixture.js" as Fixture
+
+var BEGIN = "-----BEGIN BACKUP-----\n"
+var END = "-----END BACKUP-----"
+
+// An open vault with the login password `login` and two security questions,
+// written as after the first run and the security-question page.
+function openVault(env, login, questions) {
+    Fixture.reset(env.localStorage, env.encryptor, env.util)
+    DB.loginPassword = Qt.md5(login)
+    if (questions)
+        setQuestions(env, questions)
+    if (!DB.save())
+        throw new Error("vault not saved")
+}
+
+// questions: [question one, answer one, question two, answer two]
+function setQuestions(env, questions) {
+    var key = answerKey(questions[1], questions[3])
+    var security = DB.root.security
+    security.securityQuestion1 = questions[0]
+    security.securityQuestion2 = questions[2]
+    security.verifiedSecurityAnswer = Qt.md5(key)
+    security.encryptedLoginPassword = env.encryptor.aesEncrypt(key, DB.loginPassword)
+    DB.securityAnswer = key
+}
+
+function answerKey(answer1, answer2) {
+    return Qt.md5(answer1 + answer2)
+}
+
+// The page's toast: shown with msg, then gone. A sticky one is still up
+// after its 1500 ms and is dismissed with a tap.
+function expectToast(tc, page, name, msg, sticky) {
+    var toast = T.find(page, name)
+    tc.tryCompare(toast, "opened", true)
+    tc.compare(toast.msg, msg)
+    if (sticky) {
+        tc.compare(toast.autoClose, false)
+        tc.tryCompare(toast, "autoClose", true, 5000)
+        tc.verify(toast.visible)
+        tc.mouseClick(toast.contentItem)
+    }
+    tc.tryCompare(toast, "visible", false, 5000)
+}
+
+function openPage(tc, page) {
+    page.open()
+    tc.tryCompare(page, "opened", true)
+}
+
+// Opens the password dialog with the page's button and types `typed` into
+// it; `extra`, when given, is set as the edit's text afterwards (text that
+// reaches the edit other than through keys). Returns the dialog.
+function enterPassword(tc, page, button, dialogName, typed, extra) {
+    tc.mouseClick(T.find(page, button))
+    var dialog = T.find(page, dialogName)
+    tc.tryCompare(dialog, "opened", true)
+    tc.compare(dialog.userText, "")
+    T.typeText(tc, typed)
+    // What is typed is not shown.
+    var shown = T.find(dialog, "dialogEdit").input.displayText
+    tc.verify(dialog.userText === "" || shown.indexOf(dialog.userText) < 0, shown)
+    if (extra !== undefined)
+        dialog.userText = extra
+    return dialog
+}
+
+function accept(tc, dialog) {
+    tc.mouseClick(T.find(dialog, "acceptButton"))
+    tc.tryCompare(dialog, "visible", false)
+}
+
+// "备份" with the password, up to "完成" of the success dialog.
+function backupThroughPage(tc, page, typed, extra) {
+    accept(tc, enterPassword(tc, page, "backupButton", "backupPasswordDialog", typed, extra))
+    var done = T.find(page, "backupSuccessDialog")
+    tc.tryCompare(done, "opened", true)
+    tc.compare(T.find(done, "dialogTitle").text, "备份成功")
+    accept(tc, done)
+}
+
+// "恢复备份" up to the security check, which is returned open.
+function restoreToQuestions(tc, page, typed, extra) {
+    accept(tc, enterPassword(tc, page, "restoreButton", "restorePasswordDialog", typed, extra))
+    var check = T.find(page, "verifyBackupQuestionPage")
+    tc.tryCompare(check, "opened", true)
+    return check
+}
+
+function answer(tc, check, answer1, answer2) {
+    var fields = [T.find(check, "backupAnswer1"), T.find(check, "backupAnswer2")]
+    var texts = [answer1, answer2]
+    for (var i = 0; i < 2; ++i) {
+        fields[i].text = ""
+        tc.mouseClick(fields[i])
+        T.typeText(tc, texts[i])
+    }
+    tc.mouseClick(T.find(check, "backupVerifyButton"))
+}
+
+// The security check passed: the confirmation, returned open.
+function confirmation(tc, page, check) {
+    tc.tryCompare(check, "visible", false)
+    var dialog = T.find(page, "restoreConfirmDialog")
+    tc.tryCompare(dialog, "opened", true)
+    return dialog
+}
+
+// The whole restore with the right answers, up to "是".
+function restoreThroughPage(tc, page, password, answer1, answer2) {
+    var check = restoreToQuestions(tc, page, password)
+    answer(tc, check, answer1, answer2)
+    accept(tc, confirmation(tc, page, check))
+}

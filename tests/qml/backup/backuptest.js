@@ -2,7 +2,7 @@
 // leave them, and the two pages driven with real clicks and keys.
 .pragma library
 .import "qrc:/js/db.js" as DB
-.import "../pwd/pwdtest.js" as T
+.import "../common/pagetest.js" as T
 .import "../frame/Fixture.js" as Fixture
 
 var BEGIN = "-----BEGIN BACKUP-----\n"

@@ -5,7 +5,7 @@ import Lib.Util 1.0
 import Lib.Encryptor 1.0
 import "qrc:/backup"
 import "qrc:/js/db.js" as DB
-import "../pwd/pwdtest.js" as T
+import "../common/pagetest.js" as T
 import "../store/StoreFixture.js" as Fx
 import "backuptest.js" as B
 

@@ -7,7 +7,7 @@ import "qrc:/"
 import "qrc:/backup"
 import "qrc:/js/db.js" as DB
 import "qrc:/js/pubfun.js" as Pubfun
-import "../pwd/pwdtest.js" as T
+import "../common/pagetest.js" as T
 import "../store/StoreFixture.js" as Fx
 import "backuptest.js" as B
 

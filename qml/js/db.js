@@ -248,9 +248,11 @@ function login(pwdMd) {
     root.data = data
     loginPassword = pwdMd
     root.app.login.pwdTry = 0
-    // What saveOnly would write now is the text just opened (JSON.stringify
-    // gives back the text it parsed) encrypted under the same key with the
-    // fixed IV, that is the stored cipher text: write it back as it is.
+    // saveOnly would now encrypt JSON.stringify of the data just parsed, which
+    // gives back the text it was parsed from when JSON.stringify made that
+    // text, under the same key with the fixed IV: the stored cipher text.
+    // Write that back as it is (any other stored text stays too, its hash
+    // still matching).
     __saveData(root.dataHash, storedData)
     return true
 }

@@ -8,6 +8,10 @@ class QQmlEngine;
 // both see exactly the same types, context and data directory.
 namespace AppSetup {
 
+// Keeps large freed blocks in the heap for reuse instead of handing them back
+// to the system at once. Call first thing in main.
+void keepLargeBlocksInHeap();
+
 // Logs the default font and installs the chosen family as application font.
 void setUpApplicationFont();
 

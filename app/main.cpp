@@ -17,6 +17,7 @@ const QString &rootDocumentUrl() {
 } // namespace
 
 int main(int argc, char *argv[]) {
+    AppSetup::keepLargeBlocksInHeap();
     qSetMessagePattern(QString());
     compat::ensureBaseFunctionTable();
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);

@@ -114,6 +114,8 @@ BENCHMARK(BM_StoreSave)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMilli
 BENCHMARK(BM_StoreLoad)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv) {
+    // The same heap settings as the program.
+    AppSetup::keepLargeBlocksInHeap();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_QUICK_BACKEND", "software");

@@ -71,22 +71,29 @@ function __initEmptyData() {
 }
 
 // JSON.stringify of a document whose data part is a Base64 cipher text: the
-// same text, but the long cipher text is joined in as it is (Base64 needs no
-// escaping) instead of being quoted character by character.
+// same text, but the long cipher text is joined in as it is instead of being
+// quoted character by character, and copied only once, when the Encryptor
+// takes the whole text. dataIsCipher: the data text was made by the Encryptor
+// just now, so it is Base64 without checking it (the check would cost as much
+// as the quoting on a large vault).
 var __constBase64 = /^[A-Za-z0-9+\/=]*$/
 
-function __documentJson(doc) {
-    var parts = []
+function __documentJson(doc, dataIsCipher) {
+    var json = "{"
     var keys = Object.keys(doc)
     for (var i = 0; i < keys.length; ++i) {
         var k = keys[i]
         var v = doc[k]
-        if (k === "data" && typeof v === "string" && __constBase64.test(v))
-            parts.push("\"data\":\"" + v + "\"")
+        var part
+        if (k === "data" && typeof v === "string" && (dataIsCipher || __constBase64.test(v)))
+            part = "\"data\":\"" + v + "\""
         else if (v !== undefined && typeof v !== "function")
-            parts.push(JSON.stringify(k) + ":" + JSON.stringify(v))
+            part = JSON.stringify(k) + ":" + JSON.stringify(v)
+        else
+            continue
+        json += (json.length > 1 ? "," : "") + part
     }
-    return "{" + parts.join(",") + "}"
+    return json + "}"
 }
 
 function __isObject(v) {
@@ -94,9 +101,11 @@ function __isObject(v) {
 }
 
 // A document as stored or backed up: readable parts plus the encrypted data.
+// (Large texts are tested by their length: comparing them with "" would hash
+// all of their characters.)
 function __isStoredDocument(doc) {
     return __isObject(doc) && __isObject(doc.app) && __isObject(doc.security)
-            && __isObject(doc.summary) && typeof doc.data === "string" && doc.data !== ""
+            && __isObject(doc.summary) && typeof doc.data === "string" && doc.data.length > 0
 }
 
 function __isDataObject(data) {
@@ -190,7 +199,7 @@ function isEmptyPassword() {
 
 // The decrypted data text when pwdMd opens the stored data, else null.
 function __decryptStoredData(pwdMd) {
-    if (typeof root.data !== "string" || root.data === "")
+    if (typeof root.data !== "string" || root.data.length === 0)
         return null
     var txt = libEncryptor.aesDecrypt(pwdMd, root.data)
     if (!txt || Qt.md5(txt) !== root.dataHash)
@@ -235,16 +244,27 @@ function login(pwdMd) {
         __saveWithEncrypted(root)
         return false
     }
+    var storedData = root.data
     root.data = data
     loginPassword = pwdMd
     root.app.login.pwdTry = 0
-    saveOnly()
+    // saveOnly would now encrypt JSON.stringify of the data just parsed, which
+    // gives back the text it was parsed from when JSON.stringify made that
+    // text, under the same key with the fixed IV: the stored cipher text.
+    // Write that back as it is (any other stored text stays too, its hash
+    // still matching).
+    __saveData(root.dataHash, storedData)
     return true
 }
 
 function save() {
+    var before = root.summary.modifiedDate
     root.summary.modifiedDate = new Date().getTime()
-    return saveOnly()
+    if (saveOnly())
+        return true
+    // Nothing was written: the document keeps its modification date.
+    root.summary.modifiedDate = before
+    return false
 }
 
 function saveOnly() {
@@ -252,30 +272,35 @@ function saveOnly() {
         console.log("Error, save refused: vault not open.")
         return false
     }
-    root.summary.pwdItemCount = root.data.pwdItemList.length
-    root.summary.noteItemCount = root.data.noteItemList.length
     var dataTxt = JSON.stringify(root.data)
-    var encData = libEncryptor.aesEncrypt(loginPassword, dataTxt)
+    return __saveData(Qt.md5(dataTxt), libEncryptor.aesEncrypt(loginPassword, dataTxt))
+}
+
+// Writes the open document with its data part as the given cipher text.
+function __saveData(dataHash, encData) {
     if (!encData) {
         console.log("Error, save refused: data encryption failed.")
         return false
     }
+    root.summary.pwdItemCount = root.data.pwdItemList.length
+    root.summary.noteItemCount = root.data.noteItemList.length
     var saveRoot = {
         app: root.app,
         local: root.local,
         security: root.security,
         summary: root.summary,
-        dataHash: Qt.md5(dataTxt),
+        dataHash: dataHash,
         data: encData
     }
-    return __saveWithEncrypted(saveRoot)
+    return __saveWithEncrypted(saveRoot, true)
 }
 
-// Writes a prepared document (its data already encrypted) to the row.
-function __saveWithEncrypted(saveRoot) {
+// Writes a prepared document (its data already encrypted) to the row;
+// dataIsCipher as for __documentJson.
+function __saveWithEncrypted(saveRoot, dataIsCipher) {
     if (!__isStoredDocument(saveRoot))
         return false
-    var json = __documentJson(saveRoot)
+    var json = __documentJson(saveRoot, dataIsCipher)
     var flag = wrapKey ? "yes" : "no"
     var affected = 0
     __openDB().transaction(function (tx) {
@@ -360,7 +385,7 @@ function backup(pwdMd) {
             dataHash: Qt.md5(dataTxt),
             data: encData
         }
-        txt = libEncryptor.aesEncryptLines(Qt.md5(pwdMd), __documentJson(doc))
+        txt = libEncryptor.aesEncryptLines(Qt.md5(pwdMd), __documentJson(doc, true))
     }
     if (!txt) {
         root.summary.backupDate = oldBackupDate

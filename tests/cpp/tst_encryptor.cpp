@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QtTest>
+#include <openssl/evp.h>
 
 namespace {
 
@@ -21,6 +22,61 @@ QString asciiOfBytes(int n) {
     for (int i = 0; i < n; ++i)
         s.append(QChar('a' + i % 26));
     return s;
+}
+
+// Decrypts bytes under the key text with the fixed IV, or gives "".
+QString decryptBytes(const QString &keyText, const QByteArray &cipher) {
+    const QByteArray key = QByteArray::fromHex(keyText.toLatin1());
+    const QByteArray iv = QByteArray::fromHex(kIvHex);
+    EVP_CIPHER_CTX *ctx = EVP_CIPHER_CTX_new();
+    QByteArray plain(cipher.size() + 16, '\0');
+    int upd = 0;
+    int fin = 0;
+    const bool ok =
+        cipher.size() > 0 &&
+        EVP_DecryptInit_ex(ctx, EVP_aes_128_cbc(), nullptr,
+                           reinterpret_cast<const unsigned char *>(key.constData()),
+                           reinterpret_cast<const unsigned char *>(iv.constData())) == 1 &&
+        EVP_DecryptUpdate(ctx, reinterpret_cast<unsigned char *>(plain.data()), &upd,
+                          reinterpret_cast<const unsigned char *>(cipher.constData()),
+                          cipher.size()) == 1 &&
+        EVP_DecryptFinal_ex(ctx, reinterpret_cast<unsigned char *>(plain.data()) + upd, &fin) == 1;
+    EVP_CIPHER_CTX_free(ctx);
+    return ok ? QString::fromUtf8(plain.constData(), upd + fin) : QString();
+}
+
+// The one-line form decoded the plain way: one EVP_DecodeBlock over the UTF-8
+// bytes of the whole text, the "=" padding taken off the end of the part it
+// decoded (after the blanks it skips at the start).
+QString referenceDecrypt(const QString &keyText, const QString &code) {
+    const QByteArray in = code.toUtf8();
+    QByteArray decoded(in.size() + 3, '\0');
+    int d = EVP_DecodeBlock(reinterpret_cast<unsigned char *>(decoded.data()),
+                            reinterpret_cast<const unsigned char *>(in.constData()), in.size());
+    if (d <= 0)
+        return QString();
+    int start = 0;
+    while (in.at(start) == ' ' || in.at(start) == '\t')
+        ++start;
+    const int end = start + d / 3 * 4;
+    if (in.at(end - 1) == '=')
+        d -= in.at(end - 2) == '=' ? 2 : 1;
+    return decryptBytes(keyText, decoded.left(d));
+}
+
+// The Lines form decoded in one EVP_DecodeUpdate over the UTF-8 bytes.
+QString referenceDecryptLines(const QString &keyText, const QString &code) {
+    const QByteArray in = code.toUtf8();
+    QByteArray decoded(in.size() + 3, '\0');
+    EVP_ENCODE_CTX *ctx = EVP_ENCODE_CTX_new();
+    EVP_DecodeInit(ctx);
+    int upd = 0;
+    int fin = 0;
+    EVP_DecodeUpdate(ctx, reinterpret_cast<unsigned char *>(decoded.data()), &upd,
+                     reinterpret_cast<const unsigned char *>(in.constData()), in.size());
+    EVP_DecodeFinal(ctx, reinterpret_cast<unsigned char *>(decoded.data()) + upd, &fin);
+    EVP_ENCODE_CTX_free(ctx);
+    return decryptBytes(keyText, decoded.left(upd + fin));
 }
 
 } // namespace
@@ -197,7 +253,8 @@ private slots:
         if (openssl.isEmpty())
             QSKIP("openssl command line not installed");
         QRandomGenerator rng(42);
-        for (int n : {1, 15, 16, 17, 31, 47, 48, 49, 95, 96, 97, 500}) {
+        // Up to and across the pieces that large texts are handled in.
+        for (int n : {1, 15, 16, 17, 31, 47, 48, 49, 95, 96, 97, 500, 12287, 12288, 12289, 40000}) {
             QString plain;
             while (plain.toUtf8().size() < n)
                 plain.append(rng.bounded(4) == 0 ? QChar(0x4e00 + rng.bounded(100))
@@ -221,6 +278,59 @@ private slots:
             }
         }
     }
+
+    // Large cipher texts are decoded piece by piece; damage anywhere, at the
+    // seams between pieces too, must be judged as the whole text would be.
+    void largeTextsDecodeAsAWhole_data() {
+        QTest::addColumn<bool>("lines");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("opens");
+        QString plain;
+        for (int i = 0; plain.size() < 40000; ++i)
+            plain += QStringLiteral("entry %1 密码 😀, ").arg(i);
+        m_largePlain = plain;
+        const QString one = enc.aesEncrypt(key, plain);
+        const QString lines = enc.aesEncryptLines(key, plain);
+        const int seam = 16384; // Base64 characters per piece
+        QVERIFY(one.size() > 3 * seam);
+        auto at = [](QString t, int pos, const QString &insert, int remove = 0) {
+            return t.replace(pos, remove, insert);
+        };
+        QTest::newRow("whole") << false << one << true;
+        QTest::newRow("blanks and line end around") << false << " \t" + one + " \r\n-- " << true;
+        QTest::newRow("blank at seam") << false << at(one, seam, " ") << false;
+        QTest::newRow("four blanks at seam") << false << at(one, seam, "    ") << false;
+        // 48 bytes' worth: a piece that skipped them would still decrypt.
+        QTest::newRow("64 blanks at seam") << false << at(one, seam, QString(64, ' ')) << false;
+        QTest::newRow("line end before seam") << false << at(one, seam - 1, "\n") << false;
+        QTest::newRow("dashes ending a piece") << false << at(one, seam - 4, "----", 4) << false;
+        QTest::newRow("padding group at seam") << false << at(one, seam, "====", 4) << false;
+        QTest::newRow("non-ASCII in second piece") << false << at(one, seam + 7, "密", 1) << false;
+        QTest::newRow("Latin-1 letter")
+            << false << at(one, 3 * seam + 1, QStringLiteral("é"), 1) << false;
+        QTest::newRow("one character less") << false << at(one, seam, QString(), 1) << false;
+        QTest::newRow("cut at seam") << false << one.left(seam) << false;
+        QTest::newRow("extra padding") << false << one + "=" << false;
+        QTest::newRow("two texts") << false << one + "\n" + one << false;
+        QTest::newRow("only blanks") << false << QStringLiteral("    ") << false;
+        QTest::newRow("lines") << true << lines << true;
+        QTest::newRow("lines with blanks inside") << true << at(lines, 5000, " \t ") << true;
+        QTest::newRow("lines non-ASCII inside") << true << at(lines, 5000, "密") << false;
+        QTest::newRow("lines Latin-1 inside")
+            << true << at(lines, 7000, QStringLiteral("é")) << false;
+        QTest::newRow("lines dash inside") << true << at(lines, 5000, "-") << false;
+    }
+    void largeTextsDecodeAsAWhole() {
+        QFETCH(bool, lines);
+        QFETCH(QString, text);
+        QFETCH(bool, opens);
+        const QString ours = lines ? enc.aesDecryptLines(key, text) : enc.aesDecrypt(key, text);
+        QCOMPARE(ours, lines ? referenceDecryptLines(key, text) : referenceDecrypt(key, text));
+        QCOMPARE(ours == m_largePlain, opens);
+    }
+
+private:
+    QString m_largePlain;
 };
 
 QTEST_GUILESS_MAIN(TestEncryptor)

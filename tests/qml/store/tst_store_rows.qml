@@ -168,6 +168,24 @@ TestCase {
         compare(rowDoc(Fx.rows("pwddata")[0], deviceWrap).app.login.pwdTry, 0)
     }
 
+    // A successful login writes back the stored data cipher text; that must be
+    // byte for byte what a save of the opened data writes.
+    function test_loginWritesWhatSaveWould() {
+        firstRun()
+        var note = DB.addNoteItem()
+        note.note = "购物清单 \"milk\"\n😀 tab\t \\ </script> \u0001"
+        note.title = "购物清单"
+        DB.getPwdItem(1).otpUrl = "otpauth://totp/x?secret=JBSWY3DPEHPK3PXP&issuer=A%20B"
+        verify(DB.save())
+        DB.load()
+        verify(!DB.login(Qt.md5("000000")))
+        verify(DB.login(key1))
+        var afterLogin = Fx.rows("pwddata")[0].content
+        verify(DB.saveOnly())
+        compare(Fx.rows("pwddata")[0].content, afterLogin)
+        compare(rowDoc(Fx.rows("pwddata")[0], deviceWrap).app.login.pwdTry, 0)
+    }
+
     // Once the data is open, login and tryLogin compare against the key in
     // hand and never write the data as plain JSON.
     function test_loginWhileOpen() {
@@ -207,13 +225,15 @@ TestCase {
         verify(!DB.save())
         verify(!DB.saveOnly())
         compare(Fx.rows("pwddata")[0].content, content)
-        // Logged in, then the key is lost.
+        // Logged in, then the key is lost: nothing written, not even the date.
         DB.loginPassword = ""
         verify(DB.login(key1))
         content = Fx.rows("pwddata")[0].content
+        var modified = DB.root.summary.modifiedDate
         DB.loginPassword = ""
         verify(!DB.save())
         compare(Fx.rows("pwddata")[0].content, content)
+        compare(DB.root.summary.modifiedDate, modified)
     }
 
     function test_unreadableRowIsKept_data() {

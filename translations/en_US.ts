@@ -79,6 +79,25 @@
     </message>
 </context>
 <context>
+    <name>BoxMenu</name>
+    <message>
+        <source>编辑</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>此分类不可编辑</source>
+        <translation>This category cannot be edited</translation>
+    </message>
+    <message>
+        <source>此分类不可删除</source>
+        <translation>This category cannot be deleted</translation>
+    </message>
+</context>
+<context>
     <name>PromptMenu</name>
     <message>
         <source>长按可编辑</source>
@@ -253,6 +272,9 @@
         <source>验证密保</source>
         <translation>Verify security questions</translation>
     </message>
+</context>
+<context>
+    <name>SecAnswersForm</name>
     <message>
         <source>问题一</source>
         <translation>Question 1</translation>
@@ -510,24 +532,8 @@
         <translation>Password</translation>
     </message>
     <message>
-        <source>编辑</source>
-        <translation>Edit</translation>
-    </message>
-    <message>
-        <source>删除</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
         <source>请在移动端App中使用此功能</source>
         <translation>Please use this feature in the mobile app</translation>
-    </message>
-    <message>
-        <source>此分类不可删除</source>
-        <translation>This category cannot be deleted</translation>
-    </message>
-    <message>
-        <source>此分类不可编辑</source>
-        <translation>This category cannot be edited</translation>
     </message>
 </context>
 <context>
@@ -703,13 +709,6 @@
     </message>
 </context>
 <context>
-    <name>NoteBoxView</name>
-    <message>
-        <source>长按可编辑</source>
-        <translation>Press and hold to edit</translation>
-    </message>
-</context>
-<context>
     <name>NoteListView</name>
     <message>
         <source>长按可删除</source>
@@ -734,20 +733,8 @@
         <translation>Notes</translation>
     </message>
     <message>
-        <source>编辑</source>
-        <translation>Edit</translation>
-    </message>
-    <message>
         <source>删除</source>
         <translation>Delete</translation>
-    </message>
-    <message>
-        <source>此分类不可编辑</source>
-        <translation>This category cannot be edited</translation>
-    </message>
-    <message>
-        <source>此分类不可删除</source>
-        <translation>This category cannot be deleted</translation>
     </message>
 </context>
 <context>
@@ -863,36 +850,8 @@
 <context>
     <name>VerifyBackupQuestionPage</name>
     <message>
-        <source>请输入密保答案</source>
-        <translation>Please enter the security answers</translation>
-    </message>
-    <message>
-        <source>密保答案不正确</source>
-        <translation>Wrong security answers</translation>
-    </message>
-    <message>
         <source>验证备份密保</source>
         <translation>Verify Backup Security Questions</translation>
-    </message>
-    <message>
-        <source>问题一</source>
-        <translation>Question 1</translation>
-    </message>
-    <message>
-        <source>答案</source>
-        <translation>Answer</translation>
-    </message>
-    <message>
-        <source>必填</source>
-        <translation>Required</translation>
-    </message>
-    <message>
-        <source>问题二</source>
-        <translation>Question 2</translation>
-    </message>
-    <message>
-        <source>验证</source>
-        <translation>Verify</translation>
     </message>
 </context>
 

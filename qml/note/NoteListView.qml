@@ -135,33 +135,9 @@ Item {
         }
     }
 
-    // Float control back to the box grid; it can be dragged out of the way.
-    Rectangle {
-        id: idGoBack
+    GotoBoxButton {
         objectName: "noteGoBack"
-        readonly property real unit: Util.isPad() ? Util.unitHeight * 1.2 : Util.unitHeight
-        x: unit * 2
-        y: idNoteListView.height - unit * 7
-        width: unit * 5
-        height: unit * 5
-        radius: unit
-        color: Theme.popupColor
-        opacity: idGoBackArea.pressed ? 1 : 0.8
-        Image {
-            anchors.fill: parent
-            anchors.margins: idGoBack.unit * 0.5
-            source: "qrc:/img/common/gotoBox.png"
-        }
-        MouseArea {
-            id: idGoBackArea
-            anchors.fill: parent
-            drag.target: idGoBack
-            drag.minimumX: 0
-            drag.minimumY: 0
-            drag.maximumX: idNoteListView.width - idGoBack.width
-            drag.maximumY: idNoteListView.height - idGoBack.height
-            onClicked: idNoteListView.gobackClicked()
-        }
+        onClicked: idNoteListView.gobackClicked()
     }
 
     PromptMenu {

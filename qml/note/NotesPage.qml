@@ -34,24 +34,10 @@ Rectangle {
         openNoteEditor(0)
     }
 
-    function isConfidential(itemId) {
-        var item = DB.getNoteItem(itemId)
-        return item !== null && item !== undefined && item.securityLevel !== 0
-    }
-
     // A confidential note is opened or deleted only under the verified PIN
     // key; a failed or cancelled check reloads the list.
     function withNoteKey(itemId, action) {
-        if (!isConfidential(itemId)) {
-            action()
-            return
-        }
-        idPinKeyRequest.request(function (passed) {
-            if (passed)
-                action()
-            else
-                idNoteListView.updateModel()
-        })
+        idPinKeyRequest.guard(DB.getNoteItem(itemId), action, idNoteListView.updateModel)
     }
 
     function reloadAll() {
@@ -100,14 +86,7 @@ Rectangle {
                         idNoteListView.boxId = boxId
                         idNoteStack.currentIndex = 1
                     }
-                    onBoxEdited: {
-                        idBoxMenu.menuItems = []
-                        idBoxMenu.menuItems = [
-                            { text: qsTr("编辑") + " \"" + boxName + "\"", color: Theme.textBlueColor, noteBoxId: boxId },
-                            { text: qsTr("删除") + " \"" + boxName + "\"", color: Theme.textRedColor, noteBoxId: boxId }
-                        ]
-                        idBoxMenu.open()
-                    }
+                    onBoxEdited: idBoxMenu.openFor(boxId, boxName)
                 }
             }
 
@@ -144,26 +123,20 @@ Rectangle {
         onMenuAddNote: idNotesPage.addNote()
     }
 
-    BottomPopupMenu {
+    BoxMenu {
         id: idBoxMenu
         objectName: "noteBoxMenu"
-        onMenuTriggered: {
-            idNoteBoxView.clearHighlight()
-            if (itemIdx < 0 || !itemObj)
-                return
-            var isEdit = itemIdx === 0
-            if (itemObj.noteBoxId <= 0) {
-                idNotesPage.showToast(isEdit ? qsTr("此分类不可编辑") : qsTr("此分类不可删除"))
-                return
-            }
-            if (isEdit) {
-                idEditNoteBoxPage.noteBoxId = itemObj.noteBoxId
-                idEditNoteBoxPage.open()
-            } else {
-                DB.removeNoteBox(itemObj.noteBoxId)
-                DB.save()
-                idNoteBoxView.updateModel()
-            }
+        boxIdKey: "noteBoxId"
+        onAnswered: idNoteBoxView.clearHighlight()
+        onRefused: idNotesPage.showToast(msg)
+        onEditRequested: {
+            idEditNoteBoxPage.noteBoxId = boxId
+            idEditNoteBoxPage.open()
+        }
+        onRemoveRequested: {
+            DB.removeNoteBox(boxId)
+            DB.save()
+            idNoteBoxView.updateModel()
         }
     }
 

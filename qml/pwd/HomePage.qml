@@ -35,21 +35,6 @@ Rectangle {
         idPwdListPage.updateModel()
     }
 
-    function __openBoxMenu(boxId, boxName) {
-        var quoted = " \"" + boxName + "\""
-        idBoxMenu.menuItems = []
-        idBoxMenu.menuItems = [{
-                                   "text": qsTr("编辑") + quoted,
-                                   "color": Theme.textBlueColor,
-                                   "pwdBoxId": boxId
-                               }, {
-                                   "text": qsTr("删除") + quoted,
-                                   "color": Theme.textRedColor,
-                                   "pwdBoxId": boxId
-                               }]
-        idBoxMenu.open()
-    }
-
     function __bannerClicked(modelItem) {
         var link = modelItem ? String(modelItem.linkUrl) : ""
         if (link.indexOf("http") === 0) {
@@ -114,7 +99,7 @@ Rectangle {
                         idPwdListPage.boxId = boxId
                         idPageStack.currentIndex = 1
                     }
-                    onBoxEdited: idRoot.__openBoxMenu(boxId, boxName)
+                    onBoxEdited: idBoxMenu.openFor(boxId, boxName)
                 }
             }
 
@@ -150,26 +135,20 @@ Rectangle {
         }
     }
 
-    BottomPopupMenu {
+    BoxMenu {
         id: idBoxMenu
         objectName: "boxMenu"
-        onMenuTriggered: {
-            idPwdBoxView.currentIndex = -1
-            if (itemIdx < 0 || !itemObj)
-                return
-            var boxId = itemObj.pwdBoxId
-            if (boxId <= 0) {
-                idRoot.__toast(itemIdx === 1 ? qsTr("此分类不可删除") : qsTr("此分类不可编辑"))
-                return
-            }
-            if (itemIdx === 0) {
-                idEditPwdBoxPage.pwdBoxId = boxId
-                idEditPwdBoxPage.open()
-            } else {
-                DB.removePwdBox(boxId)
-                DB.save()
-                idPwdBoxView.updateModel()
-            }
+        boxIdKey: "pwdBoxId"
+        onAnswered: idPwdBoxView.clearHighlight()
+        onRefused: idRoot.__toast(msg)
+        onEditRequested: {
+            idEditPwdBoxPage.pwdBoxId = boxId
+            idEditPwdBoxPage.open()
+        }
+        onRemoveRequested: {
+            DB.removePwdBox(boxId)
+            DB.save()
+            idPwdBoxView.updateModel()
         }
     }
 

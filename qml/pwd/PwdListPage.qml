@@ -22,19 +22,11 @@ Rectangle {
         idPwdListView.updateModel()
     }
 
-    function __needsPin(item) {
-        return item && item.securityLevel !== 0 && DB.pinCode === ""
-    }
-
     // Runs callback now, or after a passed PIN check when the entry is
-    // confidential and the PIN key is absent.
+    // confidential and the PIN key is absent; a failed or cancelled check
+    // reloads the list, which hides every row again.
     function __withPin(item, callback) {
-        if (__needsPin(item)) {
-            idCheckPinCodePage.callback = callback
-            idCheckPinCodePage.open()
-        } else {
-            callback()
-        }
+        idPinKeyRequest.guard(item, callback, idRoot.updateModel)
     }
 
     function __openView(itemId) {
@@ -79,42 +71,15 @@ Rectangle {
             idItemMenu.open()
         }
         onItemPinRequested: {
-            idCheckPinCodePage.callback = function () {
+            idRoot.__withPin(itemObj.pwdItem, function () {
                 itemObj.showPwd()
-            }
-            idCheckPinCodePage.open()
+            })
         }
     }
 
-    // The float "back to the boxes" control; it can be dragged anywhere.
-    Rectangle {
-        id: idGotoBox
+    GotoBoxButton {
         objectName: "gotoBoxButton"
-        readonly property real __unit: Util.isPad() ? Util.unitHeight * 1.2 : Util.unitHeight
-        x: __unit * 2
-        y: idRoot.height - __unit * 7
-        width: __unit * 5
-        height: __unit * 5
-        radius: __unit
-        color: Theme.popupColor
-        opacity: idGotoBoxArea.pressed ? 1 : 0.8
-
-        Image {
-            anchors.fill: parent
-            anchors.margins: idGotoBox.__unit * 0.5
-            source: "qrc:/img/common/gotoBox.png"
-        }
-
-        MouseArea {
-            id: idGotoBoxArea
-            anchors.fill: parent
-            drag.target: idGotoBox
-            drag.minimumX: 0
-            drag.minimumY: 0
-            drag.maximumX: idRoot.width - idGotoBox.width
-            drag.maximumY: idRoot.height - idGotoBox.height
-            onClicked: idRoot.gobackClicked()
-        }
+        onClicked: idRoot.gobackClicked()
     }
 
     BottomPopupMenu {
@@ -141,18 +106,11 @@ Rectangle {
         }
     }
 
-    CheckPinCodePage {
-        id: idCheckPinCodePage
-        objectName: "checkPinCodePage"
-        property var callback: null
-        onClosed: {
-            var cb = callback
-            callback = null
-            if (checkPassed && cb)
-                cb()
-            else
-                idRoot.updateModel()
-        }
+    // Only checks the PIN: a confidential entry cannot exist without one.
+    PinKeyRequest {
+        id: idPinKeyRequest
+        objectName: "pwdListPinKeyRequest"
+        offerNewPin: false
     }
 
     ViewPwdItemPage {

@@ -12,14 +12,12 @@ PopupPage {
     // Run by accepted(); set by the page that opens this one.
     property var callback: null
 
-    readonly property alias question1: idQuestion1
-    readonly property alias answer1: idAnswer1
-    readonly property alias question2: idQuestion2
-    readonly property alias answer2: idAnswer2
-    readonly property alias checkButton: idCheckButton
-    readonly property alias popupMsg: idPopupMsg
-
-    property bool __opening: false
+    readonly property alias question1: idForm.question1
+    readonly property alias answer1: idForm.answer1
+    readonly property alias question2: idForm.question2
+    readonly property alias answer2: idForm.answer2
+    readonly property alias checkButton: idForm.checkButton
+    readonly property alias popupMsg: idForm.popupMsg
 
     onAccepted: {
         if (typeof callback === "function")
@@ -27,24 +25,9 @@ PopupPage {
     }
 
     onAboutToShow: {
-        __opening = true
         checkPassed = false
-        idQuestion1.text = DB.root.security.securityQuestion1
-        idQuestion2.text = DB.root.security.securityQuestion2
-        idAnswer1.text = ""
-        idAnswer2.text = ""
+        idForm.reset(DB.root.security)
         interactive = true
-        __opening = false
-    }
-
-    function __answerEdited() {
-        if (!__opening)
-            interactive = false
-    }
-
-    function __showMsg(msg) {
-        idPopupMsg.msg = msg
-        idPopupMsg.open()
     }
 
     Column {
@@ -70,69 +53,21 @@ PopupPage {
 
         Item { width: parent.width; height: Util.unitHeight }
 
-        SecQuestionRow {
-            id: idQuestion1
-            objectName: "checkQuestion1"
-            label: qsTr("问题一")
-            readOnly: true
-        }
-        SecQuestionRow {
-            id: idAnswer1
-            objectName: "checkAnswer1"
-            label: qsTr("答案")
-            placeholderText: qsTr("必填")
-            onEdited: idPage.__answerEdited()
-        }
-        SecQuestionRow {
-            id: idQuestion2
-            objectName: "checkQuestion2"
-            label: qsTr("问题二")
-            readOnly: true
-        }
-        SecQuestionRow {
-            id: idAnswer2
-            objectName: "checkAnswer2"
-            label: qsTr("答案")
-            placeholderText: qsTr("必填")
-            onEdited: idPage.__answerEdited()
-        }
-
-        Item { width: parent.width; height: Util.unitHeight * 2 }
-
-        LineTxtButton {
-            id: idCheckButton
-            objectName: "checkSecButton"
-            anchors.horizontalCenter: parent.horizontalCenter
-            width: parent.width - Util.unitHeight * 4
-            text: qsTr("验证")
-            onClicked: {
-                var a1 = Util.textTrimmed(idAnswer1.text)
-                var a2 = Util.textTrimmed(idAnswer2.text)
-                idAnswer1.text = a1
-                idAnswer2.text = a2
-                if (a1 === "" || a2 === "") {
-                    idPage.__showMsg(qsTr("请输入密保答案"))
-                    return
-                }
-                var key = Qt.md5(a1 + a2)
-                if (Qt.md5(key) === DB.root.security.verifiedSecurityAnswer) {
-                    DB.securityAnswer = key
-                    idPage.checkPassed = true
-                    idPage.accepted()
-                    idPage.close()
-                } else {
-                    idPage.__showMsg(qsTr("密保答案不正确"))
-                }
+        SecAnswersForm {
+            id: idForm
+            // Closable by dragging until an answer is edited.
+            onAnswerEdited: idPage.interactive = false
+            onPassed: {
+                DB.securityAnswer = key
+                idPage.checkPassed = true
+                idPage.accepted()
+                idPage.close()
             }
         }
 
         Item { width: parent.width; height: Util.unitHeight * 2 }
 
         ZVHomeIndicator {
-        }
-
-        PopupMsg {
-            id: idPopupMsg
         }
     }
 }

@@ -42,6 +42,22 @@ Item {
             idNoPinDialog.open()
     }
 
+    // Runs action at once for a normal item (securityLevel 0), otherwise
+    // once the key is there; onFailed, when given, runs after a failed or
+    // cancelled request.
+    function guard(item, action, onFailed) {
+        if (!item || item.securityLevel === 0) {
+            action()
+            return
+        }
+        request(function (passed) {
+            if (passed)
+                action()
+            else if (onFailed)
+                onFailed()
+        })
+    }
+
     function __finish(passed) {
         var done = __done
         __done = null

@@ -94,14 +94,14 @@ function restoreToQuestions(tc, page, typed, extra) {
 }
 
 function answer(tc, check, answer1, answer2) {
-    var fields = [T.find(check, "backupAnswer1"), T.find(check, "backupAnswer2")]
+    var fields = [T.find(check, "answer1"), T.find(check, "answer2")]
     var texts = [answer1, answer2]
     for (var i = 0; i < 2; ++i) {
         fields[i].text = ""
         tc.mouseClick(fields[i])
         T.typeText(tc, texts[i])
     }
-    tc.mouseClick(T.find(check, "backupVerifyButton"))
+    tc.mouseClick(T.find(check, "checkButton"))
 }
 
 // The security check passed: the confirmation, returned open.

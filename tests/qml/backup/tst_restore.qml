@@ -89,11 +89,11 @@ Item {
             B.openPage(idCase, page)
             var check = B.restoreToQuestions(idCase, page, "pw1")
             compare(check.checkPassed, false)
-            compare(T.find(check, "backupQuestion1").text, old[0])
-            compare(T.find(check, "backupQuestion2").text, old[2])
-            verify(T.find(check, "backupQuestion1").readOnly)
-            compare(T.find(check, "backupAnswer1").placeholderText, "必填")
-            compare(T.find(check, "backupAnswer2").text, "")
+            compare(T.find(check, "question1").text, old[0])
+            compare(T.find(check, "question2").text, old[2])
+            verify(T.find(check, "question1").readOnly)
+            compare(T.find(check, "answer1").placeholderText, "必填")
+            compare(T.find(check, "answer2").text, "")
 
             var cases = [
                 { a1: "", a2: "dune", msg: "请输入密保答案" },
@@ -103,14 +103,14 @@ Item {
             ]
             for (var i = 0; i < cases.length; ++i) {
                 B.answer(idCase, check, cases[i].a1, cases[i].a2)
-                B.expectToast(idCase, check, "verifyBackupPopupMsg", cases[i].msg, false)
+                B.expectToast(idCase, check, "answersPopupMsg", cases[i].msg, false)
                 verify(check.opened)
             }
             // Trimmed and put back; the store's own answer key is untouched.
             B.answer(idCase, check, "  Hope School ", "dune ")
             var dialog = B.confirmation(idCase, page, check)
-            compare(T.find(check, "backupAnswer1").text, "Hope School")
-            compare(T.find(check, "backupAnswer2").text, "dune")
+            compare(T.find(check, "answer1").text, "Hope School")
+            compare(T.find(check, "answer2").text, "dune")
             verify(check.checkPassed)
             compare(check.secAnswerMd, B.answerKey(old[1], old[3]))
             compare(DB.securityAnswer, currentKey)

@@ -348,7 +348,7 @@ Item {
             openVault()
             mouseClick(findChild(win.navBar, "navBtnNote"))
             var cell = null
-            tryVerify(function () { return (cell = T.find(win.notesPage, "noteBoxCell_-1")) !== null })
+            tryVerify(function () { return (cell = T.find(win.notesPage, "boxButton_-1")) !== null })
             mouseClick(cell)
             var notesStack = T.find(win.notesPage, "notesStack")
             compare(notesStack.currentIndex, 1)

@@ -51,7 +51,7 @@ function doneShown(notes) {
 }
 
 function openBox(tc, notes, boxId) {
-    tc.mouseClick(T.find(notes, "noteBoxCell_" + boxId))
+    tc.mouseClick(T.find(notes, "boxButton_" + boxId))
     tc.tryCompare(T.find(notes, "notesStack"), "currentIndex", 1)
 }
 
@@ -83,7 +83,7 @@ function addNoteViaMenu(tc, notes) {
     tc.mouseClick(T.findType(T.find(notes, "notesTitleBar"), "PlusButton"))
     var menu = T.find(notes, "notePageMenu")
     tc.tryCompare(menu, "opened", true)
-    tc.mouseClick(T.find(menu, "menuAddNote"))
+    tc.mouseClick(T.find(menu, "pageMenuItem_1"))
     tc.tryCompare(menu, "visible", false)
     waitEditorOpen(tc, notes)
 }

@@ -53,7 +53,7 @@ Item {
         }
 
         function cell(boxId) {
-            return T.find(grid(), "noteBoxCell_" + boxId)
+            return T.find(grid(), "boxButton_" + boxId)
         }
 
         function list() {
@@ -64,7 +64,7 @@ Item {
         function waitCount(boxId, count) {
             tryVerify(function () {
                 var c = cell(boxId)
-                return c !== null && T.find(c, "noteBoxCount").text === count
+                return c !== null && T.find(c, "boxCount").text === count
             }, 5000, "count of box " + boxId)
         }
 
@@ -115,12 +115,12 @@ Item {
             N.hold(idCase, cell(data.boxId), menu)
             // the release that ends the hold opens nothing
             compare(T.find(notes, "notesStack").currentIndex, 0)
-            compare(grid().heldIndex, data.boxId === -1 ? 0 : 1)
+            compare(grid().currentIndex, data.boxId === -1 ? 0 : 1)
             verify(T.findText(menu, "编辑 \"" + name + "\""))
             mouseClick(T.findText(menu, data.item + " \"" + name + "\""))
             tryCompare(toast(), "opened", true)
             compare(toast().msg, data.msg)
-            compare(grid().heldIndex, -1)
+            compare(grid().currentIndex, -1)
             compare(T.find(notes, "editNoteBoxPage").visible, false)
             compare(DB.root.data.noteItemList.length, 1)
             compare(DB.root.data.noteBoxList.length, 1)
@@ -314,7 +314,7 @@ Item {
             DB.root.app.prompt.noteItemEdit = true
             DB.save()
             createNotes()
-            var boxHint = T.find(grid(), "noteBoxPrompt")
+            var boxHint = T.find(grid(), "boxEditPrompt")
             tryCompare(boxHint, "opened", true)
             compare(T.find(boxHint, "promptText").text, "长按可编辑")
             compare(DB.root.app.prompt.noteBoxEdit, false)

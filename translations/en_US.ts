@@ -738,11 +738,18 @@
     </message>
 </context>
 <context>
-    <name>BackupPage</name>
+    <name>BackupDrawer</name>
     <message>
         <source>设置</source>
         <translation>Settings</translation>
     </message>
+    <message>
+        <source>输入备份密码：</source>
+        <translation>Enter the backup password:</translation>
+    </message>
+</context>
+<context>
+    <name>BackupPage</name>
     <message>
         <source>生成备份数据失败</source>
         <translation>Failed to create the backup</translation>
@@ -760,10 +767,6 @@
         <translation>Back Up</translation>
     </message>
     <message>
-        <source>输入备份密码：</source>
-        <translation>Enter the backup password:</translation>
-    </message>
-    <message>
         <source>备份成功</source>
         <translation>Backup Succeeded</translation>
     </message>
@@ -778,10 +781,6 @@
 </context>
 <context>
     <name>RestorePage</name>
-    <message>
-        <source>设置</source>
-        <translation>Settings</translation>
-    </message>
     <message>
         <source>请复制备份数据到剪贴板中</source>
         <translation>Please copy the backup to the clipboard</translation>
@@ -813,10 +812,6 @@
     <message>
         <source>按钮，备份将恢复到应用中。此过程中会验证“备份密码”和“密保问题”。</source>
         <translation> to restore it into the app. The “backup password” and the “security questions” are checked on the way.</translation>
-    </message>
-    <message>
-        <source>输入备份密码：</source>
-        <translation>Enter the backup password:</translation>
     </message>
     <message>
         <source>是否恢复以下备份数据?</source>

@@ -1,50 +1,23 @@
 import QtQuick 2.12
-import QtQuick.Controls 2.12
 import QtQuick.Layouts 1.12
 import Lib.Util 1.0
 import Lib.Encryptor 1.0
-import Widgets.Theme 1.0
 import "qrc:/widgets"
 import "qrc:/js/db.js" as DB
 import "qrc:/js/pubfun.js" as Pubfun
 
 // Replaces the vault's content by a backup text taken from the clipboard,
 // after its password and its own security questions have been checked.
-Drawer {
+BackupDrawer {
     id: idRestorePage
 
-    property string returnText: qsTr("设置")
     // The backup's document (data still encrypted) once its password passed.
     property var backupDBRoot: null
     property string __backupPwdMd: ""
 
     signal accepted()
 
-    edge: Qt.RightEdge
-    width: Util.screenSize.width
-    height: Util.screenSize.height
-    dragMargin: 0
-    padding: 0
-    dim: false
-    modal: true
-
-    background: Rectangle {
-        color: Theme.pageColor
-    }
-
     onClosed: __backupPwdMd = ""
-
-    function __toast(msg) {
-        idPopupMsg.msg = msg
-        idPopupMsg.autoClose = true
-        idPopupMsg.open()
-    }
-
-    function __showSticky(msg) {
-        idPopupMsg.msg = msg
-        idPopupMsg.autoClose = false
-        idPopupMsg.open()
-    }
 
     function __clipboardBackup() {
         return Pubfun.unwrapLine(Util.clipboardText, "BEGIN BACKUP", "END BACKUP")
@@ -55,14 +28,14 @@ Drawer {
         __backupPwdMd = ""
         var clip = Util.clipboardText
         if (!clip || clip.length === 0) {
-            __toast(qsTr("请复制备份数据到剪贴板中"))
+            showMsg(qsTr("请复制备份数据到剪贴板中"), false)
             return
         }
         if (__clipboardBackup() === "") {
-            __toast(qsTr("剪贴板中无有效的备份数据"))
+            showMsg(qsTr("剪贴板中无有效的备份数据"), false)
             return
         }
-        idPasswordDialog.open()
+        askPassword()
     }
 
     function checkPassword(password) {
@@ -70,7 +43,7 @@ Drawer {
         var pwdMd = Qt.md5(Util.textTrimmed(password))
         var backupRoot = DB.verifyBackupPassword(backupTxt, pwdMd)
         if (!backupRoot) {
-            __showSticky(qsTr("备份密码错误"))
+            showMsg(qsTr("备份密码错误"), true)
             return
         }
         __backupPwdMd = pwdMd
@@ -94,13 +67,13 @@ Drawer {
         // The password's key is held only from its check to this step.
         __backupPwdMd = ""
         if (!DB.restore(__clipboardBackup(), pwdMd, secMd)) {
-            __showSticky(qsTr("恢复备份失败"))
+            showMsg(qsTr("恢复备份失败"), true)
             return false
         }
         // Let the restored security questions unwrap this vault's login key.
         DB.root.security.encryptedLoginPassword = Encryptor.aesEncrypt(secMd, DB.loginPassword)
         if (!DB.saveOnly()) {
-            __showSticky(qsTr("写入数据库错误"))
+            showMsg(qsTr("写入数据库错误"), true)
             return false
         }
         accepted()
@@ -108,60 +81,13 @@ Drawer {
         return true
     }
 
-    contentItem: Column {
-        TitleBar {
-            width: parent.width
-            text: qsTr("恢复备份")
-            haveReturnButton: true
-            returnText: idRestorePage.returnText
-            onReturnButtonClicked: idRestorePage.close()
-        }
-        Item {
-            width: 1
-            height: Util.unitHeight * 4
-        }
-        Image {
-            anchors.horizontalCenter: parent.horizontalCenter
-            width: Util.unitHeight * 6
-            height: Util.unitHeight * 6
-            sourceSize: Qt.size(width * 2, height * 2)
-            source: "qrc:/img/backup/restore_title.png"
-        }
-        Item {
-            width: 1
-            height: Util.unitHeight * 2
-        }
-        ZVText {
-            x: Util.unitHeight * 3
-            width: parent.width - Util.unitHeight * 6
-            wrapMode: Text.WordWrap
-            lineHeight: 1.3
-            color: Theme.pageTextColor
-            text: qsTr("复制备份数据（文本格式）到剪贴板中，再点击") + "\"" + qsTr("恢复备份") + "\""
-                  + qsTr("按钮，备份将恢复到应用中。此过程中会验证“备份密码”和“密保问题”。")
-        }
-        Item {
-            width: 1
-            height: Util.unitHeight * 4
-        }
-        PageButton {
-            objectName: "restoreButton"
-            width: parent.width
-            text: qsTr("恢复备份")
-            onClicked: idRestorePage.startRestore()
-        }
-    }
-
-    ZVInputDialog {
-        id: idPasswordDialog
-        objectName: "restorePasswordDialog"
-        msg: qsTr("输入备份密码：")
-        inputValidator: RegExpValidator { regExp: /\S+/ }
-        inputMethodHints: Qt.ImhHiddenText | Qt.ImhSensitiveData | Qt.ImhNoPredictiveText
-        echoMode: TextInput.Password
-        onAboutToShow: userText = ""
-        onAccepted: idRestorePage.checkPassword(userText)
-    }
+    title: qsTr("恢复备份")
+    imageSource: "qrc:/img/backup/restore_title.png"
+    explanation: qsTr("复制备份数据（文本格式）到剪贴板中，再点击") + "\"" + qsTr("恢复备份") + "\""
+                 + qsTr("按钮，备份将恢复到应用中。此过程中会验证“备份密码”和“密保问题”。")
+    buttonText: qsTr("恢复备份")
+    onButtonClicked: startRestore()
+    onPasswordGiven: checkPassword(password)
 
     VerifyBackupQuestionPage {
         id: idVerifyPage
@@ -198,10 +124,5 @@ Drawer {
             }
         }
         onAccepted: idRestorePage.doRestore()
-    }
-
-    PopupMsg {
-        id: idPopupMsg
-        objectName: "restorePopupMsg"
     }
 }

@@ -78,7 +78,7 @@ function accept(tc, dialog) {
 
 // "备份" with the password, up to "完成" of the success dialog.
 function backupThroughPage(tc, page, typed, extra) {
-    accept(tc, enterPassword(tc, page, "backupButton", "backupPasswordDialog", typed, extra))
+    accept(tc, enterPassword(tc, page, "pageButton", "passwordDialog", typed, extra))
     var done = T.find(page, "backupSuccessDialog")
     tc.tryCompare(done, "opened", true)
     tc.compare(T.find(done, "dialogTitle").text, "备份成功")
@@ -87,7 +87,7 @@ function backupThroughPage(tc, page, typed, extra) {
 
 // "恢复备份" up to the security check, which is returned open.
 function restoreToQuestions(tc, page, typed, extra) {
-    accept(tc, enterPassword(tc, page, "restoreButton", "restorePasswordDialog", typed, extra))
+    accept(tc, enterPassword(tc, page, "pageButton", "passwordDialog", typed, extra))
     var check = T.find(page, "verifyBackupQuestionPage")
     tc.tryCompare(check, "opened", true)
     return check

@@ -87,7 +87,7 @@ Item {
             var rowBefore = Fx.rows("pwddata")
             var t0 = Date.now()
             B.openPage(idCase, backupPage)
-            var dialog = B.enterPassword(idCase, backupPage, "backupButton", "backupPasswordDialog", "p w1")
+            var dialog = B.enterPassword(idCase, backupPage, "pageButton", "passwordDialog", "p w1")
             // Blanks cannot be typed.
             compare(dialog.userText, "pw1")
             B.accept(idCase, dialog)
@@ -109,7 +109,7 @@ Item {
             compare(Fx.rows("pwddata"), rowBefore)
 
             // The next opening starts with an empty field.
-            mouseClick(T.find(backupPage, "backupButton"))
+            mouseClick(T.find(backupPage, "pageButton"))
             tryCompare(dialog, "opened", true)
             compare(dialog.userText, "")
             verify(!T.find(dialog, "acceptButton").enabled)
@@ -141,9 +141,9 @@ Item {
             B.openVault(env, "login-A", null)
             Util.clipboardText = "kept"
             B.openPage(idCase, backupPage)
-            B.accept(idCase, B.enterPassword(idCase, backupPage, "backupButton",
-                                             "backupPasswordDialog", "pw1"))
-            B.expectToast(idCase, backupPage, "backupPopupMsg", "生成备份数据失败", true)
+            B.accept(idCase, B.enterPassword(idCase, backupPage, "pageButton",
+                                             "passwordDialog", "pw1"))
+            B.expectToast(idCase, backupPage, "pageMsg", "生成备份数据失败", true)
             verify(!T.find(backupPage, "backupSuccessDialog").visible)
             compare(Util.clipboardText, "kept")
             compare(DB.root.summary.backupDate, 0)
@@ -171,18 +171,18 @@ Item {
             }
             Util.clipboardText = clip
             B.openPage(idCase, restorePage)
-            mouseClick(T.find(restorePage, "restoreButton"))
-            B.expectToast(idCase, restorePage, "restorePopupMsg", data.msg, false)
-            verify(!T.find(restorePage, "restorePasswordDialog").visible)
+            mouseClick(T.find(restorePage, "pageButton"))
+            B.expectToast(idCase, restorePage, "pageMsg", data.msg, false)
+            verify(!T.find(restorePage, "passwordDialog").visible)
         }
 
         function test_wrongPassword() {
             makeBackup("pw1")
             var before = JSON.stringify(DB.root)
             B.openPage(idCase, restorePage)
-            B.accept(idCase, B.enterPassword(idCase, restorePage, "restoreButton",
-                                             "restorePasswordDialog", "pw2"))
-            B.expectToast(idCase, restorePage, "restorePopupMsg", "备份密码错误", true)
+            B.accept(idCase, B.enterPassword(idCase, restorePage, "pageButton",
+                                             "passwordDialog", "pw2"))
+            B.expectToast(idCase, restorePage, "pageMsg", "备份密码错误", true)
             verify(!T.find(restorePage, "verifyBackupQuestionPage").visible)
             compare(JSON.stringify(DB.root), before)
             verify(restorePage.opened)
@@ -198,11 +198,11 @@ Item {
             var second = Util.clipboardText
             Util.clipboardText = first
             B.openPage(idCase, restorePage)
-            var dialog = B.enterPassword(idCase, restorePage, "restoreButton",
-                                         "restorePasswordDialog", "pw1")
+            var dialog = B.enterPassword(idCase, restorePage, "pageButton",
+                                         "passwordDialog", "pw1")
             Util.clipboardText = second
             B.accept(idCase, dialog)
-            B.expectToast(idCase, restorePage, "restorePopupMsg", "备份密码错误", true)
+            B.expectToast(idCase, restorePage, "pageMsg", "备份密码错误", true)
         }
     }
 }

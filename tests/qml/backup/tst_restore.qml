@@ -196,7 +196,7 @@ Item {
             if (data.write === false)
                 Fx.exec("CREATE TRIGGER refuse BEFORE UPDATE ON pwddata BEGIN SELECT RAISE(IGNORE); END")
             B.accept(idCase, dialog)
-            B.expectToast(idCase, page, "restorePopupMsg", data.msg, true)
+            B.expectToast(idCase, page, "pageMsg", data.msg, true)
             compare(idRestored.count, 0)
             verify(page.opened)
             compare(Fx.rows("pwddata"), rowBefore)

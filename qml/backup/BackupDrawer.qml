@@ -1,0 +1,104 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.12
+import Lib.Util 1.0
+import Widgets.Theme 1.0
+import "qrc:/widgets"
+
+// The frame of the backup and restore pages: a full-window drawer from the
+// right edge with a title bar, an image above an explanation, and one button;
+// its password dialog (emptied on every opening, blanks refused, input
+// hidden) and its toast.
+Drawer {
+    id: idRoot
+
+    property string returnText: qsTr("设置")
+    property alias title: idTitleBar.text
+    property alias imageSource: idImage.source
+    property alias explanation: idExplanation.text
+    property alias buttonText: idButton.text
+
+    signal buttonClicked()
+    // The backup password as typed.
+    signal passwordGiven(string password)
+
+    function askPassword() {
+        idPasswordDialog.open()
+    }
+
+    function showMsg(msg, sticky) {
+        idPopupMsg.msg = msg
+        idPopupMsg.autoClose = !sticky
+        idPopupMsg.open()
+    }
+
+    edge: Qt.RightEdge
+    width: Util.screenSize.width
+    height: Util.screenSize.height
+    dragMargin: 0
+    padding: 0
+    dim: false
+    modal: true
+
+    background: Rectangle {
+        color: Theme.pageColor
+    }
+
+    contentItem: Column {
+        TitleBar {
+            id: idTitleBar
+            width: parent.width
+            haveReturnButton: true
+            returnText: idRoot.returnText
+            onReturnButtonClicked: idRoot.close()
+        }
+        Item {
+            width: 1
+            height: Util.unitHeight * 4
+        }
+        Image {
+            id: idImage
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: Util.unitHeight * 6
+            height: Util.unitHeight * 6
+            sourceSize: Qt.size(width * 2, height * 2)
+        }
+        Item {
+            width: 1
+            height: Util.unitHeight * 2
+        }
+        ZVText {
+            id: idExplanation
+            x: Util.unitHeight * 3
+            width: parent.width - Util.unitHeight * 6
+            wrapMode: Text.WordWrap
+            lineHeight: 1.3
+            color: Theme.pageTextColor
+        }
+        Item {
+            width: 1
+            height: Util.unitHeight * 4
+        }
+        PageButton {
+            id: idButton
+            objectName: "pageButton"
+            width: parent.width
+            onClicked: idRoot.buttonClicked()
+        }
+    }
+
+    ZVInputDialog {
+        id: idPasswordDialog
+        objectName: "passwordDialog"
+        msg: qsTr("输入备份密码：")
+        inputValidator: RegExpValidator { regExp: /\S+/ }
+        inputMethodHints: Qt.ImhHiddenText | Qt.ImhSensitiveData | Qt.ImhNoPredictiveText
+        echoMode: TextInput.Password
+        onAboutToShow: userText = ""
+        onAccepted: idRoot.passwordGiven(userText)
+    }
+
+    PopupMsg {
+        id: idPopupMsg
+        objectName: "pageMsg"
+    }
+}

@@ -36,9 +36,6 @@ PopupPage {
         if (idOptClient.url !== "") {
             viewIndex = 1
             idOptClient.start()
-            // start() computes the code at once, but codeChanged fires only
-            // for a code that differs from the client's last one
-            idCodeText.text = idOptClient.code !== "" ? idOptClient.code : "000000"
         } else {
             viewIndex = 0
         }
@@ -134,7 +131,6 @@ PopupPage {
     onAboutToShow: {
         __filling = true
         idOptClient.url = ""
-        idCodeText.text = "000000"
         if (pwdItemId !== 0) {
             var item = DB.getPwdItem(pwdItemId)
             if (item) {
@@ -199,11 +195,6 @@ PopupPage {
     OPTClient {
         id: idOptClient
         objectName: "editOptClient"
-        onCodeChanged: idCodeText.text = code
-        onExpireChanged: {
-            idRing.text = expire
-            idRing.progress = period > 0 ? (period - expire) * 360 / period : 0
-        }
     }
 
     ButtonGroup {
@@ -369,12 +360,17 @@ PopupPage {
                         id: idCodeText
                         objectName: "codeText"
                         visible: idRoot.viewIndex === 1
-                        text: "000000"
+                        // The client's current code; "000000" until it has one.
+                        text: idOptClient.code !== "" ? idOptClient.code : "000000"
                         font.pointSize: Util.relativeFontPoint(4)
                     }
                     ZVTotpProgressBar {
                         id: idRing
                         objectName: "totpRing"
+                        text: idOptClient.expire
+                        progress: idOptClient.period > 0
+                                  ? (idOptClient.period - idOptClient.expire) * 360 / idOptClient.period
+                                  : 0
                         visible: idRoot.viewIndex === 1
                     }
                     Item {

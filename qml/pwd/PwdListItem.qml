@@ -108,11 +108,6 @@ Rectangle {
     OPTClient {
         id: idOptClient
         objectName: "rowOptClient"
-        onCodeChanged: idCodeText.text = code
-        onExpireChanged: {
-            idRing.text = expire
-            idRing.progress = period > 0 ? (period - expire) * 360 / period : 0
-        }
     }
 
     RowLayout {
@@ -216,12 +211,17 @@ Rectangle {
                     id: idCodeText
                     objectName: "codeText"
                     anchors.verticalCenter: parent.verticalCenter
-                    text: "000000"
+                    // The client's current code; "000000" until it has one.
+                    text: idOptClient.code !== "" ? idOptClient.code : "000000"
                     font.pointSize: Util.relativeFontPoint(4)
                 }
                 ZVTotpProgressBar {
                     id: idRing
                     objectName: "totpRing"
+                    text: idOptClient.expire
+                    progress: idOptClient.period > 0
+                              ? (idOptClient.period - idOptClient.expire) * 360 / idOptClient.period
+                              : 0
                     anchors.verticalCenter: parent.verticalCenter
                 }
             }

@@ -30,9 +30,6 @@ PopupPage {
         if (idOptClient.url !== "") {
             viewIndex = 1
             idOptClient.start()
-            // start() computes the code at once, but codeChanged fires only
-            // for a code that differs from the client's last one
-            idCodeText.text = idOptClient.code !== "" ? idOptClient.code : "000000"
         } else {
             viewIndex = 0
         }
@@ -58,7 +55,6 @@ PopupPage {
         __box = DB.getPwdBox(__item.boxId)
         __password = __decrypt(__item.password)
         __note = __decrypt(__item.note)
-        idCodeText.text = "000000"
         idOptClient.url = ""
         if (__item.otpUrl)
             idOptClient.url = __decrypt(__item.otpUrl)
@@ -73,11 +69,6 @@ PopupPage {
     OPTClient {
         id: idOptClient
         objectName: "viewOptClient"
-        onCodeChanged: idCodeText.text = code
-        onExpireChanged: {
-            idRing.text = expire
-            idRing.progress = period > 0 ? (period - expire) * 360 / period : 0
-        }
     }
 
     ColumnLayout {
@@ -184,12 +175,17 @@ PopupPage {
                         id: idCodeText
                         objectName: "codeText"
                         visible: idRoot.viewIndex === 1
-                        text: "000000"
+                        // The client's current code; "000000" until it has one.
+                        text: idOptClient.code !== "" ? idOptClient.code : "000000"
                         font.pointSize: Util.relativeFontPoint(2)
                     }
                     ZVTotpProgressBar {
                         id: idRing
                         objectName: "totpRing"
+                        text: idOptClient.expire
+                        progress: idOptClient.period > 0
+                                  ? (idOptClient.period - idOptClient.expire) * 360 / idOptClient.period
+                                  : 0
                         visible: idRoot.viewIndex === 1
                         onDoubleClicked: idRoot.viewIndex = 0
                     }

@@ -2,7 +2,6 @@
 // itself (tests/cpp/httptestserver.py, with a CA made for this run).
 
 #include "app/AppSetup.h"
-#include "vault/DovCloudErr.h"
 #include "vault/HttpClient.h"
 
 #include <QElapsedTimer>
@@ -64,13 +63,11 @@ class TstHttpClient : public QObject {
     QJsonObject m_ports;
     QString m_caFile;
 
-    QString url(const char *server, const QString &rest) const {
-        const QString scheme = QLatin1String(server) == QLatin1String("http")
-                                   ? QStringLiteral("http")
-                                   : QStringLiteral("https");
+    // The URL of rest on one of the servers ("http", "https", ...).
+    QString url(const QString &server, const QString &rest) const {
         return QStringLiteral("%1://127.0.0.1:%2%3")
-            .arg(scheme)
-            .arg(m_ports.value(QLatin1String(server)).toInt())
+            .arg(server == QLatin1String("http") ? server : QStringLiteral("https"))
+            .arg(m_ports.value(server).toInt())
             .arg(rest);
     }
     int hits(const QString &path) {
@@ -269,7 +266,7 @@ private slots:
         QFETCH(int, curlerr);
         if (trustTestCa)
             qputenv(HttpClient::extraCaEnvName(), m_caFile.toLocal8Bit());
-        const Outcome out = transfer(url(server.toLatin1().constData(), "/ok"));
+        const Outcome out = transfer(url(server, "/ok"));
         QCOMPARE(out.curlerr, curlerr);
         QCOMPARE(out.respstr, curlerr == 0 ? QStringLiteral("hello 岚匣") : QString());
     }

@@ -74,16 +74,14 @@ private slots:
     void dataDirectory_data() {
         QTest::addColumn<bool>("setAppData");
         QTest::addColumn<bool>("setXdg");
-        QTest::addColumn<bool>("setHome");
-        QTest::addColumn<QString>("expectedBase"); // "appdata", "xdg", "home" or ""
-        QTest::newRow("APPDATA wins") << true << true << true << "appdata";
-        QTest::newRow("XDG data home") << false << true << true << "xdg";
-        QTest::newRow("home fallback") << false << false << true << "home";
+        QTest::addColumn<QString>("expectedBase"); // "appdata", "xdg" or "home"
+        QTest::newRow("APPDATA wins") << true << true << "appdata";
+        QTest::newRow("XDG data home") << false << true << "xdg";
+        QTest::newRow("home fallback") << false << false << "home";
     }
     void dataDirectory() {
         QFETCH(bool, setAppData);
         QFETCH(bool, setXdg);
-        QFETCH(bool, setHome);
         QFETCH(QString, expectedBase);
         QTemporaryDir tmp;
         const QString appdata = tmp.filePath("roaming");
@@ -91,7 +89,7 @@ private slots:
         const QString home = tmp.filePath("home");
         EnvGuard a("APPDATA", setAppData ? QFile::encodeName(appdata) : QByteArray());
         EnvGuard x("XDG_DATA_HOME", setXdg ? QFile::encodeName(xdg) : QByteArray());
-        EnvGuard h("HOME", setHome ? QFile::encodeName(home) : QByteArray());
+        EnvGuard h("HOME", QFile::encodeName(home));
 
         const QString path = DataDirectory::offlineStoragePath();
         const QString base = expectedBase == "appdata" ? appdata

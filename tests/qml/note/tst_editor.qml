@@ -494,6 +494,12 @@ Item {
             compare(DB.root.app.prompt.noteAttrEdit, false)
             mouseClick(hint.contentItem)
             tryCompare(hint, "visible", false)
+
+            // not shown at the next opening of the editor
+            N.clickReturn(idCase, notes)
+            N.waitEditorClosed(idCase, notes)
+            N.addNoteViaMenu(idCase, notes)
+            compare(hint.visible, false)
         }
     }
 }

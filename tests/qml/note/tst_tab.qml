@@ -335,6 +335,8 @@ Item {
             compare(DB.root.app.prompt.noteBoxEdit, false)
             compare(DB.root.app.prompt.noteItemEdit, false)
             notes.goBack()
+            tryCompare(T.find(notes, "notesStack"), "currentIndex", 0)
+            compare(boxHint.visible, false)
             N.openBox(idCase, notes, -1)
             compare(listHint.visible, false)
         }

@@ -307,6 +307,11 @@ Item {
             compare(DB.root.app.prompt.pwdBoxEdit, false)
             mouseClick(hint.contentItem)
             tryCompare(hint, "visible", false)
+
+            // a new start of the tab does not show it again
+            home.destroy()
+            createHome()
+            compare(T.findType(grid(), "PromptMenu").visible, false)
         }
     }
 }

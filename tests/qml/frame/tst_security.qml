@@ -406,10 +406,17 @@ Item {
             compare(idAccepted.count, 1)
             compare(DB.pinCode, Qt.md5("111111"))
 
-            // Opened again, the page starts unchecked with an empty keypad.
+            // Opened again, the page starts unchecked with an empty keypad,
+            // also when it was closed in the middle of an entry.
             page.open()
             tryCompare(page, "opened", true)
             verify(!page.checkPassed)
+            compare(findChild(page.pinInput, "echo").pwdStr, "")
+            clickDigits(page.pinInput, "11")
+            compare(findChild(page.pinInput, "echo").pwdStr, "11")
+            closePage(page)
+            page.open()
+            tryCompare(page, "opened", true)
             compare(findChild(page.pinInput, "echo").pwdStr, "")
         }
 
@@ -453,6 +460,16 @@ Item {
             clickDigits(page.pinInput, "333333")
             compare(page.promptText.text, "验证新PIN码")
             compare(DB.root.security.verifiedPinCode, Qt.md5(key))
+
+            // Closed after a first entry and reopened: that entry is
+            // forgotten, the next one is a first entry again.
+            closePage(page)
+            page.open()
+            tryCompare(page, "opened", true)
+            compare(page.promptText.text, "请输入新PIN码")
+            clickDigits(page.pinInput, "444444")
+            compare(page.promptText.text, "验证新PIN码")
+            verify(!page.popupMsg.opened)
         }
 
         function test_firstPinWithoutConfidentialData() {

@@ -54,16 +54,14 @@ Item {
         }
 
         function cleanup() {
-            backupPage.close()
-            restorePage.close()
-            tryCompare(backupPage, "visible", false)
-            tryCompare(restorePage, "visible", false)
+            T.closePopup(idCase, backupPage)
+            T.closePopup(idCase, restorePage)
         }
 
         function makeBackup(typed, extra) {
-            B.openPage(idCase, backupPage)
+            T.openPopup(idCase, backupPage)
             B.backupThroughPage(idCase, backupPage, typed, extra)
-            backupPage.close()
+            T.closePopup(idCase, backupPage)
             return Util.clipboardText
         }
 
@@ -73,7 +71,7 @@ Item {
             DB.movePwdItemFront(DB.addPwdItem().id)
             DB.root.data.pwdItemList[0].label = "after the backup"
             verify(DB.save())
-            B.openPage(idCase, restorePage)
+            T.openPopup(idCase, restorePage)
             var check = B.restoreToQuestions(idCase, restorePage, typed, extra)
             B.answer(idCase, check, questions[1], questions[3])
             B.accept(idCase, B.confirmation(idCase, restorePage, check))
@@ -86,7 +84,7 @@ Item {
         function test_backupGoesFramedToClipboard() {
             var rowBefore = Fx.rows("pwddata")
             var t0 = Date.now()
-            B.openPage(idCase, backupPage)
+            T.openPopup(idCase, backupPage)
             var dialog = B.enterPassword(idCase, backupPage, "backupButton", "backupPasswordDialog", "p w1")
             // Blanks cannot be typed.
             compare(dialog.userText, "pw1")
@@ -140,7 +138,7 @@ Item {
         function test_backupNeedsSecurityQuestions() {
             B.openVault(env, "login-A", null)
             Util.clipboardText = "kept"
-            B.openPage(idCase, backupPage)
+            T.openPopup(idCase, backupPage)
             B.accept(idCase, B.enterPassword(idCase, backupPage, "backupButton",
                                              "backupPasswordDialog", "pw1"))
             B.expectToast(idCase, backupPage, "backupPopupMsg", "生成备份数据失败", true)
@@ -170,7 +168,7 @@ Item {
                     clip = framed.substring(0, framed.length - B.END.length)
             }
             Util.clipboardText = clip
-            B.openPage(idCase, restorePage)
+            T.openPopup(idCase, restorePage)
             mouseClick(T.find(restorePage, "restoreButton"))
             B.expectToast(idCase, restorePage, "restorePopupMsg", data.msg, false)
             verify(!T.find(restorePage, "restorePasswordDialog").visible)
@@ -179,7 +177,7 @@ Item {
         function test_wrongPassword() {
             makeBackup("pw1")
             var before = JSON.stringify(DB.root)
-            B.openPage(idCase, restorePage)
+            T.openPopup(idCase, restorePage)
             B.accept(idCase, B.enterPassword(idCase, restorePage, "restoreButton",
                                              "restorePasswordDialog", "pw2"))
             B.expectToast(idCase, restorePage, "restorePopupMsg", "备份密码错误", true)
@@ -197,7 +195,7 @@ Item {
             makeBackup("pw2")
             var second = Util.clipboardText
             Util.clipboardText = first
-            B.openPage(idCase, restorePage)
+            T.openPopup(idCase, restorePage)
             var dialog = B.enterPassword(idCase, restorePage, "restoreButton",
                                          "restorePasswordDialog", "pw1")
             Util.clipboardText = second

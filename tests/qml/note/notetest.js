@@ -25,13 +25,6 @@ function addBox(name) {
     return box
 }
 
-// Presses item until popup opens, then lets go.
-function hold(tc, item, popup) {
-    tc.mousePress(item)
-    tc.tryCompare(popup, "opened", true, 3000)
-    tc.mouseRelease(item)
-}
-
 function editor(notes) {
     return T.find(notes, "editNoteItemPage")
 }
@@ -115,15 +108,4 @@ function acceptAttr(tc, notes) {
     var page = attrPage(notes)
     tc.mouseClick(T.find(page, "noteAttrDone"))
     tc.tryCompare(page, "visible", false)
-}
-
-// Passes or cancels the PIN check of a PinKeyRequest.
-function answerPinCheck(tc, request, pass) {
-    var check = T.find(request, "checkPinCodePage")
-    tc.tryCompare(check, "opened", true)
-    if (pass)
-        T.enterPin(tc, check, T.PIN)
-    else
-        tc.mouseClick(T.findType(check, "CloseButton"))
-    tc.tryCompare(check, "visible", false, 3000)
 }

@@ -3,6 +3,7 @@
 .pragma library
 .import "qrc:/js/db.js" as DB
 .import "../common/pagetest.js" as T
+.import "qrc:/js/pubfun.js" as Pubfun
 .import "../frame/Fixture.js" as Fixture
 
 var BEGIN = "-----BEGIN BACKUP-----\n"
@@ -18,6 +19,12 @@ function openVault(env, login, questions) {
         Fixture.setQuestions(env.encryptor, questions)
     if (!DB.save())
         throw new Error("vault not saved")
+}
+
+// A backup of the open vault under `password`, framed as the backup page
+// puts it on the clipboard, made without the page.
+function framedBackup(password) {
+    return Pubfun.wrapLine(DB.backup(Qt.md5(password)), "BEGIN BACKUP", "END BACKUP")
 }
 
 // The page's toast shows msg. One that closes by itself is dismissed at

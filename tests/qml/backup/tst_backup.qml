@@ -159,7 +159,7 @@ Item {
         function test_clipboardWithoutBackup(data) {
             var clip = data.clip
             if (clip === undefined) {
-                var framed = makeBackup("pw1")
+                var framed = B.framedBackup("pw1")
                 if (data.crlf)
                     clip = framed.replace(/\n/g, "\r\n")
                 else if (data.swap)
@@ -175,7 +175,7 @@ Item {
         }
 
         function test_wrongPassword() {
-            makeBackup("pw1")
+            Util.clipboardText = B.framedBackup("pw1")
             var before = JSON.stringify(DB.root)
             T.openPopup(idCase, restorePage)
             B.accept(idCase, B.enterPassword(idCase, restorePage, "restoreButton",
@@ -191,9 +191,8 @@ Item {
         // The password is checked against what the clipboard holds when it
         // is given, not when "恢复备份" was pressed.
         function test_clipboardReadAgainForPassword() {
-            var first = makeBackup("pw1")
-            makeBackup("pw2")
-            var second = Util.clipboardText
+            var first = B.framedBackup("pw1")
+            var second = B.framedBackup("pw2")
             Util.clipboardText = first
             T.openPopup(idCase, restorePage)
             var dialog = B.enterPassword(idCase, restorePage, "restoreButton",

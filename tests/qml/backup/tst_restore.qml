@@ -58,8 +58,7 @@ Item {
             entry.password = "m41l"
             DB.addNoteItem().note = "from the backup"
             verify(DB.save())
-            Util.clipboardText = DB.backup(Qt.md5("pw1"))
-            Util.clipboardText = Pubfun.wrapLine(Util.clipboardText, "BEGIN BACKUP", "END BACKUP")
+            Util.clipboardText = B.framedBackup("pw1")
             page = createTemporaryObject(idRestoreComp, idWindow)
             idRestored.clear()
             idRestored.target = page
@@ -179,7 +178,7 @@ Item {
         }
         function test_failureAtConfirmation(data) {
             changeVault("login-B")
-            var other = Pubfun.wrapLine(DB.backup(Qt.md5("pw2")), "BEGIN BACKUP", "END BACKUP")
+            var other = B.framedBackup("pw2")
             T.openPopup(idCase, page)
             var check = B.restoreToQuestions(idCase, page, "pw1")
             B.answer(idCase, check, old[1], old[3])

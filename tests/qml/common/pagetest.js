@@ -79,6 +79,11 @@ function clearStore(localStorage, encryptor, wrapKey) {
     DB.wrapKey = wrapKey
     DB.load()
     DB.clear()
+    reload()
+}
+
+// As at a new start of the program: no key held, the stored row read again.
+function reload() {
     DB.loginPassword = ""
     DB.pinCode = ""
     DB.securityAnswer = ""
@@ -117,19 +122,24 @@ function pinKey() {
     return Qt.md5(PIN)
 }
 
+// Sets fields on a new store item and saves; a confidential item's
+// `secretFields` are stored under the PIN key, as the editors store them.
+function fillItem(item, fields, secretFields, encryptor) {
+    for (var k in fields)
+        item[k] = fields[k]
+    if (item.securityLevel === 1) {
+        for (var i = 0; i < secretFields.length; ++i)
+            item[secretFields[i]] = encryptor.aesEncrypt(pinKey(), item[secretFields[i]])
+    }
+    DB.save()
+    return item
+}
+
 // A new entry at the head of the list, as the edit page files it.
 function addEntry(fields, encryptor) {
     var item = DB.addPwdItem()
     DB.movePwdItemFront(item.id)
-    for (var k in fields)
-        item[k] = fields[k]
-    if (item.securityLevel === 1) {
-        item.password = encryptor.aesEncrypt(pinKey(), item.password)
-        item.note = encryptor.aesEncrypt(pinKey(), item.note)
-        item.otpUrl = encryptor.aesEncrypt(pinKey(), item.otpUrl)
-    }
-    DB.save()
-    return item
+    return fillItem(item, fields, ["password", "note", "otpUrl"], encryptor)
 }
 
 // The toast shows text and would close by itself; it is then dismissed so

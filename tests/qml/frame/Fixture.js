@@ -38,8 +38,5 @@ function makeVault(encryptor, pwd, typeIndex, answers, pwdTry) {
         DB.root.app.login.pwdTry = pwdTry
     if (!DB.save())
         throw new Error("vault not saved")
-    DB.loginPassword = ""
-    DB.pinCode = ""
-    DB.securityAnswer = ""
-    DB.load()
+    T.reload()
 }

@@ -60,10 +60,7 @@ Item {
 
         // The stored row, read back as at a new start.
         function reloadWith(pwd) {
-            DB.loginPassword = ""
-            DB.pinCode = ""
-            DB.securityAnswer = ""
-            DB.load()
+            T.reload()
             verify(DB.login(Qt.md5(pwd)), "the vault opens with " + pwd)
         }
 

@@ -9,12 +9,7 @@
 function addNote(fields, encryptor) {
     var item = DB.addNoteItem()
     DB.moveNoteItemFront(item.id)
-    for (var k in fields)
-        item[k] = fields[k]
-    if (item.securityLevel === 1)
-        item.note = encryptor.aesEncrypt(T.pinKey(), item.note)
-    DB.save()
-    return item
+    return T.fillItem(item, fields, ["note"], encryptor)
 }
 
 function addBox(name) {

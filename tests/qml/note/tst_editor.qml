@@ -282,7 +282,7 @@ Item {
             compare(Pubfun.millisecToDateStr(DB.getNoteItem(b.id).date), today)
             compare(DB.getNoteItem(b.id).summary, "more!")
             var list = T.find(notes, "noteListView")
-            tryCompare(list.noteItemList[0], "id", b.id)
+            tryVerify(function () { return list.noteItemList[0].id === b.id })
             var card = null
             tryVerify(function () { card = N.card(notes, b.id); return card !== null })
             compare(T.find(card, "noteCardDate").text, today)

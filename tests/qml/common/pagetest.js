@@ -69,6 +69,12 @@ function findText(root, text) {
     })
 }
 
+// The first object of the QML type typeName.
+function findType(root, typeName) {
+    return search(root, function (o) {
+        return String(o).indexOf(typeName + "_QMLTYPE") === 0 || String(o).indexOf(typeName + "(") === 0
+    })
+}
 
 var PIN = "135790"
 
@@ -212,10 +218,4 @@ function answerQuestions(tc, check, answer1, answer2) {
     typeInto(tc, check.answer1.edit, answer1)
     typeInto(tc, check.answer2.edit, answer2)
     tc.mouseClick(check.checkButton)
-}
-
-function findType(root, typeName) {
-    return search(root, function (o) {
-        return String(o).indexOf(typeName + "_QMLTYPE") === 0 || String(o).indexOf(typeName + "(") === 0
-    })
 }

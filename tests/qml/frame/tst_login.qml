@@ -58,11 +58,6 @@ Item {
             mouseClick(page.okButton)
         }
 
-        function closeMsg() {
-            page.popupMsg.close()
-            tryCompare(page.popupMsg, "visible", false)
-        }
-
         function test_firstRunOnDesktopUsesTextField() {
             showPage()
             compare(page.promptText.text, "设置新密码")
@@ -82,7 +77,7 @@ Item {
             tryCompare(page.popupMsg, "opened", true)
             compare(page.popupMsg.msg, "密码不匹配，请重新输入")
             compare(page.promptText.text, "设置新密码")
-            closeMsg()
+            T.closePopup(idCase, page.popupMsg)
             verify(DB.isEmptyPassword())
 
             T.typeInto(idCase, page.lineEdit, "abc1")
@@ -152,7 +147,7 @@ Item {
             compare(DB.loginPassword, "")
             compare(DB.root.app.login.pwdTry, 5)
             compare(idSucceeded.count, 0)
-            closeMsg()
+            T.closePopup(idCase, page.popupMsg)
 
             // Without questions: no link, failures counted, no lockout.
             cleanup()

@@ -220,8 +220,7 @@ Item {
             compare(DB.loginPassword, Qt.md5(data.pwd))
             compare(DB.root.security.encryptedLoginPassword, wrapped)
             compare(DB.root.app.login.typeIndex, data.typeIndex)
-            page.popupMsg.close()
-            tryCompare(page.popupMsg, "visible", false)
+            T.closePopup(idCase, page.popupMsg)
             T.closePopup(idCase, page)
             reloadWith(data.pwd)
         }
@@ -451,8 +450,7 @@ Item {
             compare(page.popupMsg.autoClose, false)
             verify(!page.changeSucc)
             verify(page.opened)
-            page.popupMsg.close()
-            tryCompare(page.popupMsg, "visible", false)
+            T.closePopup(idCase, page.popupMsg)
         }
 
         // A confidential field the current PIN cannot open: the PIN stays
@@ -475,8 +473,7 @@ Item {
             compare(DB.pinCode, Qt.md5("111111"))
             compare(DB.root.security.verifiedPinCode, Qt.md5(Qt.md5("111111")))
             compare(Encryptor.aesDecrypt(Qt.md5("111111"), DB.getPwdItem(ids.item).password), "pw-1")
-            page.popupMsg.close()
-            tryCompare(page.popupMsg, "visible", false)
+            T.closePopup(idCase, page.popupMsg)
         }
     }
 }

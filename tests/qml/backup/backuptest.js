@@ -3,55 +3,46 @@
 .pragma library
 .import "qrc:/js/db.js" as DB
 .import "../common/pagetest.js" as T
+.import "qrc:/js/pubfun.js" as Pubfun
 .import "../frame/Fixture.js" as Fixture
 
 var BEGIN = "-----BEGIN BACKUP-----\n"
 var END = "-----END BACKUP-----"
 
-// An open vault with the login password `login` and two security questions,
-// written as after the first run and the security-question page.
+// An open vault with the login password `login` and, when given, two
+// security questions ([question one, answer one, question two, answer
+// two]), written as after the first run and the security-question page.
 function openVault(env, login, questions) {
     Fixture.reset(env.localStorage, env.encryptor, env.util)
     DB.loginPassword = Qt.md5(login)
     if (questions)
-        setQuestions(env, questions)
+        Fixture.setQuestions(env.encryptor, questions)
     if (!DB.save())
         throw new Error("vault not saved")
 }
 
-// questions: [question one, answer one, question two, answer two]
-function setQuestions(env, questions) {
-    var key = answerKey(questions[1], questions[3])
-    var security = DB.root.security
-    security.securityQuestion1 = questions[0]
-    security.securityQuestion2 = questions[2]
-    security.verifiedSecurityAnswer = Qt.md5(key)
-    security.encryptedLoginPassword = env.encryptor.aesEncrypt(key, DB.loginPassword)
-    DB.securityAnswer = key
+// A backup of the open vault under `password`, framed as the backup page
+// puts it on the clipboard, made without the page.
+function framedBackup(password) {
+    return Pubfun.wrapLine(DB.backup(Qt.md5(password)), "BEGIN BACKUP", "END BACKUP")
 }
 
-function answerKey(answer1, answer2) {
-    return Qt.md5(answer1 + answer2)
-}
-
-// The page's toast: shown with msg, then gone. A sticky one is still up
-// after its 1500 ms and is dismissed with a tap.
+// The page's toast shows msg. One that closes by itself is dismissed at
+// once; a sticky one must still be up after its 1500 ms, and is then
+// dismissed with a tap.
 function expectToast(tc, page, name, msg, sticky) {
     var toast = T.find(page, name)
+    if (!sticky) {
+        T.expectToast(tc, toast, msg)
+        return
+    }
     tc.tryCompare(toast, "opened", true)
     tc.compare(toast.msg, msg)
-    if (sticky) {
-        tc.compare(toast.autoClose, false)
-        tc.tryCompare(toast, "autoClose", true, 5000)
-        tc.verify(toast.visible)
-        tc.mouseClick(toast.contentItem)
-    }
-    tc.tryCompare(toast, "visible", false, 5000)
-}
-
-function openPage(tc, page) {
-    page.open()
-    tc.tryCompare(page, "opened", true)
+    tc.compare(toast.autoClose, false)
+    tc.tryCompare(toast, "autoClose", true, 5000)
+    tc.verify(toast.visible)
+    tc.mouseClick(toast.contentItem)
+    tc.tryCompare(toast, "visible", false)
 }
 
 // Opens the password dialog with the page's button and types `typed` into
@@ -98,8 +89,7 @@ function answer(tc, check, answer1, answer2) {
     var texts = [answer1, answer2]
     for (var i = 0; i < 2; ++i) {
         fields[i].text = ""
-        tc.mouseClick(fields[i])
-        T.typeText(tc, texts[i])
+        T.typeInto(tc, fields[i], texts[i])
     }
     tc.mouseClick(T.find(check, "checkButton"))
 }

@@ -54,16 +54,14 @@ Item {
         }
 
         function cleanup() {
-            backupPage.close()
-            restorePage.close()
-            tryCompare(backupPage, "visible", false)
-            tryCompare(restorePage, "visible", false)
+            T.closePopup(idCase, backupPage)
+            T.closePopup(idCase, restorePage)
         }
 
         function makeBackup(typed, extra) {
-            B.openPage(idCase, backupPage)
+            T.openPopup(idCase, backupPage)
             B.backupThroughPage(idCase, backupPage, typed, extra)
-            backupPage.close()
+            T.closePopup(idCase, backupPage)
             return Util.clipboardText
         }
 
@@ -73,7 +71,7 @@ Item {
             DB.movePwdItemFront(DB.addPwdItem().id)
             DB.root.data.pwdItemList[0].label = "after the backup"
             verify(DB.save())
-            B.openPage(idCase, restorePage)
+            T.openPopup(idCase, restorePage)
             var check = B.restoreToQuestions(idCase, restorePage, typed, extra)
             B.answer(idCase, check, questions[1], questions[3])
             B.accept(idCase, B.confirmation(idCase, restorePage, check))
@@ -86,7 +84,7 @@ Item {
         function test_backupGoesFramedToClipboard() {
             var rowBefore = Fx.rows("pwddata")
             var t0 = Date.now()
-            B.openPage(idCase, backupPage)
+            T.openPopup(idCase, backupPage)
             var dialog = B.enterPassword(idCase, backupPage, "pageButton", "passwordDialog", "p w1")
             // Blanks cannot be typed.
             compare(dialog.userText, "pw1")
@@ -140,7 +138,7 @@ Item {
         function test_backupNeedsSecurityQuestions() {
             B.openVault(env, "login-A", null)
             Util.clipboardText = "kept"
-            B.openPage(idCase, backupPage)
+            T.openPopup(idCase, backupPage)
             B.accept(idCase, B.enterPassword(idCase, backupPage, "pageButton",
                                              "passwordDialog", "pw1"))
             B.expectToast(idCase, backupPage, "pageMsg", "生成备份数据失败", true)
@@ -161,7 +159,7 @@ Item {
         function test_clipboardWithoutBackup(data) {
             var clip = data.clip
             if (clip === undefined) {
-                var framed = makeBackup("pw1")
+                var framed = B.framedBackup("pw1")
                 if (data.crlf)
                     clip = framed.replace(/\n/g, "\r\n")
                 else if (data.swap)
@@ -170,16 +168,16 @@ Item {
                     clip = framed.substring(0, framed.length - B.END.length)
             }
             Util.clipboardText = clip
-            B.openPage(idCase, restorePage)
+            T.openPopup(idCase, restorePage)
             mouseClick(T.find(restorePage, "pageButton"))
             B.expectToast(idCase, restorePage, "pageMsg", data.msg, false)
             verify(!T.find(restorePage, "passwordDialog").visible)
         }
 
         function test_wrongPassword() {
-            makeBackup("pw1")
+            Util.clipboardText = B.framedBackup("pw1")
             var before = JSON.stringify(DB.root)
-            B.openPage(idCase, restorePage)
+            T.openPopup(idCase, restorePage)
             B.accept(idCase, B.enterPassword(idCase, restorePage, "pageButton",
                                              "passwordDialog", "pw2"))
             B.expectToast(idCase, restorePage, "pageMsg", "备份密码错误", true)
@@ -193,11 +191,10 @@ Item {
         // The password is checked against what the clipboard holds when it
         // is given, not when "恢复备份" was pressed.
         function test_clipboardReadAgainForPassword() {
-            var first = makeBackup("pw1")
-            makeBackup("pw2")
-            var second = Util.clipboardText
+            var first = B.framedBackup("pw1")
+            var second = B.framedBackup("pw2")
             Util.clipboardText = first
-            B.openPage(idCase, restorePage)
+            T.openPopup(idCase, restorePage)
             var dialog = B.enterPassword(idCase, restorePage, "pageButton",
                                          "passwordDialog", "pw1")
             Util.clipboardText = second

@@ -9,6 +9,7 @@ import "qrc:/js/db.js" as DB
 import "qrc:/js/pubfun.js" as Pubfun
 import "../common/pagetest.js" as T
 import "../store/StoreFixture.js" as Fx
+import "../frame/Fixture.js" as Fixture
 import "backuptest.js" as B
 
 // The restore page from the backup's security questions to the restored
@@ -57,23 +58,21 @@ Item {
             entry.password = "m41l"
             DB.addNoteItem().note = "from the backup"
             verify(DB.save())
-            Util.clipboardText = DB.backup(Qt.md5("pw1"))
-            Util.clipboardText = Pubfun.wrapLine(Util.clipboardText, "BEGIN BACKUP", "END BACKUP")
+            Util.clipboardText = B.framedBackup("pw1")
             page = createTemporaryObject(idRestoreComp, idWindow)
             idRestored.clear()
             idRestored.target = page
         }
 
         function cleanup() {
-            page.close()
-            tryCompare(page, "visible", false)
+            T.closePopup(idCase, page)
         }
 
         // Since the backup: other questions, another login password typed in
         // the text field, dark mode on, one more entry.
         function changeVault(login) {
             DB.loginPassword = Qt.md5(login)
-            B.setQuestions(env, changed)
+            Fixture.setQuestions(Encryptor, changed)
             DB.root.app.login.typeIndex = 1
             DB.root.local.ui.darkMode = true
             DB.addPwdItem().label = "after the backup"
@@ -86,7 +85,7 @@ Item {
             var backedUp = Pubfun.millisecToDateTimeStr(backupSummary.backupDate)
             changeVault("login-B")
             var currentKey = DB.securityAnswer
-            B.openPage(idCase, page)
+            T.openPopup(idCase, page)
             var check = B.restoreToQuestions(idCase, page, "pw1")
             compare(check.checkPassed, false)
             compare(T.find(check, "question1").text, old[0])
@@ -112,7 +111,7 @@ Item {
             compare(T.find(check, "answer1").text, "Hope School")
             compare(T.find(check, "answer2").text, "dune")
             verify(check.checkPassed)
-            compare(check.secAnswerMd, B.answerKey(old[1], old[3]))
+            compare(check.secAnswerMd, Fixture.answerKey(old[1], old[3]))
             compare(DB.securityAnswer, currentKey)
 
             compare(T.find(dialog, "dialogTitle").text, "是否恢复以下备份数据?")
@@ -134,7 +133,7 @@ Item {
         function test_restoreKeepsLoginAndSettings() {
             changeVault("login-B")
             DB.pinCode = Qt.md5("111111")
-            B.openPage(idCase, page)
+            T.openPopup(idCase, page)
             B.restoreThroughPage(idCase, page, "pw1", old[1], old[3])
             tryCompare(idRestored, "count", 1)
             tryCompare(page, "visible", false)
@@ -159,11 +158,7 @@ Item {
             var check = login.checkSecQuestionPage
             tryCompare(check, "opened", true)
             compare(check.question1.text, old[0])
-            mouseClick(check.answer1.edit)
-            T.typeText(idCase, old[1])
-            mouseClick(check.answer2.edit)
-            T.typeText(idCase, old[3])
-            mouseClick(check.checkButton)
+            T.answerQuestions(idCase, check, old[1], old[3])
             tryCompare(check, "visible", false)
             compare(DB.loginPassword, Qt.md5("login-B"))
             verify(login.okButton.visible)
@@ -183,8 +178,8 @@ Item {
         }
         function test_failureAtConfirmation(data) {
             changeVault("login-B")
-            var other = Pubfun.wrapLine(DB.backup(Qt.md5("pw2")), "BEGIN BACKUP", "END BACKUP")
-            B.openPage(idCase, page)
+            var other = B.framedBackup("pw2")
+            T.openPopup(idCase, page)
             var check = B.restoreToQuestions(idCase, page, "pw1")
             B.answer(idCase, check, old[1], old[3])
             var dialog = B.confirmation(idCase, page, check)

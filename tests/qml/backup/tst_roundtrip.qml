@@ -6,6 +6,7 @@ import Lib.Encryptor 1.0
 import "qrc:/backup"
 import "qrc:/js/db.js" as DB
 import "../common/pagetest.js" as T
+import "../frame/Fixture.js" as Fixture
 import "backuptest.js" as B
 
 // A vault carried through the clipboard into another vault with its own
@@ -122,16 +123,14 @@ Item {
 
         function test_vaultAIntoVaultB() {
             B.openVault(env, "alpha-pass", questionsA)
-            DB.getPwdBox(DB.constBoxIdAll).name = "全部"
-            DB.getPwdBox(DB.constBoxIdUncateg).name = "未分类"
+            T.namePseudoBoxes()
             fillVaultA()
             var dataA = JSON.stringify(DB.root.data)
 
             var backupPage = createTemporaryObject(idBackupComp, idWindow)
-            B.openPage(idCase, backupPage)
+            T.openPopup(idCase, backupPage)
             B.backupThroughPage(idCase, backupPage, "Backup-Pass-1")
-            backupPage.close()
-            tryCompare(backupPage, "visible", false)
+            T.closePopup(idCase, backupPage)
             var backupText = Util.clipboardText
 
             // Vault B: cleared and set up anew, with its own password,
@@ -140,7 +139,7 @@ Item {
             verify(DB.clear())
             DB.load()
             DB.loginPassword = Qt.md5("bravo-pass")
-            B.setQuestions(env, questionsB)
+            Fixture.setQuestions(Encryptor, questionsB)
             DB.addPwdItem().label = "only in B"
             verify(DB.save())
             DB.pinCode = ""
@@ -148,7 +147,7 @@ Item {
             Util.clipboardText = "Backup of my vault:\n" + backupText + "\n"
 
             var restorePage = createTemporaryObject(idRestoreComp, idWindow)
-            B.openPage(idCase, restorePage)
+            T.openPopup(idCase, restorePage)
             B.restoreThroughPage(idCase, restorePage, "Backup-Pass-1", questionsA[1], questionsA[3])
             tryCompare(restorePage, "visible", false)
             checkVaultA(dataA)
@@ -160,7 +159,7 @@ Item {
             verify(!DB.tryLogin(Qt.md5("alpha-pass")))
             verify(DB.login(Qt.md5("bravo-pass")))
             checkVaultA(dataA)
-            compare(Encryptor.aesDecrypt(B.answerKey(questionsA[1], questionsA[3]),
+            compare(Encryptor.aesDecrypt(Fixture.answerKey(questionsA[1], questionsA[3]),
                                          DB.root.security.encryptedLoginPassword),
                     Qt.md5("bravo-pass"))
             compare(DB.root.summary.pwdItemCount, 3)

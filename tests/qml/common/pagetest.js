@@ -1,5 +1,5 @@
 // Helpers for the tests of the vault's pages: finding items in pages and
-// popups, a fresh store, PIN entry.
+// popups, a fresh store, typing, keypads, holds, toasts and PIN checks.
 .pragma library
 .import "qrc:/js/db.js" as DB
 
@@ -69,20 +69,44 @@ function findText(root, text) {
     })
 }
 
+// The first object of the QML type typeName.
+function findType(root, typeName) {
+    return search(root, function (o) {
+        return String(o).indexOf(typeName + "_QMLTYPE") === 0 || String(o).indexOf(typeName + "(") === 0
+    })
+}
 
 var PIN = "135790"
+
+// An empty store, nobody logged in: as at the first start of the program.
+function clearStore(localStorage, encryptor, wrapKey) {
+    DB.localStorage = localStorage
+    DB.libEncryptor = encryptor
+    DB.wrapKey = wrapKey
+    DB.load()
+    DB.clear()
+    reload()
+}
+
+// As at a new start of the program: no key held, the stored row read again.
+function reload() {
+    DB.loginPassword = ""
+    DB.pinCode = ""
+    DB.securityAnswer = ""
+    DB.load()
+}
+
+// The pseudo boxes carry the names the frame gives them at start.
+function namePseudoBoxes() {
+    DB.getPwdBox(DB.constBoxIdAll).name = "全部"
+    DB.getPwdBox(DB.constBoxIdUncateg).name = "未分类"
+}
 
 // A fresh, open, empty vault with the pseudo boxes named as the frame names
 // them and the one-use hints already spent (they would block input).
 function resetStore(localStorage, encryptor) {
-    DB.localStorage = localStorage
-    DB.libEncryptor = encryptor
-    DB.wrapKey = Qt.md5("pwd-test-device")
-    DB.load()
-    DB.clear()
-    DB.load()
+    clearStore(localStorage, encryptor, Qt.md5("pwd-test-device"))
     DB.loginPassword = Qt.md5("123456")
-    DB.pinCode = ""
     var prompt = DB.root.app.prompt
     prompt.pwdBoxEdit = false
     prompt.pwdItemEdit = false
@@ -90,8 +114,7 @@ function resetStore(localStorage, encryptor) {
     prompt.noteItemEdit = false
     prompt.noteAttrEdit = false
     DB.save()
-    DB.getPwdBox(DB.constBoxIdAll).name = "全部"
-    DB.getPwdBox(DB.constBoxIdUncateg).name = "未分类"
+    namePseudoBoxes()
 }
 
 // A PIN exists (as the PIN change page leaves it), its key not held.
@@ -105,26 +128,33 @@ function pinKey() {
     return Qt.md5(PIN)
 }
 
-// A new entry at the head of the list, as the edit page files it.
-function addEntry(fields, encryptor) {
-    var item = DB.addPwdItem()
-    DB.movePwdItemFront(item.id)
+// Sets fields on a new store item and saves; a confidential item's
+// `secretFields` are stored under the PIN key, as the editors store them.
+function fillItem(item, fields, secretFields, encryptor) {
     for (var k in fields)
         item[k] = fields[k]
     if (item.securityLevel === 1) {
-        item.password = encryptor.aesEncrypt(pinKey(), item.password)
-        item.note = encryptor.aesEncrypt(pinKey(), item.note)
-        item.otpUrl = encryptor.aesEncrypt(pinKey(), item.otpUrl)
+        for (var i = 0; i < secretFields.length; ++i)
+            item[secretFields[i]] = encryptor.aesEncrypt(pinKey(), item[secretFields[i]])
     }
     DB.save()
     return item
 }
 
-// The toast shows text; it is then dismissed so that the page under it
-// (the toast is modal) takes input again without waiting for its timer.
+// A new entry at the head of the list, as the edit page files it.
+function addEntry(fields, encryptor) {
+    var item = DB.addPwdItem()
+    DB.movePwdItemFront(item.id)
+    return fillItem(item, fields, ["password", "note", "otpUrl"], encryptor)
+}
+
+// The toast shows text and would close by itself; it is then dismissed so
+// that the page under it (the toast is modal) takes input again without
+// waiting for its timer.
 function expectToast(tc, toast, text) {
     tc.tryCompare(toast, "opened", true)
     tc.compare(toast.msg, text)
+    tc.compare(toast.autoClose, true)
     toast.close()
     tc.tryCompare(toast, "visible", false)
 }
@@ -134,14 +164,58 @@ function typeText(tc, text) {
         tc.keyClick(text[i])
 }
 
-// Enters the PIN on an open PIN check page.
-function enterPin(tc, page, pin) {
-    for (var i = 0; i < pin.length; ++i)
-        tc.mouseClick(find(page, "key" + pin[i]))
+function openPopup(tc, popup) {
+    popup.open()
+    tc.tryCompare(popup, "opened", true)
 }
 
-function findType(root, typeName) {
-    return search(root, function (o) {
-        return String(o).indexOf(typeName + "_QMLTYPE") === 0 || String(o).indexOf(typeName + "(") === 0
-    })
+function closePopup(tc, popup) {
+    popup.close()
+    tc.tryCompare(popup, "visible", false)
+}
+
+// Clicks into edit and types text at its cursor.
+function typeInto(tc, edit, text) {
+    tc.mouseClick(edit)
+    typeText(tc, text)
+    return edit
+}
+
+// Clicks the digit keys of a keypad (a PIN or login keypad, or a page
+// holding one).
+function clickDigits(tc, pad, digits) {
+    for (var i = 0; i < digits.length; ++i)
+        tc.mouseClick(find(pad, "key" + digits[i]))
+}
+
+// A keypad empties itself after a finished code (accepted or refused).
+function waitPadEmpty(tc, pad) {
+    tc.tryCompare(find(pad, "echo"), "pwdStr", "")
+}
+
+// Presses item until popup opens, then lets go.
+function hold(tc, item, popup) {
+    tc.mousePress(item)
+    tc.tryCompare(popup, "opened", true, 3000)
+    tc.mouseRelease(item)
+}
+
+// Passes (with PIN) or cancels the PIN check page found under root, which
+// is opening or open.
+function answerPinCheck(tc, root, pass) {
+    var check = find(root, "checkPinCodePage")
+    tc.tryCompare(check, "opened", true)
+    if (pass)
+        clickDigits(tc, check, PIN)
+    else
+        tc.mouseClick(findType(check, "CloseButton"))
+    tc.tryCompare(check, "visible", false)
+}
+
+// Types the two answers into a security-question check page and presses
+// its check button.
+function answerQuestions(tc, check, answer1, answer2) {
+    typeInto(tc, check.answer1.edit, answer1)
+    typeInto(tc, check.answer2.edit, answer2)
+    tc.mouseClick(check.checkButton)
 }

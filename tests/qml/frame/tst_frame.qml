@@ -77,15 +77,6 @@ Item {
             PhoneNotify.emitApplicationWillEnterForeground()
         }
 
-        function clickDigits(pad, digits) {
-            for (var i = 0; i < digits.length; i++)
-                mouseClick(findChild(pad, "key" + digits.charAt(i)))
-        }
-
-        function waitPadEmpty(pad) {
-            tryCompare(findChild(pad, "echo"), "pwdStr", "")
-        }
-
         function lockPage() {
             return win.lockPopup.loginPage
         }
@@ -96,7 +87,7 @@ Item {
             Fixture.makeVault(Encryptor, "123456", 0, ["a", "b"], 0)
             startApp()
             compare(win.loginStack.currentIndex, 1)
-            clickDigits(win.loginPage.pwdInput, "123456")
+            T.clickDigits(idCase, win.loginPage.pwdInput, "123456")
             tryCompare(win.loginStack, "currentIndex", 2)
         }
 
@@ -162,8 +153,7 @@ Item {
             T.typeText(idCase, "first-pass")
             mouseClick(page.okButton)
             compare(page.promptText.text, "验证新密码")
-            mouseClick(page.lineEdit)
-            T.typeText(idCase, "first-pass")
+            T.typeInto(idCase, page.lineEdit, "first-pass")
             mouseClick(page.okButton)
 
             tryCompare(win.loginStack, "currentIndex", 2)
@@ -274,12 +264,12 @@ Item {
             compare(idUnlocked.count, 0)
 
             // A wrong code is not counted.
-            clickDigits(page.pwdInput, "111111")
-            waitPadEmpty(page.pwdInput)
+            T.clickDigits(idCase, page.pwdInput, "111111")
+            T.waitPadEmpty(idCase, page.pwdInput)
             compare(DB.root.app.login.pwdTry, 0)
             verify(win.lockPopup.opened)
 
-            clickDigits(page.pwdInput, "123456")
+            T.clickDigits(idCase, page.pwdInput, "123456")
             tryCompare(win.lockPopup, "visible", false)
             compare(idUnlocked.count, 1)
             compare(idThemeUnlocked.count, 1)

@@ -6,6 +6,7 @@ import Lib.Encryptor 1.0
 import "qrc:/"
 import "qrc:/js/db.js" as DB
 import "Fixture.js" as Fixture
+import "../common/pagetest.js" as T
 
 Item {
     id: idRoot
@@ -53,23 +54,8 @@ Item {
             return page
         }
 
-        function typeText(txt) {
-            for (var i = 0; i < txt.length; i++)
-                keyClick(txt.charAt(i))
-        }
-
-        function clickDigits(pad, digits) {
-            for (var i = 0; i < digits.length; i++)
-                mouseClick(findChild(pad, "key" + digits.charAt(i)))
-        }
-
         function clickOk() {
             mouseClick(page.okButton)
-        }
-
-        function closeMsg() {
-            page.popupMsg.close()
-            tryCompare(page.popupMsg, "visible", false)
         }
 
         function test_firstRunOnDesktopUsesTextField() {
@@ -80,27 +66,23 @@ Item {
             verify(!page.bottomBar.visible)
 
             clickOk()
-            tryCompare(page.popupMsg, "opened", true)
-            compare(page.popupMsg.msg, "请输入密码")
-            closeMsg()
+            T.expectToast(idCase, page.popupMsg, "请输入密码")
 
-            mouseClick(page.lineEdit)
-            typeText("abc1")
+            T.typeInto(idCase, page.lineEdit, "abc1")
             clickOk()
             compare(page.promptText.text, "验证新密码")
             compare(page.lineEdit.text, "")
-            typeText("abc2")
+            T.typeText(idCase, "abc2")
             clickOk()
             tryCompare(page.popupMsg, "opened", true)
             compare(page.popupMsg.msg, "密码不匹配，请重新输入")
             compare(page.promptText.text, "设置新密码")
-            closeMsg()
+            T.closePopup(idCase, page.popupMsg)
             verify(DB.isEmptyPassword())
 
-            mouseClick(page.lineEdit)
-            typeText("abc1")
+            T.typeInto(idCase, page.lineEdit, "abc1")
             clickOk()
-            typeText("abc1")
+            T.typeText(idCase, "abc1")
             clickOk()
             compare(idSucceeded.count, 1)
             compare(idSucceeded.signalArguments[0][0], true)
@@ -132,8 +114,7 @@ Item {
         function test_twentiethChangeCountsOneFailure() {
             Fixture.makeVault(Encryptor, "secret", 1, ["a", "b"], 0)
             showPage()
-            mouseClick(page.lineEdit)
-            typeText("xxxxxxxxxxxxxxxxxxx")
+            T.typeInto(idCase, page.lineEdit, "xxxxxxxxxxxxxxxxxxx")
             compare(page.lineEdit.text.length, 19)
             compare(DB.root.app.login.pwdTry, 0)
             keyClick(Qt.Key_Backspace)
@@ -146,8 +127,7 @@ Item {
         function test_textLoginOpensWithoutConfirmingKey() {
             Fixture.makeVault(Encryptor, "secret", 1, null, 2)
             showPage()
-            mouseClick(page.lineEdit)
-            typeText("secret")
+            T.typeInto(idCase, page.lineEdit, "secret")
             tryCompare(idSucceeded, "count", 1)
             compare(idSucceeded.signalArguments[0][0], false)
             compare(DB.loginPassword, Qt.md5("secret"))
@@ -160,14 +140,14 @@ Item {
             showPage()
             verify(page.bottomBar.visible)
             compare(page.inputStack.currentIndex, 0)
-            clickDigits(page.pwdInput, "123456")
+            T.clickDigits(idCase, page.pwdInput, "123456")
             tryCompare(page.popupMsg, "opened", true)
             compare(page.popupMsg.msg, "密码被锁定，请点击\"忘记密码\"进行重置")
             compare(page.popupMsg.autoClose, false)
             compare(DB.loginPassword, "")
             compare(DB.root.app.login.pwdTry, 5)
             compare(idSucceeded.count, 0)
-            closeMsg()
+            T.closePopup(idCase, page.popupMsg)
 
             // Without questions: no link, failures counted, no lockout.
             cleanup()
@@ -175,10 +155,10 @@ Item {
             Fixture.makeVault(Encryptor, "123456", 0, null, 5)
             showPage()
             verify(!page.bottomBar.visible)
-            clickDigits(page.pwdInput, "654321")
+            T.clickDigits(idCase, page.pwdInput, "654321")
             compare(DB.root.app.login.pwdTry, 6)
-            tryCompare(findChild(page.pwdInput, "echo"), "pwdStr", "")
-            clickDigits(page.pwdInput, "123456")
+            T.waitPadEmpty(idCase, page.pwdInput)
+            T.clickDigits(idCase, page.pwdInput, "123456")
             tryCompare(idSucceeded, "count", 1)
             compare(DB.root.app.login.pwdTry, 0)
         }
@@ -188,11 +168,11 @@ Item {
         function test_fifthFailureLocksTheNextAttempt() {
             Fixture.makeVault(Encryptor, "123456", 0, ["a", "b"], 4)
             showPage()
-            clickDigits(page.pwdInput, "654321")
-            tryCompare(findChild(page.pwdInput, "echo"), "pwdStr", "")
+            T.clickDigits(idCase, page.pwdInput, "654321")
+            T.waitPadEmpty(idCase, page.pwdInput)
             compare(DB.root.app.login.pwdTry, 5)
             verify(!page.popupMsg.opened)
-            clickDigits(page.pwdInput, "123456")
+            T.clickDigits(idCase, page.pwdInput, "123456")
             tryCompare(page.popupMsg, "opened", true)
             compare(page.popupMsg.msg, "密码被锁定，请点击\"忘记密码\"进行重置")
             compare(DB.root.app.login.pwdTry, 5)
@@ -202,8 +182,7 @@ Item {
         function test_textLockout() {
             Fixture.makeVault(Encryptor, "secret", 1, ["a", "b"], 5)
             showPage()
-            mouseClick(page.lineEdit)
-            typeText("s")
+            T.typeInto(idCase, page.lineEdit, "s")
             tryCompare(page.popupMsg, "opened", true)
             compare(page.popupMsg.msg, "密码被锁定，请点击\"忘记密码\"进行重置")
             compare(page.lineEdit.text, "")
@@ -217,11 +196,11 @@ Item {
             showPage()
             verify(!page.bottomBar.visible)
             verify(!page.forgetButton.visible)
-            clickDigits(page.pwdInput, "111111")
-            tryCompare(findChild(page.pwdInput, "echo"), "pwdStr", "")
+            T.clickDigits(idCase, page.pwdInput, "111111")
+            T.waitPadEmpty(idCase, page.pwdInput)
             compare(DB.root.app.login.pwdTry, 5)
             verify(!page.popupMsg.opened)
-            clickDigits(page.pwdInput, "123456")
+            T.clickDigits(idCase, page.pwdInput, "123456")
             tryCompare(idSucceeded, "count", 1)
             compare(idSucceeded.signalArguments[0][0], false)
         }
@@ -234,11 +213,7 @@ Item {
             var check = page.checkSecQuestionPage
             tryCompare(check, "opened", true)
             compare(check.question1.text, "q1")
-            mouseClick(check.answer1.edit)
-            typeText(" ans1 ")
-            mouseClick(check.answer2.edit)
-            typeText("ans2")
-            mouseClick(check.checkButton)
+            T.answerQuestions(idCase, check, " ans1 ", "ans2")
             tryCompare(check, "visible", false)
             compare(DB.loginPassword, Qt.md5("oldpass"))
             compare(DB.root.app.login.pwdTry, 0)
@@ -246,10 +221,9 @@ Item {
             compare(page.promptText.text, "设置新密码")
             compare(idSucceeded.count, 0)
 
-            mouseClick(page.lineEdit)
-            typeText("newpass")
+            T.typeInto(idCase, page.lineEdit, "newpass")
             clickOk()
-            typeText("newpass")
+            T.typeText(idCase, "newpass")
             clickOk()
             compare(idSucceeded.count, 1)
             compare(idSucceeded.signalArguments[0][0], true)
@@ -268,25 +242,17 @@ Item {
             mouseClick(page.forgetButton)
             var check = page.checkSecQuestionPage
             tryCompare(check, "opened", true)
-            mouseClick(check.answer1.edit)
-            typeText("a")
-            mouseClick(check.answer2.edit)
-            typeText("x")
-            mouseClick(check.checkButton)
-            tryCompare(check.popupMsg, "opened", true)
-            compare(check.popupMsg.msg, "密保答案不正确")
-            check.popupMsg.close()
-            tryCompare(check.popupMsg, "visible", false)
+            T.answerQuestions(idCase, check, "a", "x")
+            T.expectToast(idCase, check.popupMsg, "密保答案不正确")
             check.answer2.text = ""
-            mouseClick(check.answer2.edit)
-            typeText("b")
+            T.typeInto(idCase, check.answer2.edit, "b")
             mouseClick(check.checkButton)
             var change = page.changeLoginPwdPage
             tryCompare(change, "opened", true)
-            clickDigits(change.pwdInput, "222222")
+            T.clickDigits(idCase, change.pwdInput, "222222")
             compare(change.promptText.text, "验证新密码")
-            tryCompare(findChild(change.pwdInput, "echo"), "pwdStr", "")
-            clickDigits(change.pwdInput, "222222")
+            T.waitPadEmpty(idCase, change.pwdInput)
+            T.clickDigits(idCase, change.pwdInput, "222222")
             tryCompare(idSucceeded, "count", 1)
             compare(idSucceeded.signalArguments[0][0], true)
             compare(Encryptor.aesDecrypt(Qt.md5("ab"), DB.root.security.encryptedLoginPassword),

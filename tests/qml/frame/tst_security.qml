@@ -6,6 +6,7 @@ import Lib.Encryptor 1.0
 import "qrc:/setting"
 import "qrc:/js/db.js" as DB
 import "Fixture.js" as Fixture
+import "../common/pagetest.js" as T
 
 // The pages that check and change the login password, the security
 // questions and the PIN, each opened as its callers open it.
@@ -53,48 +54,13 @@ Item {
         function openPage(comp) {
             var page = createTemporaryObject(comp, idRoot)
             idAccepted.target = page
-            page.open()
-            tryCompare(page, "opened", true)
+            T.openPopup(idCase, page)
             return page
-        }
-
-        function closePage(page) {
-            page.close()
-            tryCompare(page, "visible", false)
-        }
-
-        function typeText(txt) {
-            for (var i = 0; i < txt.length; i++)
-                keyClick(txt.charAt(i))
-        }
-
-        function typeInto(edit, txt) {
-            mouseClick(edit)
-            typeText(txt)
-        }
-
-        function clickDigits(pad, digits) {
-            for (var i = 0; i < digits.length; i++)
-                mouseClick(findChild(pad, "key" + digits.charAt(i)))
-        }
-
-        function waitPadEmpty(pad) {
-            tryCompare(findChild(pad, "echo"), "pwdStr", "")
-        }
-
-        function expectMsg(popup, text) {
-            tryCompare(popup, "opened", true)
-            compare(popup.msg, text)
-            popup.close()
-            tryCompare(popup, "visible", false)
         }
 
         // The stored row, read back as at a new start.
         function reloadWith(pwd) {
-            DB.loginPassword = ""
-            DB.pinCode = ""
-            DB.securityAnswer = ""
-            DB.load()
+            T.reload()
             verify(DB.login(Qt.md5(pwd)), "the vault opens with " + pwd)
         }
 
@@ -112,19 +78,18 @@ Item {
             var page = createTemporaryObject(idCheckLoginPwdComp, idRoot)
             page.callback = function () { called++ }
             idAccepted.target = page
-            page.open()
-            tryCompare(page, "opened", true)
+            T.openPopup(idCase, page)
             compare(page.inputStack.currentIndex, data.typeIndex)
             if (data.typeIndex === 0) {
-                clickDigits(page.pwdInput, data.wrong)
-                waitPadEmpty(page.pwdInput)
-                clickDigits(page.pwdInput, data.pwd)
+                T.clickDigits(idCase, page.pwdInput, data.wrong)
+                T.waitPadEmpty(idCase, page.pwdInput)
+                T.clickDigits(idCase, page.pwdInput, data.pwd)
             } else {
                 // The field has the focus on opening.
-                typeText(data.wrong)
+                T.typeText(idCase, data.wrong)
                 compare(idAccepted.count, 0)
                 page.lineEdit.text = ""
-                typeText(data.pwd)
+                T.typeText(idCase, data.pwd)
             }
             tryCompare(page, "visible", false)
             compare(idAccepted.count, 1)
@@ -142,19 +107,19 @@ Item {
             verify(page.switchButton.visible)
             compare(page.switchButton.text, "键盘输入")
 
-            clickDigits(page.pwdInput, "222222")
+            T.clickDigits(idCase, page.pwdInput, "222222")
             compare(page.promptText.text, "验证新密码")
             // The type cannot change in the middle of an entry.
             verify(!page.switchButton.visible)
-            waitPadEmpty(page.pwdInput)
-            clickDigits(page.pwdInput, "333333")
-            expectMsg(page.popupMsg, "密码不匹配，请重新输入")
+            T.waitPadEmpty(idCase, page.pwdInput)
+            T.clickDigits(idCase, page.pwdInput, "333333")
+            T.expectToast(idCase, page.popupMsg, "密码不匹配，请重新输入")
             compare(page.promptText.text, "请输入新密码")
-            waitPadEmpty(page.pwdInput)
+            T.waitPadEmpty(idCase, page.pwdInput)
 
-            clickDigits(page.pwdInput, "222222")
-            waitPadEmpty(page.pwdInput)
-            clickDigits(page.pwdInput, "222222")
+            T.clickDigits(idCase, page.pwdInput, "222222")
+            T.waitPadEmpty(idCase, page.pwdInput)
+            T.clickDigits(idCase, page.pwdInput, "222222")
             tryCompare(page, "visible", false)
             compare(idAccepted.count, 1)
             compare(DB.loginPassword, Qt.md5("222222"))
@@ -175,21 +140,21 @@ Item {
             verify(page.okButton.visible)
 
             mouseClick(page.okButton)
-            expectMsg(page.popupMsg, "请输入密码")
+            T.expectToast(idCase, page.popupMsg, "请输入密码")
             verify(!page.switchButton.visible)
 
-            typeInto(page.lineEdit, "new-text")
+            T.typeInto(idCase, page.lineEdit, "new-text")
             mouseClick(page.okButton)
             compare(page.promptText.text, "验证新密码")
             compare(page.lineEdit.text, "")
-            typeInto(page.lineEdit, "new-texT")
+            T.typeInto(idCase, page.lineEdit, "new-texT")
             mouseClick(page.okButton)
-            expectMsg(page.popupMsg, "密码不匹配，请重新输入")
+            T.expectToast(idCase, page.popupMsg, "密码不匹配，请重新输入")
             compare(page.promptText.text, "请输入新密码")
 
-            typeInto(page.lineEdit, "new-text")
+            T.typeInto(idCase, page.lineEdit, "new-text")
             mouseClick(page.okButton)
-            typeInto(page.lineEdit, "new-text")
+            T.typeInto(idCase, page.lineEdit, "new-text")
             mouseClick(page.okButton)
             tryCompare(page, "visible", false)
             compare(idAccepted.count, 1)
@@ -203,19 +168,18 @@ Item {
             openVault("secret", 1, null)
             var page = openPage(idChangeLoginPwdComp)
             compare(page.inputStack.currentIndex, 1)
-            typeInto(page.lineEdit, "left-behind")
+            T.typeInto(idCase, page.lineEdit, "left-behind")
             mouseClick(page.okButton)
             compare(page.promptText.text, "验证新密码")
-            closePage(page)
+            T.closePopup(idCase, page)
 
-            page.open()
-            tryCompare(page, "opened", true)
+            T.openPopup(idCase, page)
             compare(page.promptText.text, "请输入新密码")
             verify(page.switchButton.visible)
-            typeInto(page.lineEdit, "fresh")
+            T.typeInto(idCase, page.lineEdit, "fresh")
             mouseClick(page.okButton)
             compare(page.promptText.text, "验证新密码")
-            typeInto(page.lineEdit, "fresh")
+            T.typeInto(idCase, page.lineEdit, "fresh")
             mouseClick(page.okButton)
             tryCompare(page, "visible", false)
             compare(DB.loginPassword, Qt.md5("fresh"))
@@ -235,15 +199,15 @@ Item {
             var wrapped = DB.root.security.encryptedLoginPassword
             var page = openPage(idChangeLoginPwdComp)
             if (data.typeIndex === 0) {
-                clickDigits(page.pwdInput, data.next)
-                waitPadEmpty(page.pwdInput)
+                T.clickDigits(idCase, page.pwdInput, data.next)
+                T.waitPadEmpty(idCase, page.pwdInput)
                 DB.libEncryptor = idBrokenEncryptor
-                clickDigits(page.pwdInput, data.next)
+                T.clickDigits(idCase, page.pwdInput, data.next)
             } else {
-                typeInto(page.lineEdit, data.next)
+                T.typeInto(idCase, page.lineEdit, data.next)
                 mouseClick(page.okButton)
                 DB.libEncryptor = idBrokenEncryptor
-                typeInto(page.lineEdit, data.next)
+                T.typeInto(idCase, page.lineEdit, data.next)
                 mouseClick(page.okButton)
             }
             tryCompare(page.popupMsg, "opened", true)
@@ -256,9 +220,8 @@ Item {
             compare(DB.loginPassword, Qt.md5(data.pwd))
             compare(DB.root.security.encryptedLoginPassword, wrapped)
             compare(DB.root.app.login.typeIndex, data.typeIndex)
-            page.popupMsg.close()
-            tryCompare(page.popupMsg, "visible", false)
-            closePage(page)
+            T.closePopup(idCase, page.popupMsg)
+            T.closePopup(idCase, page)
             reloadWith(data.pwd)
         }
 
@@ -266,11 +229,11 @@ Item {
 
         function fillSecQuestions(page, q1, a1, q2, a2) {
             if (q1 !== null)
-                typeInto(page.question1.edit, q1)
-            typeInto(page.answer1.edit, a1)
+                T.typeInto(idCase, page.question1.edit, q1)
+            T.typeInto(idCase, page.answer1.edit, a1)
             if (q2 !== null)
-                typeInto(page.question2.edit, q2)
-            typeInto(page.answer2.edit, a2)
+                T.typeInto(idCase, page.question2.edit, q2)
+            T.typeInto(idCase, page.answer2.edit, a2)
             mouseClick(page.nextButton)
         }
 
@@ -287,7 +250,7 @@ Item {
             var page = openPage(idChangeSecComp)
             var f = data.fields
             fillSecQuestions(page, f[0], f[1], f[2], f[3])
-            expectMsg(page.popupMsg, "请输入完整的信息")
+            T.expectToast(idCase, page.popupMsg, "请输入完整的信息")
             compare(page.nextButton.text, "下一步")
             verify(!page.question1.readOnly)
             compare(DB.root.security.verifiedSecurityAnswer, "")
@@ -311,7 +274,7 @@ Item {
 
             // Answers differ in case: refused, still in the second pass.
             fillSecQuestions(page, null, "ab", null, "c")
-            expectMsg(page.popupMsg, "答案不匹配，请重新输入")
+            T.expectToast(idCase, page.popupMsg, "答案不匹配，请重新输入")
             compare(page.nextButton.text, "完成")
             compare(DB.root.security.verifiedSecurityAnswer, "")
 
@@ -346,13 +309,9 @@ Item {
             var page = openPage(idCheckSecComp)
             compare(page.question1.text, "q1")
             verify(page.question1.readOnly)
-            if (data.a1 !== "")
-                typeInto(page.answer1.edit, data.a1)
-            if (data.a2 !== "")
-                typeInto(page.answer2.edit, data.a2)
-            mouseClick(page.checkButton)
+            T.answerQuestions(idCase, page, data.a1, data.a2)
             if (data.msg !== "") {
-                expectMsg(page.popupMsg, data.msg)
+                T.expectToast(idCase, page.popupMsg, data.msg)
                 verify(!page.checkPassed)
                 compare(DB.securityAnswer, "")
                 return
@@ -386,7 +345,7 @@ Item {
 
         function checkPin(pin) {
             var page = openPage(idCheckPinComp)
-            clickDigits(page.pinInput, pin)
+            T.clickDigits(idCase, page.pinInput, pin)
             tryCompare(page, "visible", false)
             verify(page.checkPassed)
         }
@@ -396,20 +355,25 @@ Item {
             addConfidential("111111")
             var page = openPage(idCheckPinComp)
             verify(!page.checkPassed)
-            clickDigits(page.pinInput, "111112")
-            waitPadEmpty(page.pinInput)
+            T.clickDigits(idCase, page.pinInput, "111112")
+            T.waitPadEmpty(idCase, page.pinInput)
             verify(page.opened)
             compare(DB.pinCode, "")
-            clickDigits(page.pinInput, "111111")
+            T.clickDigits(idCase, page.pinInput, "111111")
             tryCompare(page, "visible", false)
             verify(page.checkPassed)
             compare(idAccepted.count, 1)
             compare(DB.pinCode, Qt.md5("111111"))
 
-            // Opened again, the page starts unchecked with an empty keypad.
-            page.open()
-            tryCompare(page, "opened", true)
+            // Opened again, the page starts unchecked with an empty keypad,
+            // also when it was closed in the middle of an entry.
+            T.openPopup(idCase, page)
             verify(!page.checkPassed)
+            compare(findChild(page.pinInput, "echo").pwdStr, "")
+            T.clickDigits(idCase, page.pinInput, "11")
+            compare(findChild(page.pinInput, "echo").pwdStr, "11")
+            T.closePopup(idCase, page)
+            T.openPopup(idCase, page)
             compare(findChild(page.pinInput, "echo").pwdStr, "")
         }
 
@@ -420,17 +384,17 @@ Item {
 
             var page = openPage(idChangePinComp)
             compare(page.promptText.text, "请输入新PIN码")
-            clickDigits(page.pinInput, "222222")
+            T.clickDigits(idCase, page.pinInput, "222222")
             compare(page.promptText.text, "验证新PIN码")
-            waitPadEmpty(page.pinInput)
-            clickDigits(page.pinInput, "222223")
-            expectMsg(page.popupMsg, "PIN码不匹配，请重新输入")
+            T.waitPadEmpty(idCase, page.pinInput)
+            T.clickDigits(idCase, page.pinInput, "222223")
+            T.expectToast(idCase, page.popupMsg, "PIN码不匹配，请重新输入")
             compare(page.promptText.text, "请输入新PIN码")
-            waitPadEmpty(page.pinInput)
+            T.waitPadEmpty(idCase, page.pinInput)
 
-            clickDigits(page.pinInput, "222222")
-            waitPadEmpty(page.pinInput)
-            clickDigits(page.pinInput, "222222")
+            T.clickDigits(idCase, page.pinInput, "222222")
+            T.waitPadEmpty(idCase, page.pinInput)
+            T.clickDigits(idCase, page.pinInput, "222222")
             tryCompare(page, "visible", false)
             verify(page.changeSucc)
             compare(DB.pinCode, Qt.md5("222222"))
@@ -446,21 +410,29 @@ Item {
             compare(Encryptor.aesDecrypt(key, DB.getNoteItem(ids.note).note), "secret note")
 
             // Reopened after a completed change: a first entry again.
-            page.open()
-            tryCompare(page, "opened", true)
+            T.openPopup(idCase, page)
             verify(!page.changeSucc)
             compare(page.promptText.text, "请输入新PIN码")
-            clickDigits(page.pinInput, "333333")
+            T.clickDigits(idCase, page.pinInput, "333333")
             compare(page.promptText.text, "验证新PIN码")
             compare(DB.root.security.verifiedPinCode, Qt.md5(key))
+
+            // Closed after a first entry and reopened: that entry is
+            // forgotten, the next one is a first entry again.
+            T.closePopup(idCase, page)
+            T.openPopup(idCase, page)
+            compare(page.promptText.text, "请输入新PIN码")
+            T.clickDigits(idCase, page.pinInput, "444444")
+            compare(page.promptText.text, "验证新PIN码")
+            verify(!page.popupMsg.opened)
         }
 
         function test_firstPinWithoutConfidentialData() {
             openVault("123456", 0, null)
             var page = openPage(idChangePinComp)
-            clickDigits(page.pinInput, "444444")
-            waitPadEmpty(page.pinInput)
-            clickDigits(page.pinInput, "444444")
+            T.clickDigits(idCase, page.pinInput, "444444")
+            T.waitPadEmpty(idCase, page.pinInput)
+            T.clickDigits(idCase, page.pinInput, "444444")
             tryCompare(page, "visible", false)
             reloadWith("123456")
             compare(DB.root.security.verifiedPinCode, Qt.md5(Qt.md5("444444")))
@@ -469,17 +441,16 @@ Item {
         function test_changePinSaveFails() {
             openVault("123456", 0, null)
             var page = openPage(idChangePinComp)
-            clickDigits(page.pinInput, "444444")
-            waitPadEmpty(page.pinInput)
+            T.clickDigits(idCase, page.pinInput, "444444")
+            T.waitPadEmpty(idCase, page.pinInput)
             DB.libEncryptor = idBrokenEncryptor
-            clickDigits(page.pinInput, "444444")
+            T.clickDigits(idCase, page.pinInput, "444444")
             tryCompare(page.popupMsg, "opened", true)
             compare(page.popupMsg.msg, "保存数据失败")
             compare(page.popupMsg.autoClose, false)
             verify(!page.changeSucc)
             verify(page.opened)
-            page.popupMsg.close()
-            tryCompare(page.popupMsg, "visible", false)
+            T.closePopup(idCase, page.popupMsg)
         }
 
         // A confidential field the current PIN cannot open: the PIN stays
@@ -493,17 +464,16 @@ Item {
             checkPin("111111")
 
             var page = openPage(idChangePinComp)
-            clickDigits(page.pinInput, "222222")
-            waitPadEmpty(page.pinInput)
-            clickDigits(page.pinInput, "222222")
+            T.clickDigits(idCase, page.pinInput, "222222")
+            T.waitPadEmpty(idCase, page.pinInput)
+            T.clickDigits(idCase, page.pinInput, "222222")
             tryCompare(page.popupMsg, "opened", true)
             compare(page.popupMsg.msg, "保存数据失败")
             verify(!page.changeSucc)
             compare(DB.pinCode, Qt.md5("111111"))
             compare(DB.root.security.verifiedPinCode, Qt.md5(Qt.md5("111111")))
             compare(Encryptor.aesDecrypt(Qt.md5("111111"), DB.getPwdItem(ids.item).password), "pw-1")
-            page.popupMsg.close()
-            tryCompare(page.popupMsg, "visible", false)
+            T.closePopup(idCase, page.popupMsg)
         }
     }
 }

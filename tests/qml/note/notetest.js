@@ -9,12 +9,7 @@
 function addNote(fields, encryptor) {
     var item = DB.addNoteItem()
     DB.moveNoteItemFront(item.id)
-    for (var k in fields)
-        item[k] = fields[k]
-    if (item.securityLevel === 1)
-        item.note = encryptor.aesEncrypt(T.pinKey(), item.note)
-    DB.save()
-    return item
+    return T.fillItem(item, fields, ["note"], encryptor)
 }
 
 function addBox(name) {
@@ -23,13 +18,6 @@ function addBox(name) {
     box.iconId = 3
     DB.save()
     return box
-}
-
-// Presses item until popup opens, then lets go.
-function hold(tc, item, popup) {
-    tc.mousePress(item)
-    tc.tryCompare(popup, "opened", true, 3000)
-    tc.mouseRelease(item)
 }
 
 function editor(notes) {
@@ -115,15 +103,4 @@ function acceptAttr(tc, notes) {
     var page = attrPage(notes)
     tc.mouseClick(T.find(page, "noteAttrDone"))
     tc.tryCompare(page, "visible", false)
-}
-
-// Passes or cancels the PIN check of a PinKeyRequest.
-function answerPinCheck(tc, request, pass) {
-    var check = T.find(request, "checkPinCodePage")
-    tc.tryCompare(check, "opened", true)
-    if (pass)
-        T.enterPin(tc, check, T.PIN)
-    else
-        tc.mouseClick(T.findType(check, "CloseButton"))
-    tc.tryCompare(check, "visible", false, 3000)
 }

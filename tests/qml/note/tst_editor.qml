@@ -282,7 +282,7 @@ Item {
             compare(Pubfun.millisecToDateStr(DB.getNoteItem(b.id).date), today)
             compare(DB.getNoteItem(b.id).summary, "more!")
             var list = T.find(notes, "noteListView")
-            tryCompare(list.noteItemList[0], "id", b.id)
+            tryVerify(function () { return list.noteItemList[0].id === b.id })
             var card = null
             tryVerify(function () { card = N.card(notes, b.id); return card !== null })
             compare(T.find(card, "noteCardDate").text, today)
@@ -391,7 +391,7 @@ Item {
             paste("my secret\nsecond")
             var page = N.openAttr(idCase, notes)
             mouseClick(T.find(page, "noteRdoConfidential"))
-            N.answerPinCheck(idCase, T.find(page, "noteAttrPinKeyRequest"), true)
+            T.answerPinCheck(idCase, T.find(page, "noteAttrPinKeyRequest"), true)
             compare(T.find(page, "noteRdoConfidential").checked, true)
             N.acceptAttr(idCase, notes)
             compare(N.editor(notes).noteSecurityLevel, 1)
@@ -399,7 +399,7 @@ Item {
             DB.pinCode = data.key
             var request = T.find(N.editor(notes), "noteSavePinKeyRequest")
             N.clickDone(idCase, notes)
-            N.answerPinCheck(idCase, request, false)
+            T.answerPinCheck(idCase, request, false)
             compare(N.editor(notes).opened, true)
             compare(DB.root.data.noteItemList.length, 0)
 
@@ -409,7 +409,7 @@ Item {
             tryCompare(question, "opened", true)
             compare(T.find(question, "dialogMsg").text, "此便签已修改，是否保存?")
             mouseClick(T.find(question, "acceptButton"))
-            N.answerPinCheck(idCase, request, true)
+            T.answerPinCheck(idCase, request, true)
             N.waitEditorClosed(idCase, notes)
 
             compare(DB.root.data.noteItemList.length, 1)
@@ -440,15 +440,12 @@ Item {
             mouseClick(T.find(question, "acceptButton"))
             var change = T.find(request, "changePinCodePage")
             tryCompare(change, "opened", true)
-            T.enterPin(idCase, change, T.PIN)
+            T.clickDigits(idCase, change, T.PIN)
             tryCompare(T.find(change, "changePinPrompt"), "text", "验证新PIN码")
-            tryCompare(T.find(change, "echo"), "pwdStr", "")
-            T.enterPin(idCase, change, T.PIN)
+            T.waitPadEmpty(idCase, change)
+            T.clickDigits(idCase, change, T.PIN)
             tryCompare(change, "visible", false, 3000)
-            var toast = T.find(request, "pinKeyPopupMsg")
-            tryCompare(toast, "opened", true)
-            compare(toast.msg, "PIN码已修改")
-            tryCompare(toast, "visible", false, 5000)
+            T.expectToast(idCase, T.find(request, "pinKeyPopupMsg"), "PIN码已修改")
             compare(T.find(page, "noteRdoConfidential").checked, true)
             N.acceptAttr(idCase, notes)
             N.clickDone(idCase, notes)
@@ -494,6 +491,12 @@ Item {
             compare(DB.root.app.prompt.noteAttrEdit, false)
             mouseClick(hint.contentItem)
             tryCompare(hint, "visible", false)
+
+            // not shown at the next opening of the editor
+            N.clickReturn(idCase, notes)
+            N.waitEditorClosed(idCase, notes)
+            N.addNoteViaMenu(idCase, notes)
+            compare(hint.visible, false)
         }
     }
 }

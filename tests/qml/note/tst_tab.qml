@@ -93,7 +93,7 @@ Item {
             var menu = T.find(notes, "noteItemMenu")
             var c = null
             tryVerify(function () { c = N.card(notes, itemId); return c !== null })
-            N.hold(idCase, c, menu)
+            T.hold(idCase, c, menu)
             return menu
         }
 
@@ -112,19 +112,17 @@ Item {
             compare(names(grid().noteBoxList), ["全部", "未分类"])
             var menu = T.find(notes, "noteBoxMenu")
             var name = DB.getNoteBox(data.boxId).name
-            N.hold(idCase, cell(data.boxId), menu)
+            T.hold(idCase, cell(data.boxId), menu)
             // the release that ends the hold opens nothing
             compare(T.find(notes, "notesStack").currentIndex, 0)
             compare(grid().currentIndex, data.boxId === -1 ? 0 : 1)
             verify(T.findText(menu, "编辑 \"" + name + "\""))
             mouseClick(T.findText(menu, data.item + " \"" + name + "\""))
-            tryCompare(toast(), "opened", true)
-            compare(toast().msg, data.msg)
+            T.expectToast(idCase, toast(), data.msg)
             compare(grid().currentIndex, -1)
             compare(T.find(notes, "editNoteBoxPage").visible, false)
             compare(DB.root.data.noteItemList.length, 1)
             compare(DB.root.data.noteBoxList.length, 1)
-            tryCompare(toast(), "visible", false, 5000)
         }
 
         function test_deleteBoxMovesNotesToUncategorised() {
@@ -136,7 +134,7 @@ Item {
             waitCount(box.id, "2")
 
             var menu = T.find(notes, "noteBoxMenu")
-            N.hold(idCase, cell(box.id), menu)
+            T.hold(idCase, cell(box.id), menu)
             mouseClick(T.findText(menu, "删除 \"Work\""))
             tryCompare(menu, "visible", false)
             compare(names(grid().noteBoxList), ["全部", "未分类"])
@@ -155,7 +153,7 @@ Item {
             var box = N.addBox("Work")
             createNotes()
             var menu = T.find(notes, "noteBoxMenu")
-            N.hold(idCase, cell(box.id), menu)
+            T.hold(idCase, cell(box.id), menu)
             mouseClick(T.findText(menu, "编辑 \"Work\""))
             var page = T.find(notes, "editNoteBoxPage")
             tryCompare(page, "opened", true)
@@ -250,13 +248,13 @@ Item {
             N.openBox(idCase, notes, -1)
             var menu = holdCard(s.id)
             mouseClick(T.findText(menu, "删除 \"vault\""))
-            N.answerPinCheck(idCase, pinRequest(), false)
+            T.answerPinCheck(idCase, pinRequest(), false)
             verify(DB.getNoteItem(s.id) !== null)
             compare(listIds(), [s.id])
 
             menu = holdCard(s.id)
             mouseClick(T.findText(menu, "删除 \"vault\""))
-            N.answerPinCheck(idCase, pinRequest(), true)
+            T.answerPinCheck(idCase, pinRequest(), true)
             compare(DB.getNoteItem(s.id), null)
             compare(listIds(), [])
         }
@@ -288,11 +286,11 @@ Item {
             compare(T.find(c, "noteCardSummary").text, "******")
 
             N.tapCard(idCase, notes, s.id)
-            N.answerPinCheck(idCase, pinRequest(), false)
+            T.answerPinCheck(idCase, pinRequest(), false)
             compare(N.editor(notes).visible, false)
 
             N.tapCard(idCase, notes, s.id)
-            N.answerPinCheck(idCase, pinRequest(), true)
+            T.answerPinCheck(idCase, pinRequest(), true)
             N.waitEditorOpen(idCase, notes)
             var ed = N.editor(notes)
             compare(ed.noteItemId, s.id)
@@ -335,6 +333,8 @@ Item {
             compare(DB.root.app.prompt.noteBoxEdit, false)
             compare(DB.root.app.prompt.noteItemEdit, false)
             notes.goBack()
+            tryCompare(T.find(notes, "notesStack"), "currentIndex", 0)
+            compare(boxHint.visible, false)
             N.openBox(idCase, notes, -1)
             compare(listHint.visible, false)
         }

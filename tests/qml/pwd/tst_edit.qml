@@ -68,10 +68,7 @@ Item {
         }
 
         function typeInto(name, text) {
-            var edit = T.find(page, name)
-            mouseClick(edit)
-            T.typeText(idCase, text)
-            return edit
+            return T.typeInto(idCase, T.find(page, name), text)
         }
 
         function toast() {
@@ -267,16 +264,13 @@ Item {
             var check = T.find(page, "checkPinCodePage")
             tryCompare(check, "opened", true)
             compare(DB.root.data.pwdItemList.length, 0)
-            mouseClick(T.findType(check, "CloseButton"))
-            tryCompare(check, "visible", false)
+            T.answerPinCheck(idCase, page, false)
             compare(DB.root.data.pwdItemList.length, 0)
             verify(page.opened)
             compare(page.confidential, false)
 
             mouseClick(T.find(page, "levelSecret"))
-            tryCompare(check, "opened", true)
-            T.enterPin(idCase, check, T.PIN)
-            tryCompare(check, "visible", false, 3000)
+            T.answerPinCheck(idCase, page, true)
             compare(page.confidential, true)
             compare(DB.pinCode, T.pinKey())
             save()

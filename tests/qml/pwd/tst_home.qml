@@ -57,13 +57,6 @@ Item {
             return T.find(home, "homePopupMsg")
         }
 
-
-        function hold(item, popup) {
-            mousePress(item)
-            tryCompare(popup, "opened", true, 3000)
-            mouseRelease(item)
-        }
-
         function pageMenu(idx) {
             var bar = T.find(home, "homeTitleBar")
             mouseClick(T.findType(bar, "PlusButton"))
@@ -74,10 +67,7 @@ Item {
         }
 
         function typeInto(page, name, text) {
-            var edit = T.find(page, name)
-            mouseClick(edit)
-            T.typeText(idCase, text)
-            return edit
+            return T.typeInto(idCase, T.find(page, name), text)
         }
 
         // "添加密码" from the page menu, filled and saved.
@@ -129,7 +119,7 @@ Item {
             createHome()
             var menu = T.find(home, "boxMenu")
             var name = DB.getPwdBox(data.boxId).name
-            hold(cell(data.boxId), menu)
+            T.hold(idCase, cell(data.boxId), menu)
             // the release that ends the hold opens nothing
             compare(T.find(home, "homePageStack").currentIndex, 0)
             verify(grid().currentIndex >= 0)
@@ -152,7 +142,7 @@ Item {
             compare(names(grid().pwdBoxList), ["全部", "Work"])
 
             var menu = T.find(home, "boxMenu")
-            hold(cell(box.id), menu)
+            T.hold(idCase, cell(box.id), menu)
             mouseClick(T.findText(menu, "删除 \"Work\""))
             tryCompare(menu, "visible", false)
             compare(names(grid().pwdBoxList), ["全部", "未分类"])
@@ -230,7 +220,7 @@ Item {
 
             // blanks are a name as typed; the box editor edits in place
             var menu = T.find(home, "boxMenu")
-            hold(cell(1), menu)
+            T.hold(idCase, cell(1), menu)
             mouseClick(T.findText(menu, "编辑 \"" + longName.substring(0, 64) + "\""))
             tryCompare(page, "opened", true)
             compare(page.pwdBoxId, 1)
@@ -307,6 +297,11 @@ Item {
             compare(DB.root.app.prompt.pwdBoxEdit, false)
             mouseClick(hint.contentItem)
             tryCompare(hint, "visible", false)
+
+            // a new start of the tab does not show it again
+            home.destroy()
+            createHome()
+            compare(T.findType(grid(), "PromptMenu").visible, false)
         }
     }
 }

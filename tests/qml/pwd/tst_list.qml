@@ -85,17 +85,6 @@ Item {
             return T.find(page, "checkPinCodePage")
         }
 
-        function cancelCheck() {
-            var check = checkPage()
-            mouseClick(T.findType(check, "CloseButton"))
-            tryCompare(check, "visible", false)
-        }
-
-        function passCheck() {
-            T.enterPin(idCase, checkPage(), T.PIN)
-            tryCompare(checkPage(), "visible", false, 3000)
-        }
-
         function reveal(account) {
             mouseClick(T.find(row(account), "revealButton"))
         }
@@ -121,12 +110,12 @@ Item {
             compare(T.find(row("secret-acc"), "revealButton").checked, false)
 
             // a cancelled check hides every row again
-            cancelCheck()
+            T.answerPinCheck(idCase, page, false)
             waitRows()
 
             reveal("secret-acc")
             tryCompare(checkPage(), "opened", true)
-            passCheck()
+            T.answerPinCheck(idCase, page, true)
             var r = row("secret-acc")
             tryCompare(r, "pwdText", "secret-pw")
             var button = T.find(r, "revealButton")
@@ -147,12 +136,12 @@ Item {
             mouseClick(T.find(row("secret-acc"), "holdButton"))
             tryCompare(checkPage(), "opened", true)
             compare(view.visible, false)
-            cancelCheck()
+            T.answerPinCheck(idCase, page, false)
             compare(view.visible, false)
 
             mouseClick(T.find(row("secret-acc"), "holdButton"))
             tryCompare(checkPage(), "opened", true)
-            passCheck()
+            T.answerPinCheck(idCase, page, true)
             tryCompare(view, "opened", true)
             compare(T.find(view, "pwdText").text, "secret-pw")
             compare(T.find(view, "noteText").text, "n")
@@ -171,24 +160,18 @@ Item {
         function test_deleteConfidentialAsksPin() {
             var menu = T.find(page, "itemMenu")
             var view = T.find(page, "viewPwdItemPage")
-            var hold = T.find(row("secret-acc"), "holdButton")
-            mousePress(hold)
-            tryCompare(menu, "opened", true, 3000)
-            mouseRelease(hold)
+            T.hold(idCase, T.find(row("secret-acc"), "holdButton"), menu)
             compare(view.visible, false)
             mouseClick(T.findText(menu, "删除 \"Bank\""))
             tryCompare(checkPage(), "opened", true)
-            cancelCheck()
+            T.answerPinCheck(idCase, page, false)
             verify(DB.getPwdItem(secretItem.id) !== null)
             waitRows()
 
-            hold = T.find(row("secret-acc"), "holdButton")
-            mousePress(hold)
-            tryCompare(menu, "opened", true, 3000)
-            mouseRelease(hold)
+            T.hold(idCase, T.find(row("secret-acc"), "holdButton"), menu)
             mouseClick(T.findText(menu, "删除 \"Bank\""))
             tryCompare(checkPage(), "opened", true)
-            passCheck()
+            T.answerPinCheck(idCase, page, true)
             tryCompare(T.find(page, "pwdListView"), "count", 2)
             compare(DB.getPwdItem(secretItem.id), null)
         }

@@ -73,6 +73,7 @@ BackupDrawer {
         // Let the restored security questions unwrap this vault's login key.
         DB.root.security.encryptedLoginPassword = Encryptor.aesEncrypt(secMd, DB.loginPassword)
         if (!DB.saveOnly()) {
+            DB.undoRestore()
             showMsg(qsTr("写入数据库错误"), true)
             return false
         }

@@ -31,6 +31,10 @@ var root = __initEmptyData()
 // copied to pwddata_unreadable before anything is written over it.
 var __unreadableRowPending = false
 
+// The parts a restore replaced, until the restored vault has been written
+// (see undoRestore).
+var __beforeRestore = null
+
 var __constDbName = "ZovuduzuRez"
 var __constUnreadableTable = "pwddata_unreadable"
 
@@ -162,6 +166,7 @@ function __dbAddColumn(name, tx) {
 
 function load() {
     root = __initEmptyData()
+    __beforeRestore = null
     __unreadableRowPending = false
     var db = __openDB()
     db.transaction(function (tx) {
@@ -332,8 +337,10 @@ function __saveWithEncrypted(saveRoot, dataIsCipher) {
                                      [content, flag]).rowsAffected
         }
     })
-    if (affected > 0)
+    if (affected > 0) {
         __unreadableRowPending = false
+        __beforeRestore = null
+    }
     return affected > 0
 }
 
@@ -350,6 +357,7 @@ function __keepUnreadableRow(tx, row) {
 
 function clear() {
     root = __initEmptyData()
+    __beforeRestore = null
     __unreadableRowPending = false
     var ok = false
     __openDB().transaction(function (tx) {
@@ -440,6 +448,8 @@ function restore(backupTxt, pwdMd, secMd) {
         return false
 
     var typeIndex = root.app.login.typeIndex
+    __beforeRestore = { app: root.app, security: root.security, summary: root.summary,
+                        dataHash: root.dataHash, data: root.data }
     root.app = doc.app
     root.security = doc.security
     root.summary = doc.summary
@@ -447,6 +457,22 @@ function restore(backupTxt, pwdMd, secMd) {
     root.data = data
     __fillMissingParts(root)
     root.app.login.typeIndex = typeIndex
+    return true
+}
+
+// Puts back what the last restore replaced, for a caller whose write of the
+// restored vault failed, so that memory keeps matching the stored row. False
+// when there is nothing to put back (no restore, or it has been written).
+function undoRestore() {
+    var kept = __beforeRestore
+    if (!kept)
+        return false
+    __beforeRestore = null
+    root.app = kept.app
+    root.security = kept.security
+    root.summary = kept.summary
+    root.dataHash = kept.dataHash
+    root.data = kept.data
     return true
 }
 

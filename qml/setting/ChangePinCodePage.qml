@@ -102,15 +102,22 @@ PopupPage {
                     idPage.__showMsg(qsTr("保存数据失败"), false)
                     return
                 }
+                var oldVerified = security.verifiedPinCode
                 DB.pinCode = newPin
                 security.verifiedPinCode = Qt.md5(newPin)
                 if (DB.save()) {
                     idPage.changeSucc = true
                     cleanInput(true)
-                } else {
-                    errorInput()
-                    idPage.__showMsg(qsTr("保存数据失败"), false)
+                    return
                 }
+                // Not written: the old PIN stays in force, in memory as on
+                // disk, and the entry starts over.
+                DB.updatePinCodeEncriptedData(newPin, oldPin)
+                DB.pinCode = oldPin
+                security.verifiedPinCode = oldVerified
+                errorInput()
+                idPrompt.text = qsTr("请输入新PIN码")
+                idPage.__showMsg(qsTr("保存数据失败"), false)
             }
             onCleanInputFinished: {
                 idPage.accepted()

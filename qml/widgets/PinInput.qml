@@ -17,7 +17,7 @@ Rectangle {
     // Every showing starts with an empty code.
     onVisibleChanged: {
         if (visible)
-            idEcho.pwdStr = ""
+            idCode.reset()
     }
 
     function cleanInput(isNotify) {

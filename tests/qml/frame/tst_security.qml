@@ -7,6 +7,7 @@ import "qrc:/setting"
 import "qrc:/js/db.js" as DB
 import "Fixture.js" as Fixture
 import "../common/pagetest.js" as T
+import "../store/StoreFixture.js" as Fx
 
 // The pages that check and change the login password, the security
 // questions and the PIN, each opened as its callers open it.
@@ -451,6 +452,31 @@ Item {
             verify(!page.changeSucc)
             verify(page.opened)
             T.closePopup(idCase, page.popupMsg)
+        }
+
+        // The row refuses the write: the old PIN stays in force in memory
+        // too, so that no later save can put the unannounced change on disk.
+        function test_changePinWriteRefusedKeepsOldPin() {
+            openVault("123456", 0, null)
+            var ids = addConfidential("111111")
+            DB.pinCode = Qt.md5("111111")
+            var stored = JSON.stringify(DB.root.data)
+            Fx.LS = LocalStorage
+            Fx.exec("CREATE TRIGGER refuse BEFORE UPDATE ON pwddata BEGIN SELECT RAISE(IGNORE); END")
+            var page = openPage(idChangePinComp)
+            T.clickDigits(idCase, page.pinInput, "444444")
+            T.waitPadEmpty(idCase, page.pinInput)
+            T.clickDigits(idCase, page.pinInput, "444444")
+            tryCompare(page.popupMsg, "opened", true)
+            compare(page.popupMsg.msg, "保存数据失败")
+            Fx.exec("DROP TRIGGER refuse")
+            verify(!page.changeSucc)
+            compare(page.promptText.text, "请输入新PIN码")
+            compare(DB.pinCode, Qt.md5("111111"))
+            compare(DB.root.security.verifiedPinCode, Qt.md5(Qt.md5("111111")))
+            compare(JSON.stringify(DB.root.data), stored)
+            T.closePopup(idCase, page.popupMsg)
+            T.closePopup(idCase, page)
         }
 
         // A confidential field the current PIN cannot open: the PIN stays

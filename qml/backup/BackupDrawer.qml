@@ -7,12 +7,10 @@ import "qrc:/widgets"
 // The frame of the backup and restore pages: a full-window drawer from the
 // right edge with a title bar, an image above an explanation, and one button;
 // its password dialog (emptied on every opening, blanks refused, input
-// hidden) and its toast.
-Drawer {
+// hidden).
+DrawerPage {
     id: idRoot
 
-    property string returnText: qsTr("设置")
-    property alias title: idTitleBar.text
     property alias imageSource: idImage.source
     property alias explanation: idExplanation.text
     property alias buttonText: idButton.text
@@ -25,32 +23,11 @@ Drawer {
         idPasswordDialog.open()
     }
 
-    function showMsg(msg, sticky) {
-        idPopupMsg.msg = msg
-        idPopupMsg.autoClose = !sticky
-        idPopupMsg.open()
-    }
+    returnText: qsTr("设置")
 
-    edge: Qt.RightEdge
-    width: Util.screenSize.width
-    height: Util.screenSize.height
-    dragMargin: 0
-    padding: 0
-    dim: false
-    modal: true
+    Column {
+        width: parent.width
 
-    background: Rectangle {
-        color: Theme.pageColor
-    }
-
-    contentItem: Column {
-        TitleBar {
-            id: idTitleBar
-            width: parent.width
-            haveReturnButton: true
-            returnText: idRoot.returnText
-            onReturnButtonClicked: idRoot.close()
-        }
         Item {
             width: 1
             height: Util.unitHeight * 4
@@ -95,10 +72,5 @@ Drawer {
         echoMode: TextInput.Password
         onAboutToShow: userText = ""
         onAccepted: idRoot.passwordGiven(userText)
-    }
-
-    PopupMsg {
-        id: idPopupMsg
-        objectName: "pageMsg"
     }
 }

@@ -18,6 +18,13 @@ Popup {
                                      : Util.screenSize
     property bool __dismissable: false
 
+    // Shows msg; a sticky toast stays after its time until dismissed.
+    function show(text, sticky) {
+        msg = text
+        autoClose = !sticky
+        open()
+    }
+
     modal: true
     dim: false
     focus: true

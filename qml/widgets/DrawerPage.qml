@@ -1,0 +1,73 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.12
+import Lib.Util 1.0
+import Widgets.Theme 1.0
+
+// The frame of the full-window pages that slide in from the right edge: a
+// title bar whose return button closes the page, the page body (the default
+// property) filling the rest, optionally the home-indicator footer, and the
+// page's one toast (showMsg).
+Drawer {
+    id: idRoot
+
+    property alias title: idTitleBar.text
+    property alias returnText: idTitleBar.returnText
+    property alias titleBar: idTitleBar
+    // The home-indicator spacer under the body.
+    property bool homeIndicator: false
+    // False when the page handles its return button itself.
+    property bool closeOnReturn: true
+    property color pageColor: Theme.pageColor
+    readonly property alias body: idBody
+    default property alias content: idBody.data
+
+    signal returnClicked()
+
+    // A toast over the page; a sticky one stays until it is dismissed.
+    function showMsg(msg, sticky) {
+        idToast.show(msg, sticky === true)
+    }
+
+    edge: Qt.RightEdge
+    width: Util.screenSize.width
+    height: Util.screenSize.height
+    dragMargin: 0
+    padding: 0
+    dim: false
+    modal: true
+
+    background: Rectangle {
+        color: idRoot.pageColor
+    }
+
+    contentItem: Item {
+        TitleBar {
+            id: idTitleBar
+            objectName: "drawerTitleBar"
+            width: parent.width
+            haveReturnButton: true
+            onReturnButtonClicked: {
+                idRoot.returnClicked()
+                if (idRoot.closeOnReturn)
+                    idRoot.close()
+            }
+        }
+        Item {
+            id: idBody
+            anchors.top: idTitleBar.bottom
+            anchors.bottom: idFooter.top
+            width: parent.width
+            clip: true
+        }
+        ZVHomeIndicator {
+            id: idFooter
+            anchors.bottom: parent.bottom
+            height: idRoot.homeIndicator ? implicitHeight : 0
+        }
+    }
+
+    PopupMsg {
+        id: idToast
+        objectName: "pageMsg"
+    }
+}

@@ -1,5 +1,7 @@
 #include "services/Util.h"
 
+#include "services/AppConfig.h"
+
 #include "compat/BaseFunctionTable.h"
 #include "compat/DeviceCode.h"
 #include "compat/WinApi.h"
@@ -174,4 +176,9 @@ QByteArray Util::buildDeviceName() {
     if (wideToNarrow)
         wideToNarrow(text, 0, narrow, 260);
     return QByteArray(narrow);
+}
+
+QString Util::configValue(QString name) const
+{
+    return AppConfig::value(name);
 }

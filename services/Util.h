@@ -66,6 +66,8 @@ public:
     // A uniformly distributed number in [0, 1) from the operating system's
     // cryptographically secure source (for generated passwords).
     Q_INVOKABLE double secureRandom() const;
+    // A configuration value by name (AppConfig), for script modules.
+    Q_INVOKABLE QString configValue(QString name) const;
 
     // The device name: "<user> (<OS caption>)", as 8-bit (UTF-8) text.
     static QByteArray buildDeviceName();

@@ -7,6 +7,7 @@
 #include "compat/DeviceCode.h"
 #include "compat/SystemLocale.h"
 #include "compat/WinApi.h"
+#include "services/AppConfig.h"
 #include "services/CountryList.h"
 #include "services/DataDirectory.h"
 #include "services/PhoneNotify.h"
@@ -342,6 +343,31 @@ private slots:
                 QCOMPARE(util, first);
         }
         QCOMPARE(static_cast<QObject *>(Util::instance()), first);
+    }
+
+    // Built-in addresses lie under ".invalid"; the environment overrides them,
+    // and the value reaches script modules through Util.
+    void configuration() {
+        for (const char *name : {"KEYLOFT_WEB_HOST", "KEYLOFT_WEB_HOST_FOREIGN",
+                                 "KEYLOFT_CLOUD_HOST", "KEYLOFT_CLOUD_HOST_FOREIGN"}) {
+            qunsetenv(name);
+            const QString host = AppConfig::value(name);
+            QVERIFY2(QUrl(host).host().endsWith(".invalid"), qPrintable(host));
+            QVERIFY(!host.endsWith('/'));
+        }
+        QVERIFY(AppConfig::value("KEYLOFT_SUPPORT_EMAIL").endsWith(".invalid"));
+        QVERIFY(AppConfig::value("NO_SUCH_NAME").isEmpty());
+
+        qputenv("KEYLOFT_WEB_HOST", "http://127.0.0.1:8080");
+        QQmlEngine engine;
+        QQmlComponent component(&engine);
+        component.setData("import QtQml 2.12\nimport Lib.Util 1.0\n"
+                          "QtObject { property string host: Util.configValue(\"KEYLOFT_WEB_HOST\") }\n",
+                          QUrl("qrc:/config.qml"));
+        QScopedPointer<QObject> object(component.create());
+        QVERIFY2(object, qPrintable(component.errorString()));
+        QCOMPARE(object->property("host").toString(), QString("http://127.0.0.1:8080"));
+        qunsetenv("KEYLOFT_WEB_HOST");
     }
 };
 

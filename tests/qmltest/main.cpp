@@ -30,6 +30,11 @@ public slots:
         if (!artifactDir.isEmpty() && !QDir().mkpath(artifactDir))
             artifactDir.clear();
         engine->rootContext()->setContextProperty(QStringLiteral("testArtifactDir"), artifactDir);
+        // Control address of the fake cloud service (tests/fake_cloud), set
+        // for directories with a FAKE_CLOUD marker; empty otherwise.
+        engine->rootContext()->setContextProperty(
+            QStringLiteral("fakeCloudControl"),
+            QString::fromLocal8Bit(qgetenv("KEYLOFT_FAKE_CLOUD_CONTROL")));
     }
 };
 

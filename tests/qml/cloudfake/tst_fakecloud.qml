@@ -101,7 +101,8 @@ TestCase {
     // Forced answers reach the client as the pages must judge them.
     function test_forcedAnswers_data() {
         return [
-            { tag: "expired", force: { error: 106, message: "expired" }, curlerr: 0, error: 106 },
+            { tag: "expired", force: { error: CloudErr.USER_EXPIRED, message: "expired" }, curlerr: 0,
+              error: 106 },
             { tag: "html", force: { body: "<html>busy</html>" }, curlerr: 0, text: "<html>busy</html>" },
             { tag: "http 500", force: { body: "oops", status: 500 }, curlerr: 22 },
             { tag: "other script first", force: { error: 999, match: { script: "device.php" } },

@@ -33,9 +33,12 @@ Item {
 
         function init() {
             Fixture.reset(LocalStorage, Encryptor, Util)
-            // As at a new start of the program: no cloud state loaded yet.
+            // As at a new start of the program: no cloud account stored, no
+            // cloud state loaded yet.
+            DBCloud.localStorage = LocalStorage
+            DBCloud.libEncryptor = Encryptor
+            DBCloud.clear()
             DBCloud.root = {}
-            DBCloud.loadCount = 0
             now = 1600000000000
             idLocked.clear()
             idUnlocked.clear()
@@ -161,15 +164,15 @@ Item {
             // A password set with the text field is reported as set anew.
             tryCompare(win.popupMsg, "opened", true)
             compare(win.popupMsg.msg, "登录密码已修改")
-            compare(win.autoCloudBackupLogic.startCount, 1)
-            compare(DBCloud.loadCount, 1)
+            verify(DBCloud.root.summary !== undefined)
+            // No cloud account: the automatic upload does not start.
+            verify(!win.autoCloudBackupLogic.backupTimer.running)
             compare(DB.root.app.login.typeIndex, 1)
         }
 
         function test_keypadLoginShowsNoMessage() {
             openVault()
-            compare(win.autoCloudBackupLogic.startCount, 1)
-            compare(DBCloud.loadCount, 1)
+            verify(DBCloud.root.summary !== undefined)
             verify(!win.popupMsg.opened)
         }
 
@@ -231,7 +234,18 @@ Item {
         }
 
         function test_lockScreen() {
+            // A cloud account signed in on this computer: the login starts
+            // the upload timer (stopped here at once: no service runs).
+            DBCloud.load()
+            DBCloud.root.user.phoneNumber = "13800138000"
+            DBCloud.root.user.creationTime = "2020-01-01 00:00:00"
+            DBCloud.root.summary.deviceRegistered = true
+            verify(DBCloud.save())
+            DBCloud.root = {}
             openVault()
+            verify(win.autoCloudBackupLogic.backupTimer.running)
+            win.autoCloudBackupLogic.backupTimer.stop()
+            DBCloud.root.user.phoneNumber = "in memory only"
             // Leave the vault with a box's entry list shown on the passwords
             // tab, and the box editor open over it.
             mouseClick(T.find(win.homePage, "boxButton_-1"))
@@ -273,9 +287,11 @@ Item {
             tryCompare(win.lockPopup, "visible", false)
             compare(idUnlocked.count, 1)
             compare(idThemeUnlocked.count, 1)
-            // Nothing of the login is redone, and what was open stays open.
-            compare(win.autoCloudBackupLogic.startCount, 1)
-            compare(DBCloud.loadCount, 1)
+            // Nothing of the login is redone (the cloud state is not read
+            // again, the upload timer not started again), and what was open
+            // stays open.
+            compare(DBCloud.root.user.phoneNumber, "in memory only")
+            verify(!win.autoCloudBackupLogic.backupTimer.running)
             verify(!win.popupMsg.opened)
             compare(win.loginStack.currentIndex, 2)
             compare(T.find(win.homePage, "homePageStack").currentIndex, 1)

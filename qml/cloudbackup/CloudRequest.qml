@@ -1,0 +1,139 @@
+import QtQuick 2.12
+import Lib.HttpClient 1.0
+import "qrc:/widgets"
+
+// One request to the cloud or purchase service and the one way its answer is
+// judged: transfer error, data error, success, a code the caller tells apart,
+// any other code. Owns the HttpClient and the modal busy indicator; the
+// default messages go to msgTarget (an object with showMsg(msg, sticky));
+// the caller hears the step through the handlers given to send():
+//
+//   send(url, "GET", {
+//       resultType: "object" | "array",   // checked on success, if given
+//       success: function(result, answer, text) {},
+//       codes: [CloudErr.SMSCODE_CHECK],   // codes with a step of their own
+//       code: function(code, answer) {},
+//       failed: function(step) {}          // after the default message
+//   })
+//
+// A step is { kind: "network" | "data" | "other", curlerr, error, message,
+// detail }. A handler that throws (bad server data it decodes) counts as a
+// data error; nothing escapes, and the busy indicator always comes down.
+Item {
+    id: idRoot
+
+    property var msgTarget: null
+    // Error messages stay until dismissed (false: they close by themselves).
+    property bool stickyErrors: true
+    // False: no modal indicator (the caller shows its own, or none).
+    property bool modalBusy: true
+    // Keeps the indicator up between requests (polling).
+    property bool holdBusy: false
+    // Shown instead of "网络错误: 6" when the host name cannot be resolved.
+    property string hostUnknownMessage: ""
+    // Prefix of this request's log lines.
+    property string logName: "CloudRequest"
+
+    readonly property bool running: __handlers !== null
+    readonly property alias http: idHttp
+
+    property var __handlers: null
+
+    function send(url, method, handlers) {
+        if (__handlers !== null) {
+            console.log(logName + ": a request is still running, not sent: " + url)
+            return false
+        }
+        __handlers = handlers || {}
+        idHttp.method = method || "GET"
+        idHttp.url = url
+        idHttp.request()
+        return true
+    }
+
+    function __show(msg) {
+        if (msgTarget)
+            msgTarget.showMsg(msg, stickyErrors)
+        else
+            console.log(logName + ": " + msg)
+    }
+
+    function __fail(h, step, msg) {
+        __show(msg)
+        if (h.failed)
+            h.failed(step)
+    }
+
+    function __dataError(h, detail) {
+        __fail(h, { kind: "data", detail: String(detail) }, qsTr("数据错误: ") + detail)
+    }
+
+    function __judge(curlerr, respstr, h) {
+        if (curlerr !== 0) {
+            var netMsg = (curlerr === 6 && hostUnknownMessage !== "")
+                    ? hostUnknownMessage : qsTr("网络错误: ") + curlerr
+            __fail(h, { kind: "network", curlerr: curlerr, detail: String(curlerr) }, netMsg)
+            return
+        }
+        var answer
+        try {
+            answer = JSON.parse(respstr)
+        } catch (e) {
+            __dataError(h, e.message)
+            return
+        }
+        if (answer === null || typeof answer !== "object" || Array.isArray(answer)) {
+            __dataError(h, "not an object")
+            return
+        }
+        var error = answer.error
+        if (typeof error !== "number" || Math.floor(error) !== error) {
+            __dataError(h, "error is not an integer")
+            return
+        }
+        try {
+            if (error === 0) {
+                var result = answer.result
+                if (h.resultType === "array" && !Array.isArray(result))
+                    throw new Error("result is not an array")
+                if (h.resultType === "object"
+                        && (result === null || typeof result !== "object" || Array.isArray(result)))
+                    throw new Error("result is not an object")
+                if (h.success)
+                    h.success(result, answer, respstr)
+                return
+            }
+            if (h.codes && h.codes.indexOf(error) >= 0) {
+                if (h.code)
+                    h.code(error, answer)
+                return
+            }
+        } catch (e2) {
+            console.log(logName + ": answer not usable: " + e2)
+            __dataError(h, e2.message !== undefined ? e2.message : e2)
+            return
+        }
+        var message = answer.message === undefined || answer.message === null ? "" : String(answer.message)
+        __fail(h, { kind: "other", error: error, message: message, detail: error + " " + message },
+               qsTr("错误: ") + message)
+    }
+
+    HttpClient {
+        id: idHttp
+        onRequested: console.log(idRoot.logName + " " + method + ": " + url)
+        onResponsed: {
+            console.log(idRoot.logName + " answer: " + curlerr + " " + respstr)
+            var h = idRoot.__handlers
+            idRoot.__handlers = null
+            if (h === null)
+                return
+            idRoot.__judge(curlerr, respstr, h)
+        }
+    }
+
+    MyBusyIndicator {
+        id: idBusy
+        objectName: "cloudBusy"
+        running: idRoot.modalBusy && (idRoot.running || idRoot.holdBusy)
+    }
+}

@@ -1,0 +1,88 @@
+// Helpers of the cloud page tests: an open vault and cloud state as after
+// login, the page's rows, inputs and toasts, screenshots.
+.pragma library
+.import "qrc:/js/db.js" as DB
+.import "qrc:/js/dbcloud.js" as DBCloud
+.import "qrc:/js/pubfun.js" as Pubfun
+.import "../common/pagetest.js" as T
+.import "../frame/Fixture.js" as Fixture
+
+var QUESTIONS = ["宠物的名字?", "Wang Cai", "出生的城市?", "shanghai"]
+var CREATION = "2024-03-01 10:20:30"
+
+// An open vault (login "login-A", security questions unless noQuestions)
+// and the cloud state loaded as the frame loads it after login, empty.
+function openVault(env, noQuestions) {
+    Fixture.reset(env.localStorage, env.encryptor, env.util)
+    DB.loginPassword = Qt.md5("login-A")
+    if (!noQuestions)
+        Fixture.setQuestions(env.encryptor, QUESTIONS)
+    if (!DB.save())
+        throw new Error("vault not saved")
+    Pubfun.LibUtil = env.util
+    DBCloud.localStorage = env.localStorage
+    DBCloud.libEncryptor = env.encryptor
+    DBCloud.clear()
+    DBCloud.load()
+}
+
+// The cloud state of an account signed in on this computer.
+function signIn(phone) {
+    DBCloud.root.user.phoneNumber = phone
+    DBCloud.root.user.creationTime = CREATION
+    DBCloud.root.user.expirationDate = "2099-12-31"
+    DBCloud.root.summary.deviceRegistered = true
+    if (!DBCloud.save())
+        throw new Error("cloud state not saved")
+}
+
+function row(panel, i) {
+    return T.find(panel, "row" + i)
+}
+
+function rowText(panel, i) {
+    return T.find(row(panel, i), "label").text
+}
+
+function forwardText(panel, i) {
+    return T.find(row(panel, i), "forwardText").text
+}
+
+function clickRow(tc, panel, i) {
+    tc.mouseClick(row(panel, i))
+}
+
+function clickRowButton(tc, panel, i) {
+    tc.mouseClick(T.find(row(panel, i), "buttonText"))
+}
+
+function edit(panel, i) {
+    return T.find(row(panel, i), "edit")
+}
+
+// The toast of page shows msg; sticky ones are closed without waiting.
+function expectMsg(tc, page, msg, sticky) {
+    var toast = T.find(page, "pageMsg")
+    tc.tryCompare(toast, "opened", true)
+    tc.compare(toast.msg, msg)
+    tc.compare(toast.autoClose, !sticky)
+    toast.close()
+    tc.tryCompare(toast, "visible", false)
+}
+
+function noMsg(tc, page) {
+    tc.verify(!T.find(page, "pageMsg").visible)
+}
+
+// Saves the window as NAME.png under dir (the test artefact directory).
+function shoot(tc, window, dir, name) {
+    if (!dir) {
+        tc.warn("KEYLOFT_ARTIFACT_DIR not set: " + name + " not saved")
+        return
+    }
+    var path = dir + "/" + name + ".png"
+    var saved = null
+    tc.verify(window.contentItem.grabToImage(function(result) { saved = result.saveToFile(path) }))
+    tc.tryVerify(function() { return saved !== null }, 5000)
+    tc.verify(saved, "cannot write " + path)
+}

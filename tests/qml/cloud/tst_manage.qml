@@ -1,0 +1,401 @@
+import QtQuick 2.12
+import QtQuick.Window 2.12
+import QtQuick.LocalStorage 2.12
+import QtTest 1.12
+import Lib.Util 1.0
+import Lib.Encryptor 1.0
+import Lib.HttpClient 1.0
+import "qrc:/cloudbackup"
+import "qrc:/js/db.js" as DB
+import "qrc:/js/dbcloud.js" as DBCloud
+import "qrc:/js/pubfun.js" as Pubfun
+import "../common"
+import "../common/pagetest.js" as T
+import "../frame/Fixture.js" as Fixture
+import "cloudtest.js" as C
+
+// The signed-in pages against the fake service: account summary and manual
+// backup, backup records and restore, devices, sign-out and account closing,
+// and how the opening query's failures are shown.
+Item {
+    id: idWindow
+    width: 400
+    height: 650
+
+    Component {
+        id: idPageComp
+        CloudBackupPage {}
+    }
+
+    SignalSpy {
+        id: idNeedAnswer
+        signalName: "needSetSecurityAnswer"
+    }
+
+    FakeCloud {
+        id: idFake
+        testCase: idCase
+    }
+
+    TestCase {
+        id: idCase
+        name: "Manage"
+        when: windowShown
+
+        readonly property var env: ({ localStorage: LocalStorage, encryptor: Encryptor, util: Util })
+        readonly property string phone: "13800138000"
+        property var page: null
+
+        function seedAccount(extra) {
+            var acc = { phone_number: phone, creation_time: C.CREATION, expiration_date: "2030-01-01",
+                        formatted: "+86 138 0013 8000",
+                        devices: [{ device_code: Util.deviceCode, device_name: "This PC",
+                                    creation_time: "2024-03-01 10:20:30" },
+                                  { device_code: "phone-2", device_name: "Old (phone) <b>2</b>",
+                                    creation_time: "2024-04-01 08:00:00" }] }
+            for (var k in extra)
+                acc[k] = extra[k]
+            idFake.seed({ accounts: [acc] })
+        }
+
+        function init() {
+            idFake.reset()
+            C.openVault(env)
+            DB.addPwdItem().label = "entry"
+            verify(DB.save())
+            C.signIn(phone)
+            CloudErr.userQueryError = CloudErr.PARAMETER
+            page = createTemporaryObject(idPageComp, idWindow)
+            idNeedAnswer.clear()
+            idNeedAnswer.target = page
+        }
+
+        function cleanup() {
+            T.closePopup(idCase, page)
+        }
+
+        function summary() { return page.managePageStack.userInfoPage }
+
+        function openSignedIn() {
+            T.openPopup(idCase, page)
+            tryCompare(page.stack, "currentIndex", 2)
+            tryVerify(function() { return !T.find(page, "cloudBusy").visible })
+        }
+
+        function idle(p) {
+            tryVerify(function() { return !T.find(p, "cloudBusy").visible }, 15000)
+        }
+
+        function test_summary() {
+            seedAccount({ expiration_date: "2031-02-03" })
+            openSignedIn()
+            var s = summary()
+            // The local form: the phone check's form was never stored here.
+            compare(C.forwardText(s.accountRows, 0), "+86 13800138000")
+            // The expiration date comes anew from the opening query.
+            compare(C.forwardText(s.accountRows, 1), "2031-02-03")
+            compare(C.forwardText(s.timeRows, 0), Pubfun.millisecToDateTimeStr(DB.root.summary.modifiedDate))
+            compare(C.forwardText(s.timeRows, 1), "")
+            C.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-account-summary")
+            C.clickRowButton(idCase, s.accountRows, 2)
+            C.expectMsg(idCase, page, "请在移动端App中续期", false)
+        }
+
+        // The service knows the account, but this computer is not signed in:
+        // the SMS page, and the creation time is not taken.
+        function test_successWithoutDevice() {
+            seedAccount({ creation_time: "2025-01-01 00:00:00" })
+            DBCloud.root.summary.deviceRegistered = false
+            DBCloud.root.user.creationTime = ""
+            T.openPopup(idCase, page)
+            tryCompare(page.stack, "currentIndex", 1)
+            tryCompare(page.rechargePageStack.stack, "currentIndex", 2)
+            compare(CloudErr.userQueryError, CloudErr.DEVICE_UNREGISTERED)
+            compare(DBCloud.root.user.creationTime, "")
+        }
+
+        function test_openingFailures_data() {
+            return [
+                { tag: "HTML body", next: { body: "<html>busy</html>" }, start: "数据错误: " },
+                { tag: "unknown code", next: { error: 6, message: "gateway" }, msg: "错误: gateway" },
+                { tag: "HTTP 503", next: { status: 503, body: "x" }, msg: "网络错误: 22" }
+            ]
+        }
+        function test_openingFailures(data) {
+            seedAccount()
+            idFake.next(data.next)
+            T.openPopup(idCase, page)
+            var toast = T.find(page, "pageMsg")
+            tryCompare(toast, "opened", true, 15000)
+            if (data.msg)
+                compare(toast.msg, data.msg)
+            else
+                compare(toast.msg.indexOf(data.start), 0)
+            compare(toast.autoClose, false)
+            toast.close()
+            // The page stays on its loading page.
+            compare(page.stack.currentIndex, 0)
+        }
+
+        function test_expiredAccount() {
+            seedAccount({ state: "expired" })
+            T.openPopup(idCase, page)
+            var dialog = T.find(page, "expiredDialog")
+            tryCompare(dialog, "opened", true)
+            compare(dialog.msg, "云备份服务已过期")
+            verify(!DBCloud.root.summary.deviceRegistered)
+            mouseClick(T.find(dialog, "acceptButton"))
+            tryCompare(page.stack, "currentIndex", 1)
+            compare(page.rechargePageStack.stack.currentIndex, 0)
+        }
+
+        function test_backupNow() {
+            seedAccount()
+            openSignedIn()
+            var s = summary()
+            C.clickRowButton(idCase, s.timeRows, 2)
+            C.expectMsg(idCase, page, "备份完成", false)
+            var up = idFake.requestsOf("backup.php", "upload")
+            compare(up.length, 1)
+            compare(up[0].httpMethod, "POST")
+            compare(up[0].body.indexOf("method=upload&phone_number=13800138000&device_code="), 0)
+            compare(JSON.parse(up[0].params.attached_data), { pwdItemCount: 1, noteItemCount: 0 })
+            var backupTxt = Pubfun.unwrapLine(up[0].params.content_data, "BEGIN BACKUP", "END BACKUP")
+            verify(DB.verifyBackupPassword(backupTxt, Qt.md5(C.CREATION)) !== false)
+            var stored = idFake.state().accounts[phone].backups[0].upload_time
+            compare(C.forwardText(s.timeRows, 1), Pubfun.millisecToDateTimeStr(Pubfun.dateTimeStrToMillisec(stored)))
+            DBCloud.load()
+            compare(DBCloud.root.summary.uploadedModifiedDate, DB.root.summary.modifiedDate)
+
+            // Nothing new: nothing sent.
+            C.clickRowButton(idCase, s.timeRows, 2)
+            C.expectMsg(idCase, page, "备份已是最新", false)
+            compare(idFake.requestsOf("backup.php", "upload").length, 1)
+        }
+
+        function test_backupNeedsSecurityQuestions() {
+            DB.root.security.verifiedSecurityAnswer = ""
+            seedAccount()
+            openSignedIn()
+            C.clickRowButton(idCase, summary().timeRows, 2)
+            var dialog = T.find(page, "needSecurityDialog")
+            tryCompare(dialog, "opened", true)
+            mouseClick(T.find(dialog, "acceptButton"))
+            compare(idNeedAnswer.count, 1)
+            tryCompare(page, "visible", false)
+            compare(idFake.requestsOf("backup.php", "upload").length, 0)
+        }
+
+        // A backup made by another vault with other security questions.
+        function otherVaultBackup() {
+            var saved = { root: JSON.stringify(DB.root), login: DB.loginPassword }
+            DB.loginPassword = Qt.md5("login-B")
+            Fixture.setQuestions(Encryptor, ["颜色?", "blue", "数字?", "7"])
+            DB.root.data.pwdItemList.length = 0
+            DB.addPwdItem().label = "from the cloud"
+            DB.addPwdItem().label = "second"
+            DB.root.summary.pwdItemCount = 2
+            DB.root.summary.modifiedDate = 1700000000000
+            var text = Pubfun.wrapLine(DB.backup(Qt.md5(C.CREATION)), "BEGIN BACKUP", "END BACKUP")
+            DB.root = JSON.parse(saved.root)
+            DB.loginPassword = saved.login
+            DB.securityAnswer = ""
+            return text
+        }
+
+        function openRecords() {
+            openSignedIn()
+            C.clickRow(idCase, summary().entryRows, 0)
+            var records = summary().backupDataPage
+            tryCompare(records, "opened", true)
+            idle(records)
+            return records
+        }
+
+        function test_recordsAndRestore() {
+            seedAccount({ backups: [
+                { id: 7, upload_time: "2024-05-06 07:08:09", device_name: "This PC",
+                  content_data: "no frame at all" },
+                { id: "8&x=1", upload_time: "2024-06-01 10:00:59", device_name: "Old (phone) <b>2</b>",
+                  content_data: otherVaultBackup(), attached_data: { pwdItemCount: 2, noteItemCount: 5 } }
+            ] })
+            var records = openRecords()
+            var panel = records.recordPanel
+            tryVerify(function() { return panel.backupListModel.length === 2 })
+            // Newest first, as the service lists them.
+            var newest = T.find(panel, "backupRecord0")
+            var older = T.find(panel, "backupRecord1")
+            compare(C.forwardText(newest, 0), "2024-06-01 10:00")
+            compare(C.forwardText(newest, 1), "Old (phone) <b>2</b>")
+            compare(T.find(C.row(newest, 1), "forwardText").textFormat, Text.PlainText)
+            compare(C.forwardText(newest, 2), "密码2，便签5")
+            compare(C.forwardText(older, 2), "")
+            C.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-backup-records")
+
+            C.clickRowButton(idCase, newest, 3)
+            var imp = records.importPage
+            tryCompare(imp, "opened", true)
+            compare(T.find(imp, "question1").text, "颜色?")
+            compare(T.find(imp, "question2").text, "数字?")
+            T.typeInto(idCase, imp.answer1, "blue ")
+            mouseClick(T.find(imp, "restoreButton"))
+            C.expectMsg(idCase, imp, "请输入密保答案", false)
+            compare(imp.answer1.text, "blue")
+            T.typeInto(idCase, imp.answer2, "8")
+            mouseClick(T.find(imp, "restoreButton"))
+            C.expectMsg(idCase, imp, "密保答案不正确", false)
+            imp.answer2.text = "7"
+            mouseClick(T.find(imp, "restoreButton"))
+            tryCompare(imp.confirmDialog, "opened", true)
+            mouseClick(T.find(imp.confirmDialog, "acceptButton"))
+            tryCompare(imp, "visible", false)
+            C.expectMsg(idCase, records, "备份已恢复", false)
+            compare(idFake.requestsOf("backup.php", "download")[0].params.backup_id, "8&x=1")
+
+            // The backup's entries and questions, this vault's login password.
+            compare(DB.root.data.pwdItemList.map(function(i) { return i.label }), ["from the cloud", "second"])
+            compare(DB.root.security.securityQuestion1, "颜色?")
+            compare(DB.loginPassword, Qt.md5("login-A"))
+            compare(Encryptor.aesDecrypt(Qt.md5("blue7"), DB.root.security.encryptedLoginPassword),
+                    Qt.md5("login-A"))
+            T.reload()
+            verify(DB.login(Qt.md5("login-A")))
+            // Counts as uploaded at the record's time: nothing to send back.
+            DBCloud.load()
+            compare(DBCloud.root.summary.uploadTime, Pubfun.dateTimeStrToMillisec("2024-06-01 10:00:59"))
+            compare(DBCloud.root.summary.uploadedModifiedDate, 1700000000000)
+        }
+
+        function test_downloadFailures_data() {
+            return [
+                { tag: "no markers", made: "plain", msg: "无效的备份记录", sticky: false },
+                { tag: "another account's key", made: "other", msg: "备份数据解密失败", sticky: false },
+                { tag: "damaged text", made: "damaged", msg: "备份数据解密失败", sticky: false },
+                { tag: "content not URI-decodable", raw: "%E0%A4%A", start: "数据错误: ", sticky: true }
+            ]
+        }
+        function test_downloadFailures(data) {
+            var rec = { id: 1, upload_time: "2024-05-06 07:08:09", device_name: "x" }
+            if (data.made === "other")
+                rec.content_data = Pubfun.wrapLine(DB.backup(Qt.md5("2020-01-01 00:00:00")),
+                                                   "BEGIN BACKUP", "END BACKUP")
+            else if (data.made === "plain")
+                rec.content_data = "no frame at all"
+            else if (data.made === "damaged")
+                rec.content_data = "-----BEGIN BACKUP-----\nAAAAbroken\n-----END BACKUP-----"
+            else
+                rec.content_data_raw = data.raw
+            seedAccount({ backups: [rec] })
+            var before = JSON.stringify(DB.root.data)
+            var records = openRecords()
+            tryVerify(function() { return records.recordPanel.backupListModel.length === 1 })
+            C.clickRowButton(idCase, T.find(records.recordPanel, "backupRecord0"), 3)
+            var toast = T.find(records, "pageMsg")
+            tryCompare(toast, "opened", true)
+            if (data.msg)
+                compare(toast.msg, data.msg)
+            else
+                compare(toast.msg.indexOf(data.start), 0)
+            compare(toast.autoClose, !data.sticky)
+            toast.close()
+            idle(records)
+            verify(!records.importPage.visible)
+            compare(JSON.stringify(DB.root.data), before)
+        }
+
+        function test_devices() {
+            seedAccount()
+            openSignedIn()
+            C.clickRow(idCase, summary().entryRows, 1)
+            var devices = summary().deviceListPage
+            tryCompare(devices, "opened", true)
+            idle(devices)
+            var panel = devices.devicePanel
+            tryVerify(function() { return panel.deviceListModel.length === 2 })
+            var self = T.find(panel, "deviceRecord0")
+            var other = T.find(panel, "deviceRecord1")
+            compare(T.find(C.row(self, 2), "buttonText").text, "本设备")
+            verify(C.row(self, 2).isDisabled)
+            compare(T.find(C.row(other, 2), "buttonText").text, "移除设备")
+            compare(C.forwardText(other, 0), "Old (phone) <b>2</b>")
+            compare(C.forwardText(other, 1), "2024-04-01 08:00:00")
+            C.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-device-list")
+
+            // This computer cannot be removed from here.
+            C.clickRowButton(idCase, self, 2)
+            verify(!devices.removeDialog.visible)
+
+            C.clickRowButton(idCase, other, 2)
+            tryCompare(devices.removeDialog, "opened", true)
+            compare(devices.removeDialog.msg, "移除设备 \"Old (phone) <b>2</b>\" ?")
+            mouseClick(T.find(devices.removeDialog, "acceptButton"))
+            tryVerify(function() { return panel.deviceListModel.length === 1 }, 15000)
+            var got = idFake.requests().filter(function(r) { return r.script === "device.php" })
+                    .map(function(r) { return r.method + " " + r.params.device_code })
+            compare(got, ["list " + Util.deviceCode, "remove phone-2", "list " + Util.deviceCode])
+        }
+
+        function openAccountSettings() {
+            openSignedIn()
+            C.clickRow(idCase, summary().entryRows, 2)
+            var settings = summary().accountSettingPage
+            tryCompare(settings, "opened", true)
+            return settings
+        }
+
+        // Signing out sends nothing; the next opening starts again at the
+        // phone page with no number.
+        function test_signOut() {
+            seedAccount()
+            var settings = openAccountSettings()
+            var before = idFake.requests().length
+            mouseClick(T.find(settings, "logoutButton"))
+            tryCompare(settings.logoutDialog, "opened", true)
+            mouseClick(T.find(settings.logoutDialog, "acceptButton"))
+            tryCompare(page, "visible", false)
+            compare(idFake.requests().length, before)
+            compare(CloudErr.userQueryError, CloudErr.USER_UNREGISTERED)
+            DBCloud.load()
+            compare(DBCloud.root.user.phoneNumber, "")
+            verify(!DBCloud.root.summary.deviceRegistered)
+
+            T.openPopup(idCase, page)
+            tryCompare(page.stack, "currentIndex", 1)
+            compare(page.rechargePageStack.stack.currentIndex, 0)
+            compare(C.edit(page.rechargePageStack.phonePage.rows, 1).text, "")
+            compare(idFake.requests().length, before)
+        }
+
+        function test_closeAccount() {
+            seedAccount()
+            var settings = openAccountSettings()
+            C.clickRow(idCase, T.find(settings, "accountSettingRows"), 0)
+            var closing = settings.closeAccountPage
+            tryCompare(closing, "opened", true)
+            var rows = closing.smsRows
+            compare(C.rowText(rows, 0), "+86 13800138000")
+            mouseClick(T.find(closing, "closeAccountButton"))
+            C.expectMsg(idCase, closing, "请输入验证码", false)
+            C.clickRow(idCase, rows, 1)
+            tryVerify(function() { return rows.codeText().length === 6 }, 15000)
+            idle(closing)
+            rows.setCode(rows.codeText() === "000000" ? "111111" : "000000")
+            mouseClick(T.find(closing, "closeAccountButton"))
+            C.expectMsg(idCase, closing, "无效的验证码", false)
+            verify(closing.visible)
+            // Other failures here close by themselves.
+            idle(closing)
+            idFake.next({ error: 3, message: "db", match: { method: "unregister" } })
+            mouseClick(T.find(closing, "closeAccountButton"))
+            C.expectMsg(idCase, closing, "错误: db", false)
+            idle(closing)
+
+            rows.setCode(idFake.state().sms_codes[phone])
+            mouseClick(T.find(closing, "closeAccountButton"))
+            tryCompare(page, "visible", false, 15000)
+            verify(idFake.state().accounts[phone] === undefined)
+            DBCloud.load()
+            compare(DBCloud.root.user.phoneNumber, "")
+        }
+    }
+}

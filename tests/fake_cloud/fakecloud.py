@@ -581,6 +581,7 @@ class Handler(BaseHTTPRequestHandler):
         if cmd == "reset":
             FAKE.release()
             FAKE.reset()
+            FAKE.listener.start()
             return {}
         if cmd == "seed":
             return {"state": FAKE.seed(arg)}
@@ -607,6 +608,12 @@ class Handler(BaseHTTPRequestHandler):
             return {}
         if cmd == "release":
             return {"released": FAKE.release()}
+        if cmd == "offline":
+            FAKE.listener.stop()
+            return {}
+        if cmd == "online":
+            FAKE.listener.start()
+            return {}
         if cmd == "stop":
             threading.Timer(0.1, FAKE.stop_event.set).start()
             return {}
@@ -625,6 +632,30 @@ class ServiceServer(tlstest.TLSServer):
 
 class ControlServer(tlstest.TLSServer):
     serves_api = False
+
+
+class Listener:
+    """The service port, which /_fake/offline closes (connections refused)
+    and /_fake/online opens again on the same port number."""
+
+    def __init__(self, context, port):
+        self.context, self.port, self.server = context, port, None
+        self.lock = threading.Lock()
+        self.start()
+
+    def start(self):
+        with self.lock:
+            if self.server is None:
+                self.server = ServiceServer(Handler, self.context, self.port)
+                self.port = self.server.server_address[1]
+                threading.Thread(target=self.server.serve_forever, daemon=True).start()
+
+    def stop(self):
+        with self.lock:
+            if self.server is not None:
+                self.server.shutdown()
+                self.server.server_close()
+                self.server = None
 
 
 def write_atomically(path, text):
@@ -674,11 +705,10 @@ def main():
         with open(args.seed) as f:
             FAKE.seed(json.load(f))
 
-    api = ServiceServer(Handler, tlstest.tls_context(d, "server"), args.port)
+    FAKE.listener = Listener(tlstest.tls_context(d, "server"), args.port)
     control = ControlServer(Handler, None, args.control_port)
-    for s in (api, control):
-        threading.Thread(target=s.serve_forever, daemon=True).start()
-    port, cport = api.server_address[1], control.server_address[1]
+    threading.Thread(target=control.serve_forever, daemon=True).start()
+    port, cport = FAKE.listener.port, control.server_address[1]
     info = {
         "port": port, "controlPort": cport, "caFile": os.path.join(d, "ca.pem"),
         "cloudHost": "https://127.0.0.1:%d" % port,

@@ -211,6 +211,16 @@ def test_forced(c):
     check(c.control("release")["released"] == 1, "one stall released")
     check(c.ask("user.php", "method=query&phone_number=1")["error"] == 104, "served again")
 
+    # Offline refuses connections on the same port until online.
+    c.control("offline")
+    try:
+        c.raw(WSAPI + "user.php", "method=query")
+        check(False, "offline port answered")
+    except urllib.error.URLError as e:
+        check(isinstance(e.reason, ConnectionRefusedError), "refused: %r" % e.reason)
+    c.control("online")
+    check(c.ask("user.php", "method=query&phone_number=1")["error"] == 104, "online again")
+
 
 def main():
     proc = subprocess.Popen([sys.executable, FAKE, "--json", "--until-stdin-closes"],

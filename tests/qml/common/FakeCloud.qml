@@ -52,6 +52,9 @@ QtObject {
     // {stall: true}, {stall: "connect"}, {drop: true}, {delay_ms}, optional {match}.
     function next(override) { return call("next", override).pending }
     function release() { return call("release").released }
+    // Closes the service port (connections refused: curl 7) until online() or reset().
+    function offline() { call("offline") }
+    function online() { call("online") }
     function pay(tradeNo) { call("pay", { trade_no: tradeNo }) }
     // The service requests received, oldest first, with seq above since.
     function requests(since) { return call("requests", { since: since || 0 }).requests }

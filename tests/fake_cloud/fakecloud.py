@@ -99,6 +99,11 @@ class Fake:
             self.next_backup_id = 1001
             self.next_trade = 1
 
+    def note(self, entry, **members):
+        """Adds members to a recorded request (read by other threads)."""
+        with self.lock:
+            entry.update(members)
+
     def now(self):
         return time.time() + float(self.settings.get("clock_offset", 0))
 
@@ -147,6 +152,9 @@ class Fake:
                 a = dict(a)
                 phone = a.pop("phone_number")
                 self.accounts[phone] = self.new_account(phone, **a)
+                for b in self.accounts[phone]["backups"]:
+                    if isinstance(b["id"], int):
+                        self.next_backup_id = max(self.next_backup_id, b["id"] + 1)
             self.sms_codes.update(data.get("sms_codes") or {})
             for t in data.get("trades") or []:
                 trade = {"paid": False, "completed": False, "polls": 0, "channel": "weipay"}
@@ -524,18 +532,19 @@ class Handler(BaseHTTPRequestHandler):
             FAKE.requests.append(entry)
             FAKE.arrived.notify_all()
         if service is None:
-            entry["answer"] = {"status": 404}
+            FAKE.note(entry, answer={"status": 404})
             return self.reply(404, "no such service", "text/plain")
         if o.get("stall"):
-            entry["released"] = stall.wait(float(FAKE.settings.get("stall_seconds", 60)))
+            released = stall.wait(float(FAKE.settings.get("stall_seconds", 60)))
+            FAKE.note(entry, released=released)
         if o.get("delay_ms"):
             time.sleep(int(o["delay_ms"]) / 1000.0)
         if o.get("drop"):
-            entry["answer"] = {"dropped": True}
+            FAKE.note(entry, answer={"dropped": True})
             self.close_connection = True
             return
         if "body" in o:
-            entry["answer"] = {"status": o.get("status", 200), "body": o["body"]}
+            FAKE.note(entry, answer={"status": o.get("status", 200), "body": o["body"]})
             return self.reply(o.get("status", 200), o["body"],
                               o.get("content_type", "text/html; charset=utf-8"))
         if "error" in o:
@@ -547,7 +556,7 @@ class Handler(BaseHTTPRequestHandler):
             if "result" in o:
                 envelope["result"] = o["result"]
         status = o.get("status", 200)
-        entry["answer"] = dict(envelope, status=status)
+        FAKE.note(entry, answer=dict(envelope, status=status))
         self.reply_json(envelope, status)
 
     # --- the control paths -------------------------------------------------
@@ -566,8 +575,8 @@ class Handler(BaseHTTPRequestHandler):
                 arg = json.loads(q.pop("json"))
             except ValueError:
                 return self.reply_json({"ok": False, "message": "json is not JSON"}, 400)
-        for k, v in q.items():
-            arg.setdefault(k, v)
+        for k, v in q.items():  # plain parameters: numbers become numbers
+            arg.setdefault(k, int(v) if v.lstrip("-").isdigit() else v)
         try:
             out = self.run_control(cmd, arg)
         except (KeyError, TypeError, ValueError, AttributeError) as e:
@@ -590,6 +599,8 @@ class Handler(BaseHTTPRequestHandler):
         if cmd == "next":
             pending = 0
             for o in arg.get("queue") or [arg]:
+                if not isinstance(o, dict) or not isinstance(o.get("match", {}), dict):
+                    raise ValueError("an override is an object, its match an object")
                 pending = FAKE.queue_override(o)
             return {"pending": pending}
         if cmd == "requests":
@@ -598,10 +609,10 @@ class Handler(BaseHTTPRequestHandler):
             with FAKE.lock:
                 FAKE.arrived.wait_for(lambda: len(FAKE.requests) - since >= count,
                                       float(arg.get("timeout") or 10))
-                out = [r for r in FAKE.requests if r["seq"] > since]
+                out = json.loads(json.dumps([r for r in FAKE.requests if r["seq"] > since]))
                 if str(arg.get("clear", "")).lower() in ("1", "true"):
                     FAKE.requests = []
-            return {"requests": json.loads(json.dumps(out))}
+            return {"requests": out}
         if cmd == "pay":
             with FAKE.lock:
                 FAKE.trades[arg["trade_no"]]["paid"] = True

@@ -10,12 +10,13 @@ on the HTTPS port and on a plain-HTTP control port.
 
     fakecloud.py [--port N] [--control-port N] [--dir DIR] [--json]
                  [--info-file F] [--env-file F] [--seed FILE] [--demo]
-                 [--until-stdin-closes]
+                 [--until-stdin-closes] [--exit-with-parent]
 
 Without --json it prints the shell lines to export; with --json one JSON
 line (port, controlPort, caFile, cloudHost, cloudHostForeign, control, pid).
-Stops on SIGTERM or SIGINT, on /_fake/stop, and with --until-stdin-closes
-when its standard input is closed.
+Stops on SIGTERM or SIGINT, on /_fake/stop, with --until-stdin-closes when
+its standard input is closed, and with --exit-with-parent when the process
+that started it ends.
 """
 import argparse
 import json
@@ -702,6 +703,8 @@ def main():
     ap.add_argument("--demo", action="store_true", help="seed a few demo accounts")
     ap.add_argument("--until-stdin-closes", action="store_true",
                     help="stop when standard input is closed")
+    ap.add_argument("--exit-with-parent", action="store_true",
+                    help="stop when the process that started it ends")
     args = ap.parse_args()
 
     own_dir = args.dir is None
@@ -748,8 +751,10 @@ def main():
             sys.stdin.read()
             FAKE.stop_event.set()
         threading.Thread(target=watch_stdin, daemon=True).start()
+    parent = os.getppid()
     while not FAKE.stop_event.wait(0.5):
-        pass
+        if args.exit_with_parent and os.getppid() != parent:
+            break
     FAKE.release()
     if own_dir:
         shutil.rmtree(d, ignore_errors=True)

@@ -57,8 +57,8 @@ export QTWEBENGINE_DISABLE_SANDBOX=1
 export QML_DISABLE_DISK_CACHE=1
 
 if [ "$use_fake_cloud" = 1 ]; then
-    "${PYTHON:-python3}" "$here/fake_cloud/fakecloud.py" --json --dir "$root/fakecloud" \
-        --env-file "$root/fakecloud.env" >"$root/fakecloud.log" 2>&1 &
+    "${PYTHON:-python3}" "$here/fake_cloud/fakecloud.py" --json --exit-with-parent \
+        --dir "$root/fakecloud" --env-file "$root/fakecloud.env" >"$root/fakecloud.log" 2>&1 &
     fake_pid=$!
     tries=0
     while [ ! -f "$root/fakecloud.env" ]; do

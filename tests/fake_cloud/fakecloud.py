@@ -10,12 +10,13 @@ on the HTTPS port and on a plain-HTTP control port.
 
     fakecloud.py [--port N] [--control-port N] [--dir DIR] [--json]
                  [--info-file F] [--env-file F] [--seed FILE] [--demo]
-                 [--until-stdin-closes]
+                 [--until-stdin-closes] [--exit-with-parent]
 
 Without --json it prints the shell lines to export; with --json one JSON
 line (port, controlPort, caFile, cloudHost, cloudHostForeign, control, pid).
-Stops on SIGTERM or SIGINT, on /_fake/stop, and with --until-stdin-closes
-when its standard input is closed.
+Stops on SIGTERM or SIGINT, on /_fake/stop, with --until-stdin-closes when
+its standard input is closed, and with --exit-with-parent when the process
+that started it ends.
 """
 import argparse
 import json
@@ -99,6 +100,11 @@ class Fake:
             self.next_backup_id = 1001
             self.next_trade = 1
 
+    def note(self, entry, **members):
+        """Adds members to a recorded request (read by other threads)."""
+        with self.lock:
+            entry.update(members)
+
     def now(self):
         return time.time() + float(self.settings.get("clock_offset", 0))
 
@@ -147,6 +153,9 @@ class Fake:
                 a = dict(a)
                 phone = a.pop("phone_number")
                 self.accounts[phone] = self.new_account(phone, **a)
+                for b in self.accounts[phone]["backups"]:
+                    if isinstance(b["id"], int):
+                        self.next_backup_id = max(self.next_backup_id, b["id"] + 1)
             self.sms_codes.update(data.get("sms_codes") or {})
             for t in data.get("trades") or []:
                 trade = {"paid": False, "completed": False, "polls": 0, "channel": "weipay"}
@@ -524,18 +533,19 @@ class Handler(BaseHTTPRequestHandler):
             FAKE.requests.append(entry)
             FAKE.arrived.notify_all()
         if service is None:
-            entry["answer"] = {"status": 404}
+            FAKE.note(entry, answer={"status": 404})
             return self.reply(404, "no such service", "text/plain")
         if o.get("stall"):
-            entry["released"] = stall.wait(float(FAKE.settings.get("stall_seconds", 60)))
+            released = stall.wait(float(FAKE.settings.get("stall_seconds", 60)))
+            FAKE.note(entry, released=released)
         if o.get("delay_ms"):
             time.sleep(int(o["delay_ms"]) / 1000.0)
         if o.get("drop"):
-            entry["answer"] = {"dropped": True}
+            FAKE.note(entry, answer={"dropped": True})
             self.close_connection = True
             return
         if "body" in o:
-            entry["answer"] = {"status": o.get("status", 200), "body": o["body"]}
+            FAKE.note(entry, answer={"status": o.get("status", 200), "body": o["body"]})
             return self.reply(o.get("status", 200), o["body"],
                               o.get("content_type", "text/html; charset=utf-8"))
         if "error" in o:
@@ -547,7 +557,7 @@ class Handler(BaseHTTPRequestHandler):
             if "result" in o:
                 envelope["result"] = o["result"]
         status = o.get("status", 200)
-        entry["answer"] = dict(envelope, status=status)
+        FAKE.note(entry, answer=dict(envelope, status=status))
         self.reply_json(envelope, status)
 
     # --- the control paths -------------------------------------------------
@@ -566,8 +576,8 @@ class Handler(BaseHTTPRequestHandler):
                 arg = json.loads(q.pop("json"))
             except ValueError:
                 return self.reply_json({"ok": False, "message": "json is not JSON"}, 400)
-        for k, v in q.items():
-            arg.setdefault(k, v)
+        for k, v in q.items():  # plain parameters: numbers become numbers
+            arg.setdefault(k, int(v) if v.lstrip("-").isdigit() else v)
         try:
             out = self.run_control(cmd, arg)
         except (KeyError, TypeError, ValueError, AttributeError) as e:
@@ -581,6 +591,7 @@ class Handler(BaseHTTPRequestHandler):
         if cmd == "reset":
             FAKE.release()
             FAKE.reset()
+            FAKE.listener.start()
             return {}
         if cmd == "seed":
             return {"state": FAKE.seed(arg)}
@@ -589,6 +600,8 @@ class Handler(BaseHTTPRequestHandler):
         if cmd == "next":
             pending = 0
             for o in arg.get("queue") or [arg]:
+                if not isinstance(o, dict) or not isinstance(o.get("match", {}), dict):
+                    raise ValueError("an override is an object, its match an object")
                 pending = FAKE.queue_override(o)
             return {"pending": pending}
         if cmd == "requests":
@@ -597,16 +610,22 @@ class Handler(BaseHTTPRequestHandler):
             with FAKE.lock:
                 FAKE.arrived.wait_for(lambda: len(FAKE.requests) - since >= count,
                                       float(arg.get("timeout") or 10))
-                out = [r for r in FAKE.requests if r["seq"] > since]
+                out = json.loads(json.dumps([r for r in FAKE.requests if r["seq"] > since]))
                 if str(arg.get("clear", "")).lower() in ("1", "true"):
                     FAKE.requests = []
-            return {"requests": json.loads(json.dumps(out))}
+            return {"requests": out}
         if cmd == "pay":
             with FAKE.lock:
                 FAKE.trades[arg["trade_no"]]["paid"] = True
             return {}
         if cmd == "release":
             return {"released": FAKE.release()}
+        if cmd == "offline":
+            FAKE.listener.stop()
+            return {}
+        if cmd == "online":
+            FAKE.listener.start()
+            return {}
         if cmd == "stop":
             threading.Timer(0.1, FAKE.stop_event.set).start()
             return {}
@@ -625,6 +644,30 @@ class ServiceServer(tlstest.TLSServer):
 
 class ControlServer(tlstest.TLSServer):
     serves_api = False
+
+
+class Listener:
+    """The service port, which /_fake/offline closes (connections refused)
+    and /_fake/online opens again on the same port number."""
+
+    def __init__(self, context, port):
+        self.context, self.port, self.server = context, port, None
+        self.lock = threading.Lock()
+        self.start()
+
+    def start(self):
+        with self.lock:
+            if self.server is None:
+                self.server = ServiceServer(Handler, self.context, self.port)
+                self.port = self.server.server_address[1]
+                threading.Thread(target=self.server.serve_forever, daemon=True).start()
+
+    def stop(self):
+        with self.lock:
+            if self.server is not None:
+                self.server.shutdown()
+                self.server.server_close()
+                self.server = None
 
 
 def write_atomically(path, text):
@@ -660,6 +703,8 @@ def main():
     ap.add_argument("--demo", action="store_true", help="seed a few demo accounts")
     ap.add_argument("--until-stdin-closes", action="store_true",
                     help="stop when standard input is closed")
+    ap.add_argument("--exit-with-parent", action="store_true",
+                    help="stop when the process that started it ends")
     args = ap.parse_args()
 
     own_dir = args.dir is None
@@ -674,11 +719,10 @@ def main():
         with open(args.seed) as f:
             FAKE.seed(json.load(f))
 
-    api = ServiceServer(Handler, tlstest.tls_context(d, "server"), args.port)
+    FAKE.listener = Listener(tlstest.tls_context(d, "server"), args.port)
     control = ControlServer(Handler, None, args.control_port)
-    for s in (api, control):
-        threading.Thread(target=s.serve_forever, daemon=True).start()
-    port, cport = api.server_address[1], control.server_address[1]
+    threading.Thread(target=control.serve_forever, daemon=True).start()
+    port, cport = FAKE.listener.port, control.server_address[1]
     info = {
         "port": port, "controlPort": cport, "caFile": os.path.join(d, "ca.pem"),
         "cloudHost": "https://127.0.0.1:%d" % port,
@@ -707,8 +751,10 @@ def main():
             sys.stdin.read()
             FAKE.stop_event.set()
         threading.Thread(target=watch_stdin, daemon=True).start()
+    parent = os.getppid()
     while not FAKE.stop_event.wait(0.5):
-        pass
+        if args.exit_with_parent and os.getppid() != parent:
+            break
     FAKE.release()
     if own_dir:
         shutil.rmtree(d, ignore_errors=True)

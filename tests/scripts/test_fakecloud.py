@@ -6,19 +6,15 @@ control port, and stopped when its standard input closes.
 Usage: test_fakecloud.py BUILD_DIR   (run through tests/run-isolated.sh)
 """
 import http.client
-import json
 import os
 import socket
-import ssl
-import subprocess
 import sys
 import time
 import urllib.error
-import urllib.request
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-FAKE = os.path.join(HERE, "..", "fake_cloud", "fakecloud.py")
-WSAPI = "/product/keyloft/v2_1/wsapi/"
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "pylib"))
+from fakecloudclient import WSAPI, FakeCloud  # noqa: E402
+
 failures = []
 
 
@@ -26,30 +22,6 @@ def check(cond, what):
     if not cond:
         failures.append(what)
         print("FAIL: " + what)
-
-
-class Client:
-    def __init__(self, info):
-        self.info = info
-        self.ctx = ssl.create_default_context(cafile=info["caFile"])
-
-    def raw(self, path, query="", host=None, body=None, timeout=10):
-        url = (host or self.info["cloudHost"]) + path + ("?" + query if query else "")
-        data = body.encode() if body is not None else None
-        with urllib.request.urlopen(url, data=data, context=self.ctx, timeout=timeout) as r:
-            return r.status, r.read().decode("utf-8")
-
-    def ask(self, script, query, root=WSAPI, **kw):
-        status, text = self.raw(root + script, query, **kw)
-        return json.loads(text)
-
-    def control(self, cmd, arg=None):
-        req = urllib.request.Request(self.info["control"] + "/_fake/" + cmd,
-                                     data=json.dumps(arg or {}).encode())
-        with urllib.request.urlopen(req, timeout=30) as r:
-            out = json.loads(r.read().decode("utf-8"))
-        check(out.get("ok") is True, "control %s: %r" % (cmd, out))
-        return out
 
 
 def test_accounts(c):
@@ -211,27 +183,28 @@ def test_forced(c):
     check(c.control("release")["released"] == 1, "one stall released")
     check(c.ask("user.php", "method=query&phone_number=1")["error"] == 104, "served again")
 
+    # Offline refuses connections on the same port until online.
+    c.control("offline")
+    try:
+        c.raw(WSAPI + "user.php", "method=query")
+        check(False, "offline port answered")
+    except urllib.error.URLError as e:
+        check(isinstance(e.reason, ConnectionRefusedError), "refused: %r" % e.reason)
+    c.control("online")
+    check(c.ask("user.php", "method=query&phone_number=1")["error"] == 104, "online again")
+
 
 def main():
-    proc = subprocess.Popen([sys.executable, FAKE, "--json", "--until-stdin-closes"],
-                            stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
-    try:
-        info = json.loads(proc.stdout.readline())
-        check(info["cloudHostForeign"].startswith("https://localhost:"), "foreign host")
-        c = Client(info)
+    fake = FakeCloud()
+    with fake:
+        check(fake.info["cloudHostForeign"].startswith("https://localhost:"), "foreign host")
         for test in (test_accounts, test_backups, test_purchase, test_forced):
             try:
-                test(c)
+                test(fake)
             except Exception as e:  # one broken step must not hide the others
                 check(False, "%s raised %r" % (test.__name__, e))
-    finally:
-        proc.stdin.close()
-        try:
-            proc.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            proc.kill()
-            check(False, "the fake did not stop when its input closed")
-    check(not os.path.exists(os.path.dirname(info["caFile"])), "temporary CA removed")
+        check(fake.stop(), "the fake stops when its input closes")
+    check(not os.path.exists(os.path.dirname(fake.info["caFile"])), "temporary CA removed")
     print("%d failure(s)" % len(failures))
     return 1 if failures else 0
 

@@ -119,6 +119,27 @@ TestCase {
             compare(a.text, data.text)
     }
 
+    // The transfer failures the pages tell apart: a refused connection and
+    // a handshake that never comes (the client's 10 s connect timeout).
+    function test_transferFailures_data() {
+        return [
+            { tag: "refused", curlerr: 7 },
+            { tag: "connect stall", curlerr: 28 }
+        ]
+    }
+    function test_transferFailures(data) {
+        if (data.curlerr === 7)
+            idFake.offline()
+        else
+            idFake.next({ stall: "connect" })
+        var a = send("KEYLOFT_CLOUD_HOST", "user.php", "method=check_phone&phone_number=13800138000")
+        compare(a.curlerr, data.curlerr)
+        idFake.online()
+        idFake.release()
+        compare(envelope(send("KEYLOFT_CLOUD_HOST", "user.php",
+                              "method=check_phone&phone_number=13800138000")).error, 0)
+    }
+
     // A stalled request stays unanswered until released.
     function test_stall() {
         idFake.next({ stall: true })

@@ -18,7 +18,8 @@ QtObject {
     // Service roots as the client builds them from the configured hosts.
     readonly property string apiRoot: "/product/keyloft/v2_1/wsapi/"
 
-    function call(cmd, arg) {
+    // waitMs: how long to wait for the answer (20 s by default).
+    function call(cmd, arg, waitMs) {
         if (!available)
             testCase.fail("fake cloud not running: mark the test directory with FAKE_CLOUD")
         var state = { done: false, status: 0, text: "" }
@@ -32,7 +33,7 @@ QtObject {
         }
         xhr.open("POST", control + "/_fake/" + cmd)
         xhr.send(JSON.stringify(arg || {}))
-        testCase.tryVerify(function() { return state.done }, 20000, "fake cloud " + cmd)
+        testCase.tryVerify(function() { return state.done }, waitMs || 20000, "fake cloud " + cmd)
         var out = null
         try {
             out = JSON.parse(state.text)
@@ -52,14 +53,19 @@ QtObject {
     // {stall: true}, {stall: "connect"}, {drop: true}, {delay_ms}, optional {match}.
     function next(override) { return call("next", override).pending }
     function release() { return call("release").released }
+    // Closes the service port (connections refused: curl 7) until online() or reset().
+    function offline() { call("offline") }
+    function online() { call("online") }
     function pay(tradeNo) { call("pay", { trade_no: tradeNo }) }
     // The service requests received, oldest first, with seq above since.
     function requests(since) { return call("requests", { since: since || 0 }).requests }
     // Waits (in the fake, up to timeoutSec, 10 by default) until at least
-    // count requests with seq above since have arrived; returns them.
+    // count requests with seq above since have arrived; returns them (fewer
+    // when the time ran out).
     function waitForRequests(count, since, timeoutSec) {
-        return call("requests", { since: since || 0, count: count,
-                                  timeout: timeoutSec || 10 }).requests
+        var timeout = timeoutSec || 10
+        return call("requests", { since: since || 0, count: count, timeout: timeout },
+                    (timeout + 10) * 1000).requests
     }
     function clearRequests() { call("requests", { clear: true }) }
     // The service requests of one script and method ("user.php", "query").

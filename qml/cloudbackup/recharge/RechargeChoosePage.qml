@@ -1,0 +1,288 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.12
+import Lib.Util 1.0
+import Lib.HttpClient 1.0
+import Lib.Pay 1.0
+import Widgets.Theme 1.0
+import "qrc:/widgets"
+import "qrc:/cloudbackup"
+import "qrc:/js/dbcloud.js" as DBCloud
+import "qrc:/js/cloudapi.js" as CloudApi
+import "qrc:/js/payapi.js" as Payapi
+import "qrc:/js/pubfun.js" as Pubfun
+
+// Buys a service period: the product list, the payment channel, the trade,
+// the payment through the channel's bridge and the polling until the
+// service has the trade completed.
+Item {
+    id: idPage
+
+    property var msgTarget: null
+    // Completion polls before giving up for now (2 s apart: two minutes).
+    property int maxCompletePolls: 60
+    // The payment bridges of the two channels (replaceable in tests).
+    property var weipay: idWeipay
+    property var alipay: idAlipay
+
+    signal payFinished()
+
+    readonly property alias productPanel: idProductPanel
+    readonly property alias payPanel: idPayPanel
+    readonly property alias installDialog: idInstallDialog
+    readonly property alias completeTimer: idCompleteTimer
+
+    property int __polls: 0
+
+    function __showMsg(msg, sticky) {
+        if (msgTarget)
+            msgTarget.showMsg(msg, sticky)
+    }
+
+    function __phone() {
+        return DBCloud.root.user.phoneNumber
+    }
+
+    function requestProducts() {
+        idProductPanel.productListModel = []
+        if (!Payapi.isUse3rdPay())
+            return
+        idRequest.send(Payapi.productListUrl(Payapi.getWeipayAipRoot(__phone()), __phone()), "GET", {
+            resultType: "array",
+            success: function(result) {
+                for (var i = 0; i < result.length; ++i) {
+                    if (result[i] === null || typeof result[i] !== "object")
+                        throw new Error("product " + i + " is not an object")
+                }
+                idProductPanel.productListModel = result
+            }
+        })
+    }
+
+    function pay() {
+        var alipay = idPayPanel.choosedButtonIndex === 1
+        var bridge = alipay ? idPage.alipay : idPage.weipay
+        if (!bridge.isAppInstalled()) {
+            idInstallDialog.installUrl = bridge.getAppInstallUrl()
+            idInstallDialog.msg = qsTr("需要安装") + "\"" + (alipay ? qsTr("支付宝App") : qsTr("微信App"))
+                    + "\"" + qsTr("，前往 App Store 安装?")
+            idInstallDialog.open()
+            return
+        }
+        if (idProductPanel.choosedProductId === "")
+            return
+        var apiRoot = alipay ? Payapi.getAlipayAipRoot(__phone()) : Payapi.getWeipayAipRoot(__phone())
+        idRequest.send(Payapi.tradeCreateUrl(apiRoot, __phone(), idProductPanel.choosedProductId), "GET", {
+            resultType: "object",
+            success: function(result, answer, text) {
+                if (typeof result.trade_no !== "string" || result.trade_no === "")
+                    throw new Error("trade_no missing")
+                console.log("Trade Created: " + result.trade_no)
+                DBCloud.root.order.outTradeNo = result.trade_no
+                if (!bridge.requestPay(text))
+                    idPage.__showMsg(alipay ? qsTr("发起支付宝支付失败") : qsTr("发起徽信支付失败"), true)
+            }
+        })
+    }
+
+    function __payResponsed(channel, success, cancel, errCode, errStr) {
+        if (errCode === success) {
+            DBCloud.root.order.paymentChannel = channel
+            DBCloud.save()
+            __polls = 0
+            idRequest.holdBusy = true
+            idCompleteTimer.start()
+        } else if (errCode === cancel) {
+            __showMsg(qsTr("支付已取消"), false)
+        } else {
+            __showMsg(qsTr("支付失败") + "\n(" + errCode + ") " + errStr, true)
+        }
+    }
+
+    function __completeTrade() {
+        __polls++
+        var apiRoot = idPayPanel.choosedButtonIndex === 1 ? Payapi.getAlipayAipRoot(__phone())
+                                                         : Payapi.getWeipayAipRoot(__phone())
+        idRequest.send(Payapi.tradeCompleteUrl(apiRoot, DBCloud.root.order.outTradeNo), "GET", {
+            success: function(result) {
+                console.log("Trade Completed: " + (result ? result.trade_no : ""))
+                idRequest.holdBusy = false
+                DBCloud.root.order.outTradeNo = ""
+                DBCloud.root.order.paymentChannel = DBCloud.PAYMENTCHANNEL_NONE
+                DBCloud.save()
+                idDoneMsg.show(qsTr("充值成功"), false)
+            },
+            codes: [PayErr.TRADE_NOTPAY],
+            code: function() {
+                console.log("Trade No Pay, wait.")
+                if (idPage.__polls >= idPage.maxCompletePolls) {
+                    idRequest.holdBusy = false
+                    idPage.__showMsg(qsTr("支付未完成，请稍后在云备份页面查看"), true)
+                    return
+                }
+                idCompleteTimer.start()
+            },
+            failed: function() { idRequest.holdBusy = false }
+        })
+    }
+
+    function __queryUser() {
+        idRequest.send(CloudApi.userQueryUrl(__phone(), Util.deviceCode, true), "GET", {
+            success: function(result) {
+                if (result === null || typeof result !== "object")
+                    throw new Error("result is not an object")
+                CloudErr.userQueryError = CloudErr.SUCCESS
+                DBCloud.root.user.creationTime = String(result.creation_time)
+                DBCloud.root.user.expirationDate = String(result.expiration_date)
+                DBCloud.save()
+                idPage.payFinished()
+            },
+            codes: [CloudErr.USER_UNREGISTERED, CloudErr.USER_ORDER_COMPLETED,
+                    CloudErr.USER_EXPIRED, CloudErr.DEVICE_UNREGISTERED],
+            code: function(code) {
+                CloudErr.userQueryError = code
+                idPage.payFinished()
+            },
+            failed: function(step) {
+                if (step.kind === "other")
+                    CloudErr.userQueryError = step.error
+            }
+        })
+    }
+
+    function __shown() {
+        idAccount.text = DBCloud.shownPhoneNumber()
+        requestProducts()
+    }
+
+    onVisibleChanged: {
+        if (visible)
+            __shown()
+    }
+    Component.onCompleted: {
+        if (visible)
+            __shown()
+    }
+
+    Flickable {
+        anchors.fill: parent
+        anchors.bottomMargin: idPayButton.height
+        contentHeight: idColumn.height
+        clip: true
+
+        Column {
+            id: idColumn
+            width: parent.width
+            spacing: Util.unitHeight
+
+            CloudTitle {
+                source: "qrc:/img/cloudbackup/recharge_title.png"
+                bottomPadding: 0
+                onImageDoubleClicked: Pubfun.testSwitch.two = true
+            }
+
+            ZVText {
+                id: idAccount
+                objectName: "rechargeAccount"
+                anchors.horizontalCenter: parent.horizontalCenter
+                font.bold: true
+            }
+
+            ZVText {
+                x: 2 * Util.unitHeight
+                text: qsTr("备份服务")
+                color: Theme.pageTextColor
+            }
+
+            ProductListPanel {
+                id: idProductPanel
+                objectName: "productListPanel"
+                width: parent.width
+            }
+
+            ZVText {
+                x: 2 * Util.unitHeight
+                visible: Payapi.isUse3rdPay()
+                text: qsTr("支付方式")
+                color: Theme.pageTextColor
+            }
+
+            PayButtonPanel {
+                id: idPayPanel
+                objectName: "payButtonPanel"
+                width: parent.width
+                visible: Payapi.isUse3rdPay()
+            }
+        }
+    }
+
+    Button {
+        id: idPayButton
+        objectName: "payButton"
+        anchors.bottom: parent.bottom
+        width: parent.width
+        height: 5 * Util.unitHeight
+        onClicked: idPage.pay()
+        contentItem: ZVText {
+            text: qsTr("去付款")
+            color: Theme.textWhiteColor
+            font.bold: true
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+        }
+        background: Rectangle {
+            color: idPayButton.down ? Theme.buttonGreenHiColor : Theme.buttonGreenColor
+        }
+    }
+
+    Weipay {
+        id: idWeipay
+    }
+
+    Alipay {
+        id: idAlipay
+    }
+
+    Connections {
+        target: idPage.weipay
+        function onPayResponsed(errCode, errStr) {
+            idPage.__payResponsed(DBCloud.PAYMENTCHANNEL_WEIPAY, Weipay.ErrSuccess,
+                                  Weipay.ErrCodeUserCancel, errCode, errStr)
+        }
+    }
+
+    Connections {
+        target: idPage.alipay
+        function onPayResponsed(errCode, errStr) {
+            idPage.__payResponsed(DBCloud.PAYMENTCHANNEL_ALIPAY, Alipay.PayErrSuccess,
+                                  Alipay.PayErrUserCancel, errCode, errStr)
+        }
+    }
+
+    CloudRequest {
+        id: idRequest
+        logName: "RechargeChoosePage"
+        msgTarget: idPage.msgTarget
+    }
+
+    Timer {
+        id: idCompleteTimer
+        interval: 2000
+        repeat: false
+        onTriggered: idPage.__completeTrade()
+    }
+
+    // "充值成功", then the account is queried again once it has closed.
+    PopupMsg {
+        id: idDoneMsg
+        objectName: "rechargeDoneMsg"
+        onClosed: idPage.__queryUser()
+    }
+
+    QuestionDialog {
+        id: idInstallDialog
+        objectName: "installDialog"
+        property string installUrl: ""
+        acceptButtonText: qsTr("安装")
+        onAccepted: Qt.openUrlExternally(installUrl)
+    }
+}

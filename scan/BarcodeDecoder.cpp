@@ -3,6 +3,7 @@
 
 #include "scan/BarcodeDecoder.h"
 
+#include "scan/BarcodeFilter.h"
 #include "scan/CameraImageAdapter.h"
 #include "scan/ImageHandler.h"
 
@@ -126,6 +127,7 @@ BarcodeDecoder::~BarcodeDecoder() = default;
 
 void BarcodeDecoder::registerQmlScanTypes() {
     qmlRegisterType<BarcodeDecoder>("BarcodeDecoder", 2, 3, "BarcodeDecoder");
+    qmlRegisterType<BarcodeFilter>("BarcodeDecoder", 2, 3, "BarcodeFilter");
 }
 
 QString BarcodeDecoder::formatName(uint format) {

@@ -245,6 +245,7 @@ QString BarcodeDecoder::decodeImage(const QImage &image, int maxWidth, int maxHe
 
         ZXing::Result result;
         int rotation = 0;
+        bool found = false;
         m_lastDecodeSucceeded = false;
         // One attempt; a result without text counts as nothing found.
         auto attempt = [&](const ZXing::ImageView &v, int degrees) {
@@ -254,12 +255,13 @@ QString BarcodeDecoder::decodeImage(const QImage &image, int maxWidth, int maxHe
                     result = std::move(r);
                     rotation = degrees;
                     m_processingTime = int(timer.elapsed());
+                    found = true;
                     m_lastDecodeSucceeded = true;
                 }
             } catch (const std::exception &) {
                 // As nothing found.
             }
-            return bool(m_lastDecodeSucceeded);
+            return found;
         };
 
         if (!source->isEmpty() && !attempt(view, 0) && tryHarder) {
@@ -274,7 +276,7 @@ QString BarcodeDecoder::decodeImage(const QImage &image, int maxWidth, int maxHe
                 attempt(view.rotated(90), 90);
         }
 
-        if (m_lastDecodeSucceeded) {
+        if (found) {
             const QString text = QTextCodec::codecForName(kTextCharSet)
                                      ->toUnicode(QByteArray::fromStdString(result.text()));
             const QString format = formatName(formatBit(result.format()));

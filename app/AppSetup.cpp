@@ -1,5 +1,6 @@
 #include "app/AppSetup.h"
 
+#include "scan/BarcodeDecoder.h"
 #include "services/DataDirectory.h"
 #include "services/PhoneNotify.h"
 #include "services/PlatformAPI.h"
@@ -76,6 +77,7 @@ void registerQmlTypes() {
     qmlRegisterType<OPTClient>("ZV.OPTClient", 1, 0, "OPTClient");
 
     // 15 and 16: BarcodeDecoder, BarcodeFilter
+    BarcodeDecoder::registerQmlScanTypes();
 }
 
 QString setUpEngine(QQmlEngine *engine) {

@@ -82,6 +82,13 @@
         <translation>Failed to save data</translation>
     </message>
 </context>
+<context>
+    <name>ZVQRCodeCamera</name>
+    <message>
+        <source>将二维码放入框内</source>
+        <translation>Place the QR code inside the frame</translation>
+    </message>
+</context>
 
 <!-- area: popups and keypads -->
 <context>
@@ -600,6 +607,21 @@
     <message>
         <source>扫一扫</source>
         <translation>Scan</translation>
+    </message>
+</context>
+<context>
+    <name>QRCodeScanPage</name>
+    <message>
+        <source>扫一扫</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>请在系统设置中开启"相机"权限。</source>
+        <translation>Please allow access to the "Camera" in the system settings.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,8 @@
 #include "app/AppSetup.h"
 
+#include "platform/Alipay.h"
+#include "platform/IAPpay.h"
+#include "platform/Weipay.h"
 #include "scan/BarcodeDecoder.h"
 #include "services/DataDirectory.h"
 #include "services/PhoneNotify.h"
@@ -70,6 +73,9 @@ void registerQmlTypes() {
     qmlRegisterType<DovPayErr>("Lib.HttpClient", 1, 0, "PayErr");
 
     // 7 to 9: Weipay, Alipay, IAPpay
+    qmlRegisterType<Weipay>("Lib.Pay", 1, 0, "Weipay");
+    qmlRegisterType<Alipay>("Lib.Pay", 1, 0, "Alipay");
+    qmlRegisterType<IAPpay>("Lib.Pay", 1, 0, "IAPpay");
 
     // 10 to 13: WechatShare, QQShare, DDShare, SystemShare
 

@@ -29,6 +29,7 @@ public:
         USER_EXIST = 103,
         USER_UNREGISTERED = 104,
         USER_ORDER_COMPLETED = 105,
+        USER_EXPIRED = 106,
         DEVICE_UNREGISTERED = 107,
         DEVICE_MAX = 108,
         ORDER_NOT_EXIST = 109,

@@ -8,46 +8,26 @@ file. Exits when its standard input is closed.
 """
 import json
 import os
-import ssl
-import subprocess
 import sys
 import threading
 import time
-from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
+from http.server import BaseHTTPRequestHandler
 from urllib.parse import urlsplit, parse_qs
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "pylib"))
+import tlstest  # noqa: E402
+from tlstest import TLSServer, tls_context  # noqa: E402
 
 HITS = {}
 HITS_LOCK = threading.Lock()
 
 
-def openssl(*args):
-    subprocess.run(["openssl", *args], check=True, stdout=subprocess.DEVNULL,
-                   stderr=subprocess.DEVNULL)
-
-
-EC = ["-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes"]
-
-
 def make_certs(d):
-    p = lambda name: os.path.join(d, name)
-    openssl("req", "-x509", *EC, "-keyout", p("ca.key"), "-out", p("ca.pem"),
-            "-days", "2", "-subj", "/CN=Keyloft Test CA",
-            "-addext", "basicConstraints=critical,CA:TRUE",
-            "-addext", "keyUsage=critical,keyCertSign,cRLSign")
-    for name, cn, san in (("good", "127.0.0.1", "IP:127.0.0.1,DNS:localhost"),
-                          ("otherhost", "other.invalid", "DNS:other.invalid")):
-        with open(p(name + ".ext"), "w") as f:
-            f.write("subjectAltName=%s\nbasicConstraints=CA:FALSE\n"
-                    "extendedKeyUsage=serverAuth\n" % san)
-        openssl("req", *EC, "-keyout", p(name + ".key"), "-out", p(name + ".csr"),
-                "-subj", "/CN=" + cn)
-        openssl("x509", "-req", "-in", p(name + ".csr"), "-CA", p("ca.pem"),
-                "-CAkey", p("ca.key"), "-CAcreateserial", "-days", "2",
-                "-extfile", p(name + ".ext"), "-out", p(name + ".pem"))
+    tlstest.make_ca(d)
+    tlstest.make_server_cert(d, "good", "127.0.0.1", "IP:127.0.0.1,DNS:localhost")
+    tlstest.make_server_cert(d, "otherhost", "other.invalid", "DNS:other.invalid")
     # Right host name, but signed by nobody the client trusts.
-    openssl("req", "-x509", *EC, "-keyout", p("self.key"), "-out", p("self.pem"),
-            "-days", "2", "-subj", "/CN=127.0.0.1",
-            "-addext", "subjectAltName=IP:127.0.0.1")
+    tlstest.make_self_signed(d, "self", "127.0.0.1", "IP:127.0.0.1")
 
 
 class Handler(BaseHTTPRequestHandler):
@@ -107,45 +87,14 @@ class Handler(BaseHTTPRequestHandler):
     do_PUT = handle_any
 
 
-class Server(ThreadingHTTPServer):
-    daemon_threads = True
-
-    def __init__(self, context=None):
-        super().__init__(("127.0.0.1", 0), Handler)
-        self.context = context
-
-    def finish_request(self, request, client_address):
-        if self.context is not None:
-            try:
-                request = self.context.wrap_socket(request, server_side=True)
-            except (ssl.SSLError, OSError):
-                return
-        try:
-            self.RequestHandlerClass(request, client_address, self)
-        finally:
-            try:
-                request.close()
-            except OSError:
-                pass
-
-    def handle_error(self, request, client_address):
-        pass
-
-
-def tls_context(d, name):
-    ctx = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
-    ctx.load_cert_chain(os.path.join(d, name + ".pem"), os.path.join(d, name + ".key"))
-    return ctx
-
-
 def main():
     d = sys.argv[1]
     make_certs(d)
     servers = {
-        "http": Server(),
-        "https": Server(tls_context(d, "good")),
-        "httpsOtherHost": Server(tls_context(d, "otherhost")),
-        "httpsSelfSigned": Server(tls_context(d, "self")),
+        "http": TLSServer(Handler),
+        "https": TLSServer(Handler, tls_context(d, "good")),
+        "httpsOtherHost": TLSServer(Handler, tls_context(d, "otherhost")),
+        "httpsSelfSigned": TLSServer(Handler, tls_context(d, "self")),
     }
     for server in servers.values():
         threading.Thread(target=server.serve_forever, daemon=True).start()

@@ -301,6 +301,8 @@ private slots:
         QTest::newRow("Lib.Util 1.0") << "import Lib.Util 1.0" << true;
         QTest::newRow("Lib.Util 2.0") << "import Lib.Util 2.0" << false;
         QTest::newRow("Widgets.Theme 1.0") << "import Widgets.Theme 1.0" << true;
+        QTest::newRow("Lib.Pay 1.0") << "import Lib.Pay 1.0" << true;
+        QTest::newRow("Lib.Pay 2.0") << "import Lib.Pay 2.0" << false;
     }
     void qmlRegistration() {
         QFETCH(QString, import);

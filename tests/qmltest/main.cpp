@@ -35,6 +35,11 @@ public slots:
         engine->rootContext()->setContextProperty(
             QStringLiteral("testDataDir"),
             QString::fromLocal8Bit(qgetenv("KEYLOFT_TEST_DATA_DIR")));
+        // Control address of the fake cloud service (tests/fake_cloud), set
+        // for directories with a FAKE_CLOUD marker; empty otherwise.
+        engine->rootContext()->setContextProperty(
+            QStringLiteral("fakeCloudControl"),
+            QString::fromLocal8Bit(qgetenv("KEYLOFT_FAKE_CLOUD_CONTROL")));
     }
 };
 

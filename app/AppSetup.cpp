@@ -3,6 +3,7 @@
 #include "platform/Alipay.h"
 #include "platform/IAPpay.h"
 #include "platform/Weipay.h"
+#include "scan/BarcodeDecoder.h"
 #include "services/DataDirectory.h"
 #include "services/PhoneNotify.h"
 #include "services/PlatformAPI.h"
@@ -82,6 +83,7 @@ void registerQmlTypes() {
     qmlRegisterType<OPTClient>("ZV.OPTClient", 1, 0, "OPTClient");
 
     // 15 and 16: BarcodeDecoder, BarcodeFilter
+    BarcodeDecoder::registerQmlScanTypes();
 }
 
 QString setUpEngine(QQmlEngine *engine) {

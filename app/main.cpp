@@ -1,13 +1,17 @@
 #include "app/AppDelegate.h"
 #include "app/AppSetup.h"
+#include "app/SingleInstance.h"
 #include "compat/BaseFunctionTable.h"
+#include "services/DataDirectory.h"
 #include "services/Translator.h"
 
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QWindow>
 #include <QtWebView>
+#include <cstdio>
 #include <curl/curl.h>
+#include <sys/stat.h>
 
 namespace {
 const QString &rootDocumentUrl() {
@@ -17,6 +21,9 @@ const QString &rootDocumentUrl() {
 } // namespace
 
 int main(int argc, char *argv[]) {
+    // Everything the program creates (data directory, database, journal,
+    // lock) is private to the user.
+    umask(077);
     AppSetup::keepLargeBlocksInHeap();
     qSetMessagePattern(QString());
     compat::ensureBaseFunctionTable();
@@ -32,6 +39,23 @@ int main(int argc, char *argv[]) {
         AppSetup::setUpApplicationFont();
         AppSetup::registerQmlTypes();
 
+        // The vault lives in the data directory and nowhere else.
+        QString error;
+        const QString dataDirectory = DataDirectory::offlineStoragePath(&error);
+        if (dataDirectory.isEmpty()) {
+            std::fprintf(stderr, "keyloft: no usable data directory: %s\n", qPrintable(error));
+            curl_global_cleanup();
+            return 1;
+        }
+        // A second start on the same data directory shows the running
+        // program instead of opening the vault a second time.
+        SingleInstance instance(dataDirectory);
+        if (!instance.acquire()) {
+            std::fprintf(stderr, "keyloft: already running on %s\n", qPrintable(dataDirectory));
+            curl_global_cleanup();
+            return 0;
+        }
+
         QQmlApplicationEngine engine;
         AppSetup::setUpEngine(&engine);
         Translator::instance()->load();
@@ -42,6 +66,7 @@ int main(int argc, char *argv[]) {
         if (!roots.isEmpty() && roots.first()->isWindowType())
             window = static_cast<QWindow *>(roots.first());
         QtAppDelegateInitialize(window);
+        instance.setWindow(window);
         if (roots.isEmpty()) {
             qCritical("Cannot load the root document %s", qPrintable(rootDocumentUrl()));
             result = 1;

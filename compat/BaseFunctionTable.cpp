@@ -11,7 +11,7 @@ BaseFunction *g_baseFunctionTable = nullptr;
 
 namespace {
 
-constexpr int kPathCapacity = 260;
+constexpr int kPathCapacity = kJoinPathCapacity;
 
 // Appends subPath (backslash-separated) to base as real directories.
 void joinPath(wchar_t *out, const wchar_t *subPath, const wchar_t *base) {

@@ -2,11 +2,15 @@
 // slots the program calls are filled; every other slot stays null.
 #pragma once
 
+#include <climits>
 #include <map>
 #include <string>
 #include <vector>
 
 namespace compat {
+
+// Paths are as long as the system allows (no 260-character limit here).
+constexpr int kJoinPathCapacity = PATH_MAX;
 
 constexpr int kBaseFunctionSlots = 218;
 constexpr int kSlotJoinPath = 155;
@@ -17,7 +21,7 @@ constexpr int kSlotWmiQuery = 209;
 
 using WmiRow = std::map<std::wstring, std::wstring>;
 
-// out and base may be the same buffer (260 wide characters).
+// out and base may be the same buffer (kJoinPathCapacity wide characters).
 using JoinPathFn = void (*)(wchar_t *out, const wchar_t *subPath, const wchar_t *base);
 using WideToNarrowFn = int (*)(const wchar_t *src, int flags, char *dst, int dstSize);
 using WmiOpenFn = void *(*)();

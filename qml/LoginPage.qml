@@ -58,6 +58,10 @@ Rectangle {
         idPopupMsg.open()
     }
 
+    function __showSaveFailed() {
+        idPopupMsg.show(qsTr("保存数据失败"), true)
+    }
+
     function __switchInput(idx) {
         idInputStack.currentIndex = idx
         if (idx === 1) {
@@ -152,8 +156,15 @@ Rectangle {
                                 cleanInput()
                             } else if (md === idLoginPage.firstLoginPwd) {
                                 DB.loginPassword = md
-                                DB.save()
-                                cleanInput(true)
+                                if (DB.save()) {
+                                    cleanInput(true)
+                                    return
+                                }
+                                // Not written: no password is set; start over.
+                                idLoginPage.firstLoginPwd = ""
+                                idLoginPage.__showSaveFailed()
+                                idPrompt.text = qsTr("设置新密码")
+                                errorInput()
                             } else {
                                 idLoginPage.firstLoginPwd = ""
                                 idLoginPage.__showMsg(qsTr("密码不匹配，请重新输入"))
@@ -262,7 +273,15 @@ Rectangle {
                                 if (DB.securityAnswer !== "")
                                     DB.root.security.encryptedLoginPassword
                                             = Encryptor.aesEncrypt(DB.securityAnswer, md)
-                                DB.save()
+                                if (!DB.save()) {
+                                    // Not written: the password in force
+                                    // stays; start over.
+                                    idLoginPage.__showSaveFailed()
+                                    idPrompt.text = qsTr("设置新密码")
+                                    idLoginPage.firstLoginPwdText = ""
+                                    idLoginPage.__clearField()
+                                    return
+                                }
                                 idOkButton.visible = false
                                 idBottomBar.visible = false
                                 idLoginPage.firstLoginPwdText = ""

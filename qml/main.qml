@@ -43,6 +43,8 @@ ApplicationWindow {
     // The clock of the auto-lock, in milliseconds since the epoch; tests
     // replace it to step time.
     property var currentTimeMs: function() { return new Date().getTime() }
+    // Ends the program; tests replace it.
+    property var quitProgram: function() { Qt.quit() }
 
     // Handles for tests and for pages that need the frame's parts.
     readonly property alias loginStack: idLoginStack
@@ -53,6 +55,8 @@ ApplicationWindow {
     readonly property alias homePage: idHomePage
     readonly property alias notesPage: idNotesPage
     readonly property alias popupMsg: idPopupMsg
+    readonly property alias vaultFileDialog: idVaultFileDialog
+    readonly property alias unreadableVaultDialog: idUnreadableVaultDialog
     readonly property alias autoCloudBackupLogic: idAutoCloudBackupLogic
     readonly property var lockPopup: idLoginPopupLoader.item
     readonly property alias lifecycle: idLifecycle
@@ -128,6 +132,29 @@ ApplicationWindow {
 
     PopupMsg {
         id: idPopupMsg
+    }
+
+    // The vault file is there but is no database SQLite can read: nothing is
+    // offered that would write over it, and the program ends.
+    QuestionDialog {
+        id: idVaultFileDialog
+        objectName: "vaultFileDialog"
+        title: qsTr("无法读取密码库文件")
+        msg: qsTr("密码库文件已损坏或不是密码库，文件保持原样，程序将退出：") + "\n"
+             + Util.databaseFile("ZovuduzuRez")
+        hasRejectedButton: false
+        acceptButtonText: qsTr("退出")
+        onClosed: idApplicationWindow.quitProgram()
+    }
+
+    // A vault is stored but does not open on this computer (changed, or made
+    // on another computer): it is kept aside, and a new one can be started.
+    QuestionDialog {
+        id: idUnreadableVaultDialog
+        objectName: "unreadableVaultDialog"
+        title: qsTr("无法打开已有的密码库")
+        msg: qsTr("此电脑上已有的密码库无法打开，已被保留。设置新的登录密码后，可在“设置”中恢复备份。")
+        hasRejectedButton: false
     }
 
     Component {
@@ -239,14 +266,19 @@ ApplicationWindow {
 
         DB.libEncryptor = Encryptor
         DB.localStorage = LocalStorage
-        DB.load()
+        var loaded = DB.load()
 
         Pubfun.LibUtil = Util
 
-        if (DB.isEmptyPassword())
+        if (!loaded) {
+            idVaultFileDialog.open()
+        } else if (DB.isEmptyPassword()) {
             idWelcomePage.showLicenseLink()
-        else
+            if (DB.hasUnreadableVault())
+                idUnreadableVaultDialog.open()
+        } else {
             idLoginStack.currentIndex = 1
+        }
 
         appScreenLocked.connect(Theme.appScreenLocked)
         appScreenUnlocked.connect(Theme.appScreenUnlocked)

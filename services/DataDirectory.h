@@ -3,11 +3,11 @@
 #include <QString>
 
 // The per-user data directory: the expanded %APPDATA% with "Ormel\Keyloft"
-// appended. It holds the vault database, so it is created with mode 0700.
+// appended. It holds the vault database and is private to the user (0700).
 namespace DataDirectory {
 
-// The offline-storage path for the QML engine, or an empty text when
-// %APPDATA% cannot be expanded (the engine then keeps Qt's default).
-QString offlineStoragePath();
+// The data directory, created when missing and set to mode 0700 when it
+// exists. Empty when it cannot be found, made or used; error then says why.
+QString offlineStoragePath(QString *error = nullptr);
 
 } // namespace DataDirectory

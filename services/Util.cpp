@@ -2,6 +2,8 @@
 
 #include "services/AppConfig.h"
 
+#include <QCryptographicHash>
+
 #include "compat/BaseFunctionTable.h"
 #include "compat/DeviceCode.h"
 #include "compat/WinApi.h"
@@ -181,4 +183,11 @@ QByteArray Util::buildDeviceName() {
 QString Util::configValue(QString name) const
 {
     return AppConfig::value(name);
+}
+
+QString Util::databaseFile(QString name) const
+{
+    const QByteArray md5 = QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Md5);
+    return DataDirectory::offlineStoragePath() + QStringLiteral("/Databases/")
+           + QString::fromLatin1(md5.toHex()) + QStringLiteral(".sqlite");
 }

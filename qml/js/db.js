@@ -31,9 +31,16 @@ var root = __initEmptyData()
 // copied to pwddata_unreadable before anything is written over it.
 var __unreadableRowPending = false
 
-// The parts a restore replaced, until the restored vault has been written
-// (see undoRestore).
-var __beforeRestore = null
+// What the row holds, as last read or written: the readable parts as JSON,
+// the data part (its JSON text when the vault is open, else the stored cipher
+// text), and the keys in force for it. Every write that is refused puts this
+// back (revert), so that the vault in memory is always the vault on disk.
+var __committed = null
+
+// Set by load(): the database file could not be read at all (a damaged or
+// foreign file). Nothing may be written over it.
+var loadFailed = false
+var loadError = ""
 
 var __constDbName = "ZovuduzuRez"
 var __constUnreadableTable = "pwddata_unreadable"
@@ -166,36 +173,134 @@ function __dbAddColumn(name, tx) {
 
 function load() {
     root = __initEmptyData()
-    __beforeRestore = null
     __unreadableRowPending = false
-    var db = __openDB()
-    db.transaction(function (tx) {
-        tx.executeSql("CREATE TABLE IF NOT EXISTS pwddata(content TEXT, date TEXT, wrapkey TEXT)")
-        var rs = tx.executeSql("SELECT * FROM pwddata")
-        if (rs.rows.length === 0)
-            return
-        var row = rs.rows.item(0)
-        var key = __rowKey(String(row.date), row.wrapkey === "yes")
-        var decode = row.content ? libEncryptor.aesDecrypt(key, String(row.content)) : ""
-        if (!decode) {
-            console.log("Error, Decrypt DB pwddata.")
-            __unreadableRowPending = true
-            return
-        }
-        var doc = null
-        try {
-            doc = JSON.parse(decode)
-        } catch (e) {
-            doc = null
-        }
-        if (!__isStoredDocument(doc)) {
-            console.log("Error, Parse DB pwddata.")
-            __unreadableRowPending = true
-            return
-        }
-        root = doc
-    })
+    loadFailed = false
+    loadError = ""
+    try {
+        __openDB().transaction(function (tx) {
+            tx.executeSql("CREATE TABLE IF NOT EXISTS pwddata(content TEXT, date TEXT, wrapkey TEXT)")
+            var rs = tx.executeSql("SELECT * FROM pwddata")
+            if (rs.rows.length === 0)
+                return
+            var row = rs.rows.item(0)
+            var key = __rowKey(String(row.date), row.wrapkey === "yes")
+            var decode = row.content ? libEncryptor.aesDecrypt(key, String(row.content)) : ""
+            if (!decode) {
+                console.log("Error, Decrypt DB pwddata.")
+                __unreadableRowPending = true
+                return
+            }
+            var doc = null
+            try {
+                doc = JSON.parse(decode)
+            } catch (e) {
+                doc = null
+            }
+            if (!__isStoredDocument(doc)) {
+                console.log("Error, Parse DB pwddata.")
+                __unreadableRowPending = true
+                return
+            }
+            root = doc
+        })
+    } catch (e) {
+        // Not a database SQLite can read: the program must not offer to
+        // create a vault over it.
+        root = __initEmptyData()
+        __unreadableRowPending = false
+        loadFailed = true
+        loadError = __errorText(e)
+        console.log("Error, read DB pwddata: " + loadError)
+    }
     __fillMissingParts(root)
+    __committed = null
+    __commit(__isDataOpen() ? JSON.stringify(root.data) : null)
+    return !loadFailed
+}
+
+// True when a stored vault exists that could not be decrypted on this
+// computer (it is kept aside at the first write).
+function hasUnreadableVault() {
+    return __unreadableRowPending
+}
+
+function __errorText(e) {
+    return e && e.message !== undefined ? String(e.message) : String(e)
+}
+
+// Whether key is the key in force for a part whose check value is verified
+// (MD5 of the key; empty when no such key is set).
+function __keyOpens(key, verified) {
+    if (!verified)
+        return !key
+    return !!key && Qt.md5(key) === verified
+}
+
+// Takes the document in memory as what the row holds. dataText: the JSON
+// text of the open data part, or null when the data part is the stored
+// cipher text.
+function __commit(dataText) {
+    var prev = __committed
+    var sec = root.security
+    function keyFor(current, previous, verified) {
+        if (__keyOpens(current, verified))
+            return current
+        return __keyOpens(previous, verified) ? previous : ""
+    }
+    __committed = {
+        keys: Object.keys(root),
+        meta: JSON.stringify({ app: root.app, local: root.local, security: sec,
+                               summary: root.summary, dataHash: root.dataHash }),
+        dataText: dataText,
+        cipher: dataText === null ? root.data : null,
+        loginPassword: loginPassword,
+        pinCode: keyFor(pinCode, prev ? prev.pinCode : "", sec.verifiedPinCode),
+        securityAnswer: keyFor(securityAnswer, prev ? prev.securityAnswer : "",
+                               sec.verifiedSecurityAnswer)
+    }
+}
+
+// Puts back the vault as the row holds it, with the keys in force for it: a
+// key a page set for a change that was not written gives way to the one in
+// force; a key cleared since (the PIN key on leaving a tab) stays cleared.
+// Objects taken from the store before are not the store's any more: take
+// them again by id.
+function revert() {
+    var c = __committed
+    if (!c)
+        return
+    var meta = JSON.parse(c.meta)
+    meta.data = c.dataText !== null ? JSON.parse(c.dataText) : c.cipher
+    // The parts in the order they had.
+    root = {}
+    for (var i = 0; i < c.keys.length; ++i)
+        root[c.keys[i]] = meta[c.keys[i]]
+    __fillMissingParts(root)
+    loginPassword = c.loginPassword
+    if (pinCode && !__keyOpens(pinCode, root.security.verifiedPinCode))
+        pinCode = c.pinCode
+    if (securityAnswer && !__keyOpens(securityAnswer, root.security.verifiedSecurityAnswer))
+        securityAnswer = c.securityAnswer
+    console.log("Vault in memory put back as stored.")
+}
+
+// Stamps kept in memory until the next write (the login failure count that
+// could not be written, the time of the last backup text) survive a refused
+// write of something else: change(meta) makes the same change to what revert
+// puts back.
+function __keepInMemory(change) {
+    if (!__committed)
+        return
+    var meta = JSON.parse(__committed.meta)
+    change(meta)
+    __committed.meta = JSON.stringify(meta)
+}
+
+function __keepLoginCount() {
+    var count = root.app.login.pwdTry
+    __keepInMemory(function (meta) {
+        meta.app.login.pwdTry = count
+    })
 }
 
 function isEmptyPassword() {
@@ -220,19 +325,19 @@ function tryLogin(pwdMd) {
     return __decryptStoredData(pwdMd) !== null
 }
 
+// Opens the vault with the login key pwdMd and writes the failure count (0
+// on success). The vault opens even when that write fails (a read-only
+// medium); a failure counts for this run even when it could not be written.
 function login(pwdMd) {
     if (!pwdMd)
         return false
     if (__isDataOpen()) {
         // Already open in this run: the key in hand is the reference.
-        if (loginPassword !== "" && pwdMd === loginPassword) {
-            root.app.login.pwdTry = 0
-            saveOnly()
-            return true
-        }
-        root.app.login.pwdTry += 1
-        saveOnly()
-        return false
+        var right = loginPassword !== "" && pwdMd === loginPassword
+        root.app.login.pwdTry = right ? 0 : root.app.login.pwdTry + 1
+        if (!__writeOpen())
+            __keepLoginCount()
+        return right
     }
     var txt = __decryptStoredData(pwdMd)
     var data = null
@@ -246,7 +351,10 @@ function login(pwdMd) {
     if (!__isDataObject(data)) {
         root.app.login.pwdTry += 1
         // The document as loaded: data and dataHash go back unchanged.
-        __saveWithEncrypted(root)
+        if (__saveWithEncrypted(root))
+            __commit(null)
+        else
+            __keepLoginCount()
         return false
     }
     var storedData = root.data
@@ -259,26 +367,38 @@ function login(pwdMd) {
     // Write that back as it is (any other stored text stays too, its hash
     // still matching).
     __saveData(root.dataHash, storedData)
+    // Open either way: the row holds this vault, at most with an older count.
+    __commit(txt)
     return true
 }
 
+// Stamps the modification time and writes the open vault. False when the
+// write was refused; the vault in memory is then the vault on disk again
+// (see revert), its modification date included.
 function save() {
-    var before = root.summary.modifiedDate
     root.summary.modifiedDate = new Date().getTime()
-    if (saveOnly())
+    return saveOnly()
+}
+
+// Writes the open vault as it is. False when the write was refused; the vault
+// in memory is then the vault on disk again (see revert).
+function saveOnly() {
+    if (__writeOpen())
         return true
-    // Nothing was written: the document keeps its modification date.
-    root.summary.modifiedDate = before
+    revert()
     return false
 }
 
-function saveOnly() {
+function __writeOpen() {
     if (!loginPassword || !__isDataOpen()) {
         console.log("Error, save refused: vault not open.")
         return false
     }
     var dataTxt = JSON.stringify(root.data)
-    return __saveData(Qt.md5(dataTxt), libEncryptor.aesEncrypt(loginPassword, dataTxt))
+    if (!__saveData(Qt.md5(dataTxt), libEncryptor.aesEncrypt(loginPassword, dataTxt)))
+        return false
+    __commit(dataTxt)
+    return true
 }
 
 // Writes the open document with its data part as the given cipher text.
@@ -305,42 +425,50 @@ function __saveData(dataHash, encData) {
 function __saveWithEncrypted(saveRoot, dataIsCipher) {
     if (!__isStoredDocument(saveRoot))
         return false
+    if (loadFailed) {
+        console.log("Error, save refused: the database file could not be read.")
+        return false
+    }
     var json = __documentJson(saveRoot, dataIsCipher)
     var flag = wrapKey ? "yes" : "no"
     var affected = 0
-    __openDB().transaction(function (tx) {
-        if (__tableSql(tx) === null)
-            tx.executeSql("CREATE TABLE IF NOT EXISTS pwddata(content TEXT, date TEXT, wrapkey TEXT)")
-        else if (!__dbColumnExist("wrapkey", tx))
-            __dbAddColumn("wrapkey", tx)
-        var rs = tx.executeSql("SELECT * FROM pwddata")
-        var content
-        if (rs.rows.length === 0) {
-            var dateText = Pubfun.currentDateTimeStr()
-            content = libEncryptor.aesEncrypt(__rowKey(dateText, true), json)
-            if (!content) {
-                console.log("Error, save refused: row encryption failed.")
-                return
+    try {
+        __openDB().transaction(function (tx) {
+            if (__tableSql(tx) === null)
+                tx.executeSql("CREATE TABLE IF NOT EXISTS pwddata(content TEXT, date TEXT, wrapkey TEXT)")
+            else if (!__dbColumnExist("wrapkey", tx))
+                __dbAddColumn("wrapkey", tx)
+            var rs = tx.executeSql("SELECT * FROM pwddata")
+            var content
+            if (rs.rows.length === 0) {
+                var dateText = Pubfun.currentDateTimeStr()
+                content = libEncryptor.aesEncrypt(__rowKey(dateText, true), json)
+                if (!content) {
+                    console.log("Error, save refused: row encryption failed.")
+                    return
+                }
+                affected = tx.executeSql("INSERT INTO pwddata VALUES(?, ?, ?)",
+                                         [content, dateText, flag]).rowsAffected
+            } else {
+                var row = rs.rows.item(0)
+                content = libEncryptor.aesEncrypt(__rowKey(String(row.date), true), json)
+                if (!content) {
+                    console.log("Error, save refused: row encryption failed.")
+                    return
+                }
+                if (__unreadableRowPending)
+                    __keepUnreadableRow(tx, row)
+                affected = tx.executeSql("UPDATE pwddata SET content=?, wrapkey=?",
+                                         [content, flag]).rowsAffected
             }
-            affected = tx.executeSql("INSERT INTO pwddata VALUES(?, ?, ?)",
-                                     [content, dateText, flag]).rowsAffected
-        } else {
-            var row = rs.rows.item(0)
-            content = libEncryptor.aesEncrypt(__rowKey(String(row.date), true), json)
-            if (!content) {
-                console.log("Error, save refused: row encryption failed.")
-                return
-            }
-            if (__unreadableRowPending)
-                __keepUnreadableRow(tx, row)
-            affected = tx.executeSql("UPDATE pwddata SET content=?, wrapkey=?",
-                                     [content, flag]).rowsAffected
-        }
-    })
-    if (affected > 0) {
-        __unreadableRowPending = false
-        __beforeRestore = null
+        })
+    } catch (e) {
+        // The transaction was rolled back: the row is as it was.
+        console.log("Error, write to pwddata failed: " + __errorText(e))
+        return false
     }
+    if (affected > 0)
+        __unreadableRowPending = false
     return affected > 0
 }
 
@@ -355,22 +483,31 @@ function __keepUnreadableRow(tx, row) {
     console.log("Unreadable pwddata row of " + row.date + " kept in " + __constUnreadableTable + ".")
 }
 
+// Drops the vault and the rows kept aside. False when the database refused;
+// the vault in memory then stays as it is, as on disk.
 function clear() {
-    root = __initEmptyData()
-    __beforeRestore = null
-    __unreadableRowPending = false
     var ok = false
-    __openDB().transaction(function (tx) {
-        try {
+    try {
+        __openDB().transaction(function (tx) {
             var rs = tx.executeSql("DROP TABLE pwddata")
             tx.executeSql("DROP TABLE IF EXISTS " + __constUnreadableTable)
             console.log("DROP TABLE pwddata rowsAffected: " + rs.rowsAffected)
-            ok = true
-        } catch (e) {
-            console.log("Error DROP TABLE pwddata: " + e)
-        }
-    })
-    return ok
+        })
+        ok = true
+    } catch (e) {
+        console.log("Error DROP TABLE pwddata: " + __errorText(e))
+    }
+    if (!ok)
+        return false
+    root = __initEmptyData()
+    __unreadableRowPending = false
+    loadFailed = false
+    loginPassword = ""
+    pinCode = ""
+    securityAnswer = ""
+    __committed = null
+    __commit(JSON.stringify(root.data))
+    return true
 }
 
 function backup(pwdMd) {
@@ -399,6 +536,10 @@ function backup(pwdMd) {
         root.summary.backupDate = oldBackupDate
         return null
     }
+    var stamp = root.summary.backupDate
+    __keepInMemory(function (meta) {
+        meta.summary.backupDate = stamp
+    })
     return txt
 }
 
@@ -447,9 +588,9 @@ function restore(backupTxt, pwdMd, secMd) {
     if (!__isDataObject(data))
         return false
 
+    // Not written yet: the caller writes the restored vault; a refused write
+    // puts back the vault as stored.
     var typeIndex = root.app.login.typeIndex
-    __beforeRestore = { app: root.app, security: root.security, summary: root.summary,
-                        dataHash: root.dataHash, data: root.data }
     root.app = doc.app
     root.security = doc.security
     root.summary = doc.summary
@@ -457,22 +598,6 @@ function restore(backupTxt, pwdMd, secMd) {
     root.data = data
     __fillMissingParts(root)
     root.app.login.typeIndex = typeIndex
-    return true
-}
-
-// Puts back what the last restore replaced, for a caller whose write of the
-// restored vault failed, so that memory keeps matching the stored row. False
-// when there is nothing to put back (no restore, or it has been written).
-function undoRestore() {
-    var kept = __beforeRestore
-    if (!kept)
-        return false
-    __beforeRestore = null
-    root.app = kept.app
-    root.security = kept.security
-    root.summary = kept.summary
-    root.dataHash = kept.dataHash
-    root.data = kept.data
     return true
 }
 
@@ -486,6 +611,10 @@ function updatePinCodeEncriptedData(oldPin, newPin) {
     }
     if (!__isDataOpen())
         return false
+    // The key that opens the stored fields is the one to put back should the
+    // change not be written.
+    if (__committed && __keyOpens(oldPin, JSON.parse(__committed.meta).security.verifiedPinCode))
+        __committed.pinCode = oldPin
     var failed = false
     function recode(value) {
         if (failed || !value)

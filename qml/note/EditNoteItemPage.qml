@@ -25,7 +25,6 @@ Drawer {
 
     // Id of a note this editor added whose save failed, so that saving again
     // fills that note instead of adding a second one.
-    property int __addedItemId: 0
 
     readonly property bool formDirty: contentDirty || (attributeDirty && idTextArea.text.length > 0)
     readonly property var colorPair: {
@@ -82,9 +81,8 @@ Drawer {
         }
 
         var item = null
-        var existingId = noteItemId !== 0 ? noteItemId : __addedItemId
-        if (existingId !== 0) {
-            item = DB.getNoteItem(existingId)
+        if (noteItemId !== 0) {
+            item = DB.getNoteItem(noteItemId)
             if (!item)
                 return false
             if (contentDirty) {
@@ -95,7 +93,6 @@ Drawer {
             item = DB.addNoteItem()
             item.date = noteDate
             DB.moveNoteItemFront(item.id)
-            __addedItemId = item.id
         }
 
         var text = __cutText(idTextArea.text, Theme.noteEditMaxLen)
@@ -121,9 +118,12 @@ Drawer {
         item.title = title
         item.summary = summary
 
-        if (!DB.save())
+        // Not written: the store put the vault back; the page keeps the text
+        // for the next try.
+        if (!DB.save()) {
+            idPageMsg.show(qsTr("保存数据失败"), true)
             return false
-        __addedItemId = 0
+        }
         contentDirty = false
         attributeDirty = false
         accepted()
@@ -132,7 +132,6 @@ Drawer {
     }
 
     onAboutToShow: {
-        __addedItemId = 0
         var item = noteItemId !== 0 ? DB.getNoteItem(noteItemId) : null
         if (item) {
             noteSecurityLevel = item.securityLevel
@@ -155,7 +154,8 @@ Drawer {
     onOpened: {
         if (DB.root.app.prompt.noteAttrEdit) {
             DB.root.app.prompt.noteAttrEdit = false
-            DB.saveOnly()
+            if (!DB.saveOnly())
+                idPageMsg.show(qsTr("保存数据失败"), true)
             idPromptMenu.x = (width - idPromptMenu.width) / 2
             idPromptMenu.y = idTitleBar.height + Util.unitHeight * 4.5
             idPromptMenu.open()
@@ -357,5 +357,10 @@ Drawer {
         objectName: "noteAttrPrompt"
         arrowPosition: 0.4
         text: qsTr("点击修改属性")
+    }
+
+    PopupMsg {
+        id: idPageMsg
+        objectName: "noteEditMsg"
     }
 }

@@ -16,6 +16,8 @@ Item {
     property int currentHoldIndex: -1
 
     signal gobackClicked()
+    // A write was refused (the store put the vault back).
+    signal writeRefused()
     signal noteItemClicked(int itemId)
     signal noteItemDelayClicked(int itemId)
 
@@ -35,7 +37,8 @@ Item {
         updateModel()
         if (noteItemList.length > 0 && DB.root.app.prompt.noteItemEdit) {
             DB.root.app.prompt.noteItemEdit = false
-            DB.saveOnly()
+            if (!DB.saveOnly())
+                writeRefused()
             idPromptMenu.x = (width - idPromptMenu.width) / 2
             idPromptMenu.y = Util.unitHeight * 7
             idPromptMenu.open()

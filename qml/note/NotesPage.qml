@@ -50,6 +50,11 @@ Rectangle {
         idPopupMsg.open()
     }
 
+    // A write was refused: the store put the vault back.
+    function saveFailed() {
+        idPopupMsg.show(qsTr("保存数据失败"), true)
+    }
+
     ColumnLayout {
         anchors.fill: parent
         spacing: 0
@@ -76,6 +81,7 @@ Rectangle {
             Item {
                 NoteBoxView {
                     id: idNoteBoxView
+                    onWriteRefused: idNotesPage.saveFailed()
                     objectName: "noteBoxView"
                     anchors.fill: parent
                     anchors.leftMargin: Util.unitHeight * 0.75
@@ -92,6 +98,7 @@ Rectangle {
 
             NoteListView {
                 id: idNoteListView
+                onWriteRefused: idNotesPage.saveFailed()
                 objectName: "noteListView"
                 onGobackClicked: idNotesPage.goBack()
                 onNoteItemClicked: {
@@ -135,8 +142,9 @@ Rectangle {
         }
         onRemoveRequested: {
             DB.removeNoteBox(boxId)
-            DB.save()
-            idNoteBoxView.updateModel()
+            if (!DB.save())
+                idNotesPage.saveFailed()
+            idNotesPage.reloadAll()
         }
     }
 
@@ -150,7 +158,8 @@ Rectangle {
             var itemId = itemObj.noteItemId
             idNotesPage.withNoteKey(itemId, function () {
                 DB.removeNoteItem(itemId)
-                DB.save()
+                if (!DB.save())
+                    idNotesPage.saveFailed()
                 idNotesPage.reloadAll()
             })
         }

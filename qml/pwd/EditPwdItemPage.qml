@@ -109,7 +109,12 @@ PopupPage {
         item.password = __encrypt(idPasswordEdit.text)
         item.note = __encrypt(idNoteEdit.text)
         item.otpUrl = __encrypt(idOptClient.url)
-        DB.save()
+        // Not written: the store put the vault back; the sheet keeps what
+        // was typed for the next try.
+        if (!DB.save()) {
+            idPopupMsg.show(qsTr("保存数据失败"), true)
+            return
+        }
         idRoot.accepted()
         idRoot.close()
     }

@@ -30,6 +30,10 @@ Rectangle {
         idPopupMsg.open()
     }
 
+    function __saveFailed() {
+        idPopupMsg.show(qsTr("保存数据失败"), true)
+    }
+
     function __reloadAll() {
         idPwdBoxView.updateModel()
         idPwdListPage.updateModel()
@@ -89,6 +93,7 @@ Rectangle {
                 PwdBoxView {
                     id: idPwdBoxView
                     objectName: "pwdBoxView"
+                    onWriteRefused: idRoot.__saveFailed()
                     Layout.fillWidth: true
                     Layout.fillHeight: true
                     Layout.leftMargin: Util.unitHeight * 0.75
@@ -105,6 +110,7 @@ Rectangle {
 
             PwdListPage {
                 id: idPwdListPage
+                onWriteRefused: idRoot.__saveFailed()
                 objectName: "pwdListPage"
                 onGobackClicked: idRoot.goBack()
             }
@@ -147,8 +153,9 @@ Rectangle {
         }
         onRemoveRequested: {
             DB.removePwdBox(boxId)
-            DB.save()
-            idPwdBoxView.updateModel()
+            if (!DB.save())
+                idRoot.__saveFailed()
+            idRoot.__reloadAll()
         }
     }
 

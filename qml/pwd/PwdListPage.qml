@@ -15,6 +15,8 @@ Rectangle {
     property int boxId: 0
 
     signal gobackClicked()
+    // A write was refused (the store put the vault back).
+    signal writeRefused()
 
     color: Theme.pageColor
 
@@ -46,6 +48,7 @@ Rectangle {
     PwdListView {
         id: idPwdListView
         objectName: "pwdListView"
+        onWriteRefused: idRoot.writeRefused()
         anchors.fill: parent
         boxId: idRoot.boxId
 
@@ -99,7 +102,8 @@ Rectangle {
             } else {
                 idRoot.__withPin(item, function () {
                     DB.removePwdItem(itemId)
-                    DB.save()
+                    if (!DB.save())
+                        idRoot.writeRefused()
                     idRoot.updateModel()
                 })
             }

@@ -15,6 +15,8 @@ ListView {
     property var pwdItemList: []
 
     signal itemOpened(int itemId)
+    // A write was refused (the store put the vault back).
+    signal writeRefused()
     signal itemDelayed(int itemId)
     signal itemPinRequested(var itemObj)
 
@@ -34,7 +36,8 @@ ListView {
         var prompt = DB.root.app.prompt
         if (pwdItemList.length > 0 && prompt.pwdItemEdit) {
             prompt.pwdItemEdit = false
-            DB.saveOnly()
+            if (!DB.saveOnly())
+                writeRefused()
             idPromptMenu.x = Util.unitHeight * 2
             idPromptMenu.y = Util.unitHeight * 7
             idPromptMenu.open()

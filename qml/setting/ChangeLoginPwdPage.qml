@@ -39,23 +39,16 @@ PopupPage {
     }
 
     // Stores the new login key, wrapped for the security questions when
-    // their answer key is known. When the row cannot be written the old key
-    // stays in force (the stored vault still opens with it) and the user is
-    // told; the entry starts over.
+    // their answer key is known. When the row cannot be written the store
+    // puts back the old key, wrapping and input type (the stored vault still
+    // opens with it) and the user is told; the entry starts over.
     function __saveNewPassword(pwdMd, typeIndex) {
-        var security = DB.root.security
-        var login = DB.root.app.login
-        var old = { key: DB.loginPassword, wrapped: security.encryptedLoginPassword,
-                    typeIndex: login.typeIndex }
         DB.loginPassword = pwdMd
         if (DB.securityAnswer !== "")
-            security.encryptedLoginPassword = Encryptor.aesEncrypt(DB.securityAnswer, pwdMd)
-        login.typeIndex = typeIndex
+            DB.root.security.encryptedLoginPassword = Encryptor.aesEncrypt(DB.securityAnswer, pwdMd)
+        DB.root.app.login.typeIndex = typeIndex
         if (DB.save())
             return true
-        DB.loginPassword = old.key
-        security.encryptedLoginPassword = old.wrapped
-        login.typeIndex = old.typeIndex
         idPrompt.text = qsTr("请输入新密码")
         idPopupMsg.autoClose = false
         __showMsg(qsTr("保存数据失败"))

@@ -102,7 +102,6 @@ PopupPage {
                     idPage.__showMsg(qsTr("保存数据失败"), false)
                     return
                 }
-                var oldVerified = security.verifiedPinCode
                 DB.pinCode = newPin
                 security.verifiedPinCode = Qt.md5(newPin)
                 if (DB.save()) {
@@ -110,11 +109,8 @@ PopupPage {
                     cleanInput(true)
                     return
                 }
-                // Not written: the old PIN stays in force, in memory as on
-                // disk, and the entry starts over.
-                DB.updatePinCodeEncriptedData(newPin, oldPin)
-                DB.pinCode = oldPin
-                security.verifiedPinCode = oldVerified
+                // Not written: the store put back the old PIN with the fields
+                // it opens, in memory as on disk; the entry starts over.
                 errorInput()
                 idPrompt.text = qsTr("请输入新PIN码")
                 idPage.__showMsg(qsTr("保存数据失败"), false)

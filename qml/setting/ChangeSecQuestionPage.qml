@@ -145,11 +145,14 @@ PopupPage {
                 security.securityQuestion2 = idQuestion2.text
                 security.verifiedSecurityAnswer = Qt.md5(key)
                 security.encryptedLoginPassword = Encryptor.aesEncrypt(key, DB.loginPassword)
-                if (DB.save()) {
-                    idPage.changeSucc = true
-                    idPage.accepted()
-                    idPage.close()
+                if (!DB.save()) {
+                    // Not written: the questions in force stay.
+                    idPopupMsg.show(qsTr("保存数据失败"), true)
+                    return
                 }
+                idPage.changeSucc = true
+                idPage.accepted()
+                idPage.close()
             }
         }
 

@@ -20,12 +20,9 @@ PopupPage {
     property var addBox
 
     property bool __filling: false
-    // A box added by a save that failed; saving again fills that box.
-    property int __addedBoxId: 0
 
     onAboutToShow: {
         __filling = true
-        __addedBoxId = 0
         var box = boxId !== 0 ? getBox(boxId) : null
         if (box) {
             currentIconId = box.iconId
@@ -49,19 +46,19 @@ PopupPage {
             idPopupMsg.open()
             return
         }
-        var id = boxId !== 0 ? boxId : __addedBoxId
-        var box = id !== 0 ? getBox(id) : addBox()
+        var box = boxId !== 0 ? getBox(boxId) : addBox()
         if (!box)
             return
-        if (id === 0)
-            __addedBoxId = box.id
         box.iconId = currentIconId
         box.name = idNameEdit.text
-        if (DB.save()) {
-            __addedBoxId = 0
-            idRoot.close()
-            idRoot.accepted()
+        // Not written: the store put the vault back; the sheet keeps what
+        // was typed for the next try.
+        if (!DB.save()) {
+            idPopupMsg.show(qsTr("保存数据失败"), true)
+            return
         }
+        idRoot.close()
+        idRoot.accepted()
     }
 
     ColumnLayout {

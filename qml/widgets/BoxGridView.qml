@@ -22,6 +22,8 @@ GridView {
     property real iconSize: Util.unitHeight * 4
 
     signal boxClicked(int boxId)
+    // A write was refused (the store put the vault back).
+    signal writeRefused()
     signal boxEdited(int boxId, string boxName)
 
     function updateModel() {
@@ -43,7 +45,8 @@ GridView {
         var prompt = DB.root.app.prompt
         if (DB.root.data[storedListName].length > 1 && prompt[hintFlagName]) {
             prompt[hintFlagName] = false
-            DB.saveOnly()
+            if (!DB.saveOnly())
+                writeRefused()
             var pad = Util.isPad()
             idPromptMenu.x = cellWidth * (pad ? 1.2 : 1.13)
             idPromptMenu.y = cellHeight * (pad ? 0.75 : 0.8)

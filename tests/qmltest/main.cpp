@@ -30,6 +30,11 @@ public slots:
         if (!artifactDir.isEmpty() && !QDir().mkpath(artifactDir))
             artifactDir.clear();
         engine->rootContext()->setContextProperty(QStringLiteral("testArtifactDir"), artifactDir);
+        // Where the build put generated test files (QR images): empty when
+        // not set.
+        engine->rootContext()->setContextProperty(
+            QStringLiteral("testDataDir"),
+            QString::fromLocal8Bit(qgetenv("KEYLOFT_TEST_DATA_DIR")));
         // Control address of the fake cloud service (tests/fake_cloud), set
         // for directories with a FAKE_CLOUD marker; empty otherwise.
         engine->rootContext()->setContextProperty(

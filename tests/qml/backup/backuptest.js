@@ -36,13 +36,7 @@ function expectToast(tc, page, name, msg, sticky) {
         T.expectToast(tc, toast, msg)
         return
     }
-    tc.tryCompare(toast, "opened", true)
-    tc.compare(toast.msg, msg)
-    tc.compare(toast.autoClose, false)
-    tc.tryCompare(toast, "autoClose", true, 5000)
-    tc.verify(toast.visible)
-    tc.mouseClick(toast.contentItem)
-    tc.tryCompare(toast, "visible", false)
+    T.expectStickyToast(tc, toast, msg)
 }
 
 // Opens the password dialog with the page's button and types `typed` into

@@ -159,6 +159,17 @@ function expectToast(tc, toast, text) {
     tc.tryCompare(toast, "visible", false)
 }
 
+// A sticky toast shows text and stays after its time until it is tapped.
+function expectStickyToast(tc, toast, text) {
+    tc.tryCompare(toast, "opened", true)
+    tc.compare(toast.msg, text)
+    tc.compare(toast.autoClose, false)
+    tc.tryCompare(toast, "autoClose", true, 5000)
+    tc.verify(toast.visible)
+    tc.mouseClick(toast.contentItem)
+    tc.tryCompare(toast, "visible", false)
+}
+
 function typeText(tc, text) {
     for (var i = 0; i < text.length; ++i)
         tc.keyClick(text[i])

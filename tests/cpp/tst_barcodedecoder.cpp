@@ -1,0 +1,428 @@
+// The barcode decoder object and its grey picture: format masks, scaling,
+// the signals of a decode, files, QR writing and the extra passes of
+// tryHarder.
+
+#include "scan/BarcodeDecoder.h"
+#include "scan/CameraImageAdapter.h"
+#include "scantestdata.h"
+
+#include <QSignalSpy>
+#include <QTransform>
+#include <QtTest>
+#include <ZXing/BitMatrix.h>
+#include <ZXing/MultiFormatWriter.h>
+
+using namespace scantest;
+
+namespace {
+
+// Every signal of a decoder, by name, in the order emitted.
+struct SignalLog {
+    QStringList names;
+    QString tag, format, charSet;
+    QVariantMap metadata;
+    QRectF rect;
+    QList<bool> finished;
+    QStringList errors;
+    // The connections end with the log.
+    QObject context;
+
+    explicit SignalLog(BarcodeDecoder *d) {
+        using D = BarcodeDecoder;
+        QObject::connect(d, &D::decodingStarted, &context, [this] { names << "decodingStarted"; });
+        QObject::connect(d, &D::tagFound, &context, [this](const QString &t) {
+            names << "tagFound";
+            tag = t;
+        });
+        QObject::connect(d, qOverload<QString, QString, QString>(&D::tagFoundAdvanced), &context,
+                         [this](const QString &, const QString &f, const QString &c) {
+                             names << "tagFoundAdvanced";
+                             format = f;
+                             charSet = c;
+                         });
+        QObject::connect(
+            d, qOverload<QString, QString, QString, QVariantMap>(&D::tagFoundAdvanced), &context,
+            [this](const QString &, const QString &, const QString &, const QVariantMap &m) {
+                names << "tagFoundAdvanced(metadata)";
+                metadata = m;
+            });
+        QObject::connect(
+            d, qOverload<QString, QString, QString, QRectF>(&D::tagFoundAdvanced), &context,
+            [this](const QString &, const QString &, const QString &, const QRectF &r) {
+                names << "tagFoundAdvanced(rect)";
+                rect = r;
+            });
+        QObject::connect(d, &D::decodingFinished, &context, [this](bool ok) {
+            names << "decodingFinished";
+            finished << ok;
+        });
+        QObject::connect(d, &D::error, &context, [this](const QString &m) {
+            names << "error";
+            errors << m;
+        });
+    }
+};
+
+// A CODE_128 symbol made by ZXing, 2 pixels a module, turned a quarter.
+QImage verticalCode128(const QString &text) {
+    ZXing::MultiFormatWriter writer(ZXing::BarcodeFormat::Code128);
+    writer.setMargin(10);
+    const ZXing::BitMatrix m = writer.encode(text.toStdWString(), 0, 60);
+    QImage image(m.width() * 2, m.height(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int y = 0; y < m.height(); ++y)
+        for (int x = 0; x < m.width(); ++x)
+            if (m.get(x, y))
+                image.setPixel(2 * x, y, 0xFF000000), image.setPixel(2 * x + 1, y, 0xFF000000);
+    return image.transformed(QTransform().rotate(90));
+}
+
+} // namespace
+
+class TestBarcodeDecoder : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void setDecoder_data();
+    void setDecoder();
+    void formatName();
+    void greyConversion();
+    void scaling_data();
+    void scaling();
+    void decodeScalesWithDefaults_data();
+    void decodeScalesWithDefaults();
+
+    void signalsOfASuccessfulDecode();
+    void failures();
+    void textsReadBackExactly_data();
+    void textsReadBackExactly();
+    void files();
+
+    void encodeDefaults();
+    void encodeOptions();
+    void encodeLevels_data();
+    void encodeLevels();
+    void tryHarderTurnsThePicture();
+    void allowedExtensions();
+};
+
+void TestBarcodeDecoder::initTestCase() {
+    QVERIFY2(!qrImage("otpauth-ascii").isNull(), "the test QR images were not generated");
+}
+
+void TestBarcodeDecoder::setDecoder_data() {
+    QTest::addColumn<uint>("hint");
+    QTest::addColumn<uint>("enabled");
+    QTest::newRow("CODE_128_GS1 brings CODE_128") << 0x40000u << 0x40020u;
+    QTest::newRow("bit 0 is no format") << 0x1u << 0x0u;
+    QTest::newRow("QR only") << 0x1000u << 0x1000u;
+    QTest::newRow("bits above the table dropped") << 0xFFFFFFFFu << 0x7FFFEu;
+    QTest::newRow("all but GS1") << 0x3FFFEu << 0x3FFFEu;
+}
+
+void TestBarcodeDecoder::setDecoder() {
+    QFETCH(uint, hint);
+    QFETCH(uint, enabled);
+    BarcodeDecoder decoder;
+    QCOMPARE(decoder.getEnabledFormats(), BarcodeDecoder::allFormats);
+    QSignalSpy changed(&decoder, &BarcodeDecoder::enabledFormatsChanged);
+    decoder.setDecoder(hint);
+    QCOMPARE(decoder.getEnabledFormats(), enabled);
+    QCOMPARE(decoder.property("enabledDecoders").toUInt(), enabled);
+    // Also when nothing changes.
+    decoder.setDecoder(hint);
+    QCOMPARE(changed.count(), 2);
+}
+
+void TestBarcodeDecoder::formatName() {
+    QCOMPARE(BarcodeDecoder::formatName(0x1000), QStringLiteral("QR_CODE"));
+    QCOMPARE(BarcodeDecoder::formatName(0x2), QStringLiteral("AZTEC"));
+    QCOMPARE(BarcodeDecoder::formatName(0x40000), QStringLiteral("CODE_128_GS1"));
+    QVERIFY(BarcodeDecoder::formatName(0x3).isNull());
+    QVERIFY(BarcodeDecoder::formatName(0).isNull());
+}
+
+// Weighted grey through the tables, pixels as Qt reads them, rows kept apart
+// for widths that are not a multiple of 4.
+void TestBarcodeDecoder::greyConversion() {
+    QImage colours(5, 2, QImage::Format_ARGB32);
+    const QRgb row[] = {qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255),
+                        qRgba(0, 0, 0, 0)};
+    for (int x = 0; x < 5; ++x) {
+        colours.setPixel(x, 0, row[x]);
+        colours.setPixel(x, 1, qRgb(0, 0, 0));
+    }
+    CameraImageAdapter adapter(colours);
+    QCOMPARE(adapter.getMatrix(), QByteArray("\xFE\x36\xB6\x12\x00"
+                                             "\x00\x00\x00\x00\x00",
+                                             10));
+    // Premultiplied storage gives the same grey.
+    CameraImageAdapter premultiplied(colours.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    QCOMPARE(premultiplied.getMatrix(), adapter.getMatrix());
+
+    // Grey images are taken as they are, row by row past the padding.
+    QImage grey(5, 3, QImage::Format_Grayscale8);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            grey.scanLine(y)[x] = uchar(10 * y + x);
+    CameraImageAdapter copied(grey);
+    QCOMPARE(copied.getRow(2), QByteArray("\x14\x15\x16\x17\x18", 5));
+    QCOMPARE(copied.getMatrix().size(), 15);
+    QCOMPARE(uchar(copied.getMatrix().at(5)), uchar(10));
+    const ZXing::ImageView view = copied.imageView();
+    QCOMPARE(view.width(), 5);
+    QCOMPARE(*view.data(4, 2), uint8_t(24));
+}
+
+void TestBarcodeDecoder::scaling_data() {
+    QTest::addColumn<QSize>("image");
+    QTest::addColumn<int>("maxWidth");
+    QTest::addColumn<int>("maxHeight");
+    QTest::addColumn<QSize>("wrapped");
+    QTest::newRow("fits: not scaled up") << QSize(640, 480) << 999 << 999 << QSize(640, 480);
+    QTest::newRow("wide") << QSize(3000, 1000) << 999 << 999 << QSize(999, 333);
+    QTest::newRow("height limit only") << QSize(400, 200) << -1 << 100 << QSize(200, 100);
+    QTest::newRow("0 is no limit") << QSize(400, 600) << 0 << 300 << QSize(200, 300);
+    QTest::newRow("both 0") << QSize(400, 600) << 0 << 0 << QSize(400, 600);
+    QTest::newRow("never below one pixel") << QSize(3000, 1) << 999 << 999 << QSize(999, 1);
+}
+
+void TestBarcodeDecoder::scaling() {
+    QFETCH(QSize, image);
+    QFETCH(int, maxWidth);
+    QFETCH(int, maxHeight);
+    QFETCH(QSize, wrapped);
+    QImage picture(image, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    const auto adapter = CameraImageAdapter::create(picture, maxWidth, maxHeight, false);
+    QCOMPARE(QSize(adapter->width(), adapter->height()), wrapped);
+}
+
+void TestBarcodeDecoder::decodeScalesWithDefaults_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("maxWidth");
+    QTest::addColumn<int>("maxHeight");
+    QTest::addColumn<QSize>("decoded");
+    QTest::newRow("defaults: fit 999 x 999") << QSize(2000, 1500) << -1 << -1 << QSize(999, 749);
+    QTest::newRow("defaults: small unscaled") << QSize(640, 480) << -1 << -1 << QSize(640, 480);
+    QTest::newRow("0 and 300 kept") << QSize(800, 600) << 0 << 300 << QSize(400, 300);
+}
+
+void TestBarcodeDecoder::decodeScalesWithDefaults() {
+    QFETCH(QSize, size);
+    QFETCH(int, maxWidth);
+    QFETCH(int, maxHeight);
+    QFETCH(QSize, decoded);
+    const QImage picture = placed(qrImage("otpauth-ascii"), size, QPoint(40, 30), 2);
+    BarcodeDecoder decoder;
+    QCOMPARE(decoder.decodeImage(picture, maxWidth, maxHeight), qrText("otpauth-ascii"));
+    QCOMPARE(decoder.lastDecodedSize(), decoded);
+}
+
+void TestBarcodeDecoder::signalsOfASuccessfulDecode() {
+    BarcodeDecoder decoder;
+    SignalLog log(&decoder);
+    const QImage picture = placed(qrImage("otpauth-ascii"), QSize(400, 300), QPoint(100, 50));
+    const QString text = decoder.decodeImage(picture);
+    QCOMPARE(text, qrText("otpauth-ascii"));
+    QCOMPARE(log.names, QStringList({"decodingStarted", "tagFound", "tagFoundAdvanced",
+                                     "tagFoundAdvanced(metadata)", "tagFoundAdvanced(rect)",
+                                     "decodingFinished"}));
+    QCOMPARE(log.tag, text);
+    QCOMPARE(log.format, QStringLiteral("QR_CODE"));
+    QCOMPARE(log.charSet, QStringLiteral("UTF-8"));
+    QCOMPARE(log.finished, QList<bool>{true});
+    QCOMPARE(decoder.foundedFormat(), QStringLiteral("QR_CODE"));
+    QCOMPARE(decoder.charSet(), QStringLiteral("UTF-8"));
+    QVERIFY(decoder.getProcessTimeOfLastDecoding() >= 0);
+    QCOMPARE(log.metadata.value("ERROR_CORRECTION_LEVEL").toString(), QStringLiteral("L"));
+    QCOMPARE(log.metadata.value("ORIENTATION").toInt(), 0);
+
+    // The code spans x 116..248 and y 66..198 of the 400 x 300 picture
+    // (quiet zone left out); the rectangle runs from its bottom-left corner
+    // to its top-right one.
+    const QRectF &r = log.rect;
+    QVERIFY2(qAbs(r.left() - 116.0 / 400) < 0.03 && qAbs(r.right() - 248.0 / 400) < 0.03,
+             qPrintable(QStringLiteral("%1..%2").arg(r.left()).arg(r.right())));
+    QVERIFY2(qAbs(r.top() - 198.0 / 300) < 0.03 && qAbs(r.bottom() - 66.0 / 300) < 0.03,
+             qPrintable(QStringLiteral("%1..%2").arg(r.top()).arg(r.bottom())));
+}
+
+// A null image ends quietly; an image without a code reports "Unknown"; the
+// last found format stays.
+void TestBarcodeDecoder::failures() {
+    BarcodeDecoder decoder;
+    decoder.decodeImage(qrImage("otpauth-ascii"));
+    {
+        SignalLog log(&decoder);
+        QCOMPARE(decoder.decodeImage(QImage()), QString());
+        QCOMPARE(log.names, QStringList({"decodingStarted", "decodingFinished"}));
+        QCOMPARE(log.finished, QList<bool>{false});
+        QVERIFY(decoder.getProcessTimeOfLastDecoding() >= 0);
+    }
+    {
+        SignalLog log(&decoder);
+        QImage blank(300, 200, QImage::Format_RGB32);
+        blank.fill(Qt::white);
+        decoder.setTryHarder(true);
+        QCOMPARE(decoder.decodeImage(blank), QString());
+        QCOMPARE(log.names, QStringList({"decodingStarted", "error", "decodingFinished"}));
+        QCOMPARE(log.errors, QStringList{"Unknown"});
+        QCOMPARE(log.finished, QList<bool>{false});
+        QVERIFY(decoder.getProcessTimeOfLastDecoding() >= 0);
+    }
+    QCOMPARE(decoder.foundedFormat(), QStringLiteral("QR_CODE"));
+    {
+        // Another format only: the QR code is not looked for.
+        SignalLog log(&decoder);
+        decoder.setDecoder(BarcodeDecoder::DecoderFormat_DATA_MATRIX);
+        QCOMPARE(decoder.decodeImage(qrImage("otpauth-ascii")), QString());
+        QCOMPARE(log.errors, QStringList{"Unknown"});
+    }
+}
+
+void TestBarcodeDecoder::textsReadBackExactly_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("otpauth") << "otpauth-ascii";
+    QTest::newRow("otpauth with Chinese label and issuer") << "otpauth-utf8";
+}
+
+// Images of an independent encoder, and the same texts through our own
+// writer.
+void TestBarcodeDecoder::textsReadBackExactly() {
+    QFETCH(QString, name);
+    const QString text = qrText(name);
+    QVERIFY(text.startsWith("otpauth://totp/"));
+    BarcodeDecoder decoder;
+    QCOMPARE(decoder.decodeImage(qrImage(name)), text);
+
+    BarcodeEncoderConfig config;
+    config.border = true;
+    config.encoderImageSize = QSize(400, 400);
+    const QImage ours = decoder.encodeData(text, config);
+    QVERIFY(!ours.isNull());
+    QCOMPARE(decoder.decodeImage(placed(ours, QSize(480, 480), QPoint(40, 40))), text);
+}
+
+void TestBarcodeDecoder::files() {
+    const QString path = dataPath("otpauth-utf8.png");
+    const QString text = qrText("otpauth-utf8");
+    BarcodeDecoder decoder;
+    QCOMPARE(decoder.decodeImageFromFile(path), text);
+    QCOMPARE(decoder.decodeImageFromFile("file://" + path), text);
+    QCOMPARE(decoder.decodeImageQML(QUrl::fromLocalFile(path)), text);
+
+    SignalLog log(&decoder);
+    QCOMPARE(decoder.decodeImageFromFile(path + ".missing"), QString());
+    QCOMPARE(log.names, QStringList({"decodingStarted", "decodingFinished"}));
+
+    // A missing file behind a URL ends before the decode starts.
+    log.names.clear();
+    log.finished.clear();
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^\\[decodeSubImageQML\\(\\)\\] The file "
+                                                        ".*missing.* does not exist\\.$"));
+    QCOMPARE(decoder.decodeImageQML(QUrl::fromLocalFile(path + ".missing")), QString());
+    QCOMPARE(log.names, QStringList({"decodingFinished"}));
+    QCOMPARE(log.finished, QList<bool>{false});
+
+    // A part of the file: the code's left half is not enough.
+    log.names.clear();
+    QCOMPARE(decoder.decodeSubImageQML(QUrl::fromLocalFile(path), 0, 0, 60, 60), QString());
+    QCOMPARE(log.errors, QStringList{"Unknown"});
+}
+
+void TestBarcodeDecoder::encodeDefaults() {
+    BarcodeDecoder decoder;
+    const QImage image = decoder.encodeData("abc");
+    QCOMPARE(image.size(), QSize(240, 240));
+    QCOMPARE(image.format(), QImage::Format_ARGB32);
+    // A 21-module symbol without a quiet zone: the finder pattern's dark
+    // corner is the image's corner.
+    QCOMPARE(image.pixel(0, 0), 0xFF000000u);
+    QCOMPARE(image.pixel(239, 0), 0xFF000000u);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            QVERIFY(image.pixel(x, y) == 0xFF000000u || image.pixel(x, y) == 0xFFFFFFFFu);
+    QCOMPARE(decoder.decodeImage(placed(image, QSize(320, 320), QPoint(40, 40))),
+             QStringLiteral("abc"));
+}
+
+void TestBarcodeDecoder::encodeOptions() {
+    BarcodeDecoder decoder;
+    // 21 modules and a border of one: 23 x 23 before scaling.
+    const QImage bordered =
+        decoder.encodeData("abc", BarcodeDecoder::EncoderFormat_QR_CODE, QSize(23, 23),
+                           BarcodeDecoder::EncodeErrorCorrectionLevel_L, true, false);
+    QCOMPARE(bordered.pixel(0, 0), 0xFFFFFFFFu);
+    QCOMPARE(bordered.pixel(1, 1), 0xFF000000u);
+    QCOMPARE(bordered.pixel(22, 22), 0xFFFFFFFFu);
+
+    const QImage transparent =
+        decoder.encodeData("abc", BarcodeDecoder::EncoderFormat_QR_CODE, QSize(21, 21),
+                           BarcodeDecoder::EncodeErrorCorrectionLevel_L, false, true);
+    QCOMPARE(transparent.pixel(0, 0), 0x00000000u);
+    QCOMPARE(transparent.pixel(7, 0), 0xFFFFFFFFu);
+
+    QVERIFY(decoder.encodeData("abc", BarcodeDecoder::EncoderFormat_INVALID).isNull());
+    // The encoder refuses an empty text: a null image.
+    QVERIFY(decoder.encodeData(QString()).isNull());
+}
+
+void TestBarcodeDecoder::encodeLevels_data() {
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("read");
+    QTest::newRow("0") << 0 << "L";
+    QTest::newRow("1") << 1 << "M";
+    QTest::newRow("2") << 2 << "Q";
+    QTest::newRow("3") << 3 << "H";
+    QTest::newRow("out of range") << 7 << "L";
+}
+
+void TestBarcodeDecoder::encodeLevels() {
+    QFETCH(int, level);
+    QFETCH(QString, read);
+    BarcodeDecoder decoder;
+    BarcodeEncoderConfig config;
+    config.errorCorrectionLevel = level;
+    config.border = true;
+    config.encoderImageSize = QSize(300, 300);
+    SignalLog log(&decoder);
+    QCOMPARE(decoder.decodeImage(
+                 placed(decoder.encodeData("Keyloft", config), QSize(360, 360), QPoint(30, 30))),
+             QStringLiteral("Keyloft"));
+    QCOMPARE(log.metadata.value("ERROR_CORRECTION_LEVEL").toString(), read);
+}
+
+// A barcode standing on its end is found only by the turned attempts of
+// tryHarder; its rectangle is in the picture's own coordinates.
+void TestBarcodeDecoder::tryHarderTurnsThePicture() {
+    const QImage vertical =
+        placed(verticalCode128("KEYLOFT-128"), QSize(300, 700), QPoint(100, 50));
+    BarcodeDecoder decoder;
+    SignalLog log(&decoder);
+    QCOMPARE(decoder.decodeImage(vertical), QString());
+    QCOMPARE(log.errors, QStringList{"Unknown"});
+
+    decoder.setTryHarder(true);
+    QCOMPARE(decoder.decodeImage(vertical), QStringLiteral("KEYLOFT-128"));
+    QCOMPARE(log.format, QStringLiteral("CODE_128"));
+    // Tall and narrow, within the code's columns 100..160.
+    QVERIFY2(qAbs(log.rect.height()) > 3 * log.rect.width(),
+             qPrintable(QStringLiteral("%1 x %2").arg(log.rect.width()).arg(log.rect.height())));
+    QVERIFY(log.rect.left() >= 95.0 / 300 && log.rect.right() <= 165.0 / 300);
+    QCOMPARE(qAbs(log.metadata.value("ORIENTATION").toInt()), 90);
+}
+
+void TestBarcodeDecoder::allowedExtensions() {
+    BarcodeDecoder decoder;
+    decoder.setProperty("allowedExtensions", QVariantList{5, 2, "5"});
+    QCOMPARE(decoder.property("allowedExtensions").toList(), QVariantList({2, 5}));
+    // Required add-ons: a plain QR code is still read (the add-on rule is
+    // for EAN and UPC only).
+    QCOMPARE(decoder.decodeImage(qrImage("otpauth-ascii")), qrText("otpauth-ascii"));
+}
+
+QTEST_MAIN(TestBarcodeDecoder)
+#include "tst_barcodedecoder.moc"

@@ -883,6 +883,9 @@
         <source>按钮，备份将恢复到应用中。此过程中会验证“备份密码”和“密保问题”。</source>
         <translation> to restore it into the app. The “backup password” and the “security questions” are checked on the way.</translation>
     </message>
+</context>
+<context>
+    <name>RestoreConfirmDialog</name>
     <message>
         <source>是否恢复以下备份数据?</source>
         <translation>Restore the following backup?</translation>
@@ -921,6 +924,493 @@
 </context>
 
 <!-- area: cloud -->
+<context>
+    <name>CloudBackupPage</name>
+    <message>
+        <source>云备份</source>
+        <translation>Cloud Backup</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>云备份服务已过期</source>
+        <translation>The cloud backup service has expired</translation>
+    </message>
+</context>
+<context>
+    <name>CloudRequest</name>
+    <message>
+        <source>保存数据失败</source>
+        <translation>Failed to save data</translation>
+    </message>
+    <message>
+        <source>数据错误: </source>
+        <translation>Data error: </translation>
+    </message>
+    <message>
+        <source>网络错误: </source>
+        <translation>Network error: </translation>
+    </message>
+    <message>
+        <source>错误: </source>
+        <translation>Error: </translation>
+    </message>
+</context>
+<context>
+    <name>LoadUserInfoPage</name>
+    <message>
+        <source>启用此功能需要开启</source>
+        <translation>This feature needs the </translation>
+    </message>
+    <message>
+        <source>读取本机识别码</source>
+        <translation>Read device identifier</translation>
+    </message>
+    <message>
+        <source>权限?</source>
+        <translation> permission. Grant it?</translation>
+    </message>
+    <message>
+        <source>网络连接失败，请检查网络设置</source>
+        <translation>Network connection failed, please check the network settings</translation>
+    </message>
+    <message>
+        <source>重试</source>
+        <translation>Retry</translation>
+    </message>
+</context>
+<context>
+    <name>SmsCodeRows</name>
+    <message>
+        <source>%1秒后可重新发送</source>
+        <translation>Resend in %1 s</translation>
+    </message>
+    <message>
+        <source>发送验证码</source>
+        <translation>Send Code</translation>
+    </message>
+    <message>
+        <source>请稍后再试</source>
+        <translation>Please try again later</translation>
+    </message>
+    <message>
+        <source>输入6位验证码</source>
+        <translation>Enter the 6-digit code</translation>
+    </message>
+    <message>
+        <source>重新发送</source>
+        <translation>Resend</translation>
+    </message>
+</context>
+<context>
+    <name>AccountSettingPage</name>
+    <message>
+        <source>云备份</source>
+        <translation>Cloud Backup</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>注销账户</source>
+        <translation>Close Account</translation>
+    </message>
+    <message>
+        <source>账户设置</source>
+        <translation>Account Settings</translation>
+    </message>
+    <message>
+        <source>退出登录</source>
+        <translation>Sign Out</translation>
+    </message>
+</context>
+<context>
+    <name>BackupDataPage</name>
+    <message>
+        <source>云备份</source>
+        <translation>Cloud Backup</translation>
+    </message>
+    <message>
+        <source>保存数据失败</source>
+        <translation>Failed to save data</translation>
+    </message>
+    <message>
+        <source>备份已恢复</source>
+        <translation>Backup restored</translation>
+    </message>
+    <message>
+        <source>备份数据解密失败</source>
+        <translation>Failed to decrypt the backup</translation>
+    </message>
+    <message>
+        <source>备份记录</source>
+        <translation>Backup Records</translation>
+    </message>
+    <message>
+        <source>无效的备份记录</source>
+        <translation>Invalid backup record</translation>
+    </message>
+    <message>
+        <source>点击“下载”按钮，下载云端备份并恢复到应用中。</source>
+        <translation>Tap “Download” to download a cloud backup and restore it into the app.</translation>
+    </message>
+</context>
+<context>
+    <name>BackupRecordPanel</name>
+    <message>
+        <source>下载</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>备份时间</source>
+        <translation>Backed up</translation>
+    </message>
+    <message>
+        <source>备份设备</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>密码%1，便签%2</source>
+        <translation>%1 passwords, %2 notes</translation>
+    </message>
+    <message>
+        <source>数据</source>
+        <translation>Data</translation>
+    </message>
+</context>
+<context>
+    <name>CloseCloudAccountPage</name>
+    <message>
+        <source>无效的验证码</source>
+        <translation>Invalid code</translation>
+    </message>
+    <message>
+        <source>注销账户</source>
+        <translation>Close Account</translation>
+    </message>
+    <message>
+        <source>注销账户后，云端备份数据将清空，同时会删除账户信息。设备中的数据将会保留。</source>
+        <translation>Closing the account deletes its cloud backups and the account information. The data on this device is kept.</translation>
+    </message>
+    <message>
+        <source>请输入验证码</source>
+        <translation>Please enter the code</translation>
+    </message>
+    <message>
+        <source>账户设置</source>
+        <translation>Account Settings</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceListPage</name>
+    <message>
+        <source>云备份</source>
+        <translation>Cloud Backup</translation>
+    </message>
+    <message>
+        <source>授权设备</source>
+        <translation>Authorised Devices</translation>
+    </message>
+    <message>
+        <source>点击“移除”按钮，可关闭该设备的云备份服务。</source>
+        <translation>Tap “Remove” to end the cloud backup of that device.</translation>
+    </message>
+    <message>
+        <source>移除</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>移除设备 </source>
+        <translation>Remove device </translation>
+    </message>
+</context>
+<context>
+    <name>DeviceListPanel</name>
+    <message>
+        <source>授权日期</source>
+        <translation>Authorised on</translation>
+    </message>
+    <message>
+        <source>本设备</source>
+        <translation>This device</translation>
+    </message>
+    <message>
+        <source>移除设备</source>
+        <translation>Remove Device</translation>
+    </message>
+    <message>
+        <source>设备名称</source>
+        <translation>Device name</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCloudBackupPage</name>
+    <message>
+        <source>写入数据库错误</source>
+        <translation>Error writing the database</translation>
+    </message>
+    <message>
+        <source>备份已下载，输入密保答案，还原备份到设备中。注意，现有数据将被覆盖。</source>
+        <translation>The backup was downloaded. Enter the security answers to restore it to this device. Note: the current data will be overwritten.</translation>
+    </message>
+    <message>
+        <source>备份记录</source>
+        <translation>Backup Records</translation>
+    </message>
+    <message>
+        <source>密保答案不正确</source>
+        <translation>Wrong security answers</translation>
+    </message>
+    <message>
+        <source>必填</source>
+        <translation>Required</translation>
+    </message>
+    <message>
+        <source>恢复备份</source>
+        <translation>Restore Backup</translation>
+    </message>
+    <message>
+        <source>恢复备份失败</source>
+        <translation>Failed to restore the backup</translation>
+    </message>
+    <message>
+        <source>答案</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>请输入密保答案</source>
+        <translation>Please enter the security answers</translation>
+    </message>
+    <message>
+        <source>问题一</source>
+        <translation>Question 1</translation>
+    </message>
+    <message>
+        <source>问题二</source>
+        <translation>Question 2</translation>
+    </message>
+</context>
+<context>
+    <name>UserInfoPage</name>
+    <message>
+        <source>云账号</source>
+        <translation>Cloud account</translation>
+    </message>
+    <message>
+        <source>保存数据失败</source>
+        <translation>Failed to save data</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>Modified</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>备份完成</source>
+        <translation>Backup completed</translation>
+    </message>
+    <message>
+        <source>备份已是最新</source>
+        <translation>The backup is up to date</translation>
+    </message>
+    <message>
+        <source>备份数据需要设置密保问题，是否设置？</source>
+        <translation>Backups need security questions. Set them now?</translation>
+    </message>
+    <message>
+        <source>备份时间</source>
+        <translation>Backed up</translation>
+    </message>
+    <message>
+        <source>备份记录</source>
+        <translation>Backup Records</translation>
+    </message>
+    <message>
+        <source>授权设备</source>
+        <translation>Authorised Devices</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>服务期限</source>
+        <translation>Service until</translation>
+    </message>
+    <message>
+        <source>生成备份数据失败</source>
+        <translation>Failed to create the backup</translation>
+    </message>
+    <message>
+        <source>立即备份</source>
+        <translation>Back Up Now</translation>
+    </message>
+    <message>
+        <source>续期</source>
+        <translation>Renew</translation>
+    </message>
+    <message>
+        <source>请在移动端App中续期</source>
+        <translation>Please renew in the mobile app</translation>
+    </message>
+    <message>
+        <source>账号设置</source>
+        <translation>Account Settings</translation>
+    </message>
+</context>
+<context>
+    <name>CountryChoosePage</name>
+    <message>
+        <source>国家和地区</source>
+        <translation>Country or Region</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Done</translation>
+    </message>
+</context>
+<context>
+    <name>PayButtonPanel</name>
+    <message>
+        <source>微信</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>支付宝</source>
+        <translation>Alipay</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneNumberInputPage</name>
+    <message>
+        <source>国家和地区</source>
+        <translation>Country or Region</translation>
+    </message>
+    <message>
+        <source>手机号</source>
+        <translation>Phone number</translation>
+    </message>
+    <message>
+        <source>继续</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>自动备份应用数据到云存储（全栈加密），可支持多个设备的备份和还原。</source>
+        <translation>Back up the app's data to cloud storage automatically (encrypted end to end), with backup and restore across several devices.</translation>
+    </message>
+    <message>
+        <source>请在移动端App中开启此功能</source>
+        <translation>Please turn this feature on in the mobile app</translation>
+    </message>
+    <message>
+        <source>请输入手机号码</source>
+        <translation>Please enter a phone number</translation>
+    </message>
+    <message>
+        <source>请输入有效的手机号</source>
+        <translation>Please enter a valid phone number</translation>
+    </message>
+</context>
+<context>
+    <name>RechargeChoosePage</name>
+    <message>
+        <source>充值成功</source>
+        <translation>Payment completed</translation>
+    </message>
+    <message>
+        <source>去付款</source>
+        <translation>Pay</translation>
+    </message>
+    <message>
+        <source>发起徽信支付失败</source>
+        <translation>Failed to start WeChat Pay</translation>
+    </message>
+    <message>
+        <source>发起支付宝支付失败</source>
+        <translation>Failed to start Alipay</translation>
+    </message>
+    <message>
+        <source>备份服务</source>
+        <translation>Backup service</translation>
+    </message>
+    <message>
+        <source>安装</source>
+        <translation>Install</translation>
+    </message>
+    <message>
+        <source>微信App</source>
+        <translation>WeChat app</translation>
+    </message>
+    <message>
+        <source>支付失败</source>
+        <translation>Payment failed</translation>
+    </message>
+    <message>
+        <source>支付宝App</source>
+        <translation>Alipay app</translation>
+    </message>
+    <message>
+        <source>支付已取消</source>
+        <translation>Payment cancelled</translation>
+    </message>
+    <message>
+        <source>支付方式</source>
+        <translation>Payment method</translation>
+    </message>
+    <message>
+        <source>支付未完成，请稍后在云备份页面查看</source>
+        <translation>Payment not completed yet; please check again later on the cloud backup page</translation>
+    </message>
+    <message>
+        <source>需要安装</source>
+        <translation>Install the </translation>
+    </message>
+    <message>
+        <source>，前往 App Store 安装?</source>
+        <translation> from the App Store?</translation>
+    </message>
+</context>
+<context>
+    <name>SmsCodeInputPage</name>
+    <message>
+        <source>如需帮助，请发送邮件：</source>
+        <translation>For help, please write to: </translation>
+    </message>
+    <message>
+        <source>已经超出授权设备数，请在已登录设备中移除未使用的设备后，再试。</source>
+        <translation>Too many authorised devices. Remove an unused device on a signed-in device, then try again.</translation>
+    </message>
+    <message>
+        <source>无效的验证码</source>
+        <translation>Invalid code</translation>
+    </message>
+    <message>
+        <source>登录</source>
+        <translation>Sign In</translation>
+    </message>
+    <message>
+        <source>登录失败</source>
+        <translation>Sign-in failed</translation>
+    </message>
+    <message>
+        <source>续期未完成，请稍后登录</source>
+        <translation>Renewal not completed yet, please sign in later</translation>
+    </message>
+    <message>
+        <source>请输入验证码</source>
+        <translation>Please enter the code</translation>
+    </message>
+</context>
 
 <!-- area: help and settings -->
 

@@ -53,12 +53,7 @@ BackupDrawer {
     }
 
     function confirmRestore() {
-        var summary = backupDBRoot && backupDBRoot.summary ? backupDBRoot.summary : {}
-        idConfirmDialog.modifiedText = Pubfun.millisecToDateTimeStr(summary.modifiedDate || 0)
-        idConfirmDialog.backupText = Pubfun.millisecToDateTimeStr(summary.backupDate || 0)
-        idConfirmDialog.pwdCount = String(summary.pwdItemCount || 0)
-        idConfirmDialog.noteCount = String(summary.noteItemCount || 0)
-        idConfirmDialog.open()
+        idConfirmDialog.ask(backupDBRoot && backupDBRoot.summary ? backupDBRoot.summary : {})
     }
 
     function doRestore() {
@@ -96,34 +91,9 @@ BackupDrawer {
         onAccepted: idRestorePage.confirmRestore()
     }
 
-    QuestionDialog {
+    RestoreConfirmDialog {
         id: idConfirmDialog
         objectName: "restoreConfirmDialog"
-
-        property string modifiedText: ""
-        property string backupText: ""
-        property string pwdCount: ""
-        property string noteCount: ""
-
-        title: qsTr("是否恢复以下备份数据?")
-        acceptButtonText: qsTr("是")
-        acceptButtonWarning: true
-        rejectedButtonText: qsTr("否")
-        client: Component {
-            GridLayout {
-                columns: 2
-                columnSpacing: Util.unitHeight
-                rowSpacing: Math.ceil(Util.unitHeight / 2)
-                ZVText { text: qsTr("修改时间: "); font.pointSize: Util.relativeFontPoint(-4) }
-                ZVText { objectName: "restoreModified"; text: idConfirmDialog.modifiedText; font.pointSize: Util.relativeFontPoint(-4) }
-                ZVText { text: qsTr("备份时间: "); font.pointSize: Util.relativeFontPoint(-4) }
-                ZVText { objectName: "restoreBackupDate"; text: idConfirmDialog.backupText; font.pointSize: Util.relativeFontPoint(-4) }
-                ZVText { text: qsTr("密码: "); font.pointSize: Util.relativeFontPoint(-4) }
-                ZVText { objectName: "restorePwdCount"; text: idConfirmDialog.pwdCount; font.pointSize: Util.relativeFontPoint(-4) }
-                ZVText { text: qsTr("便签: "); font.pointSize: Util.relativeFontPoint(-4) }
-                ZVText { objectName: "restoreNoteCount"; text: idConfirmDialog.noteCount; font.pointSize: Util.relativeFontPoint(-4) }
-            }
-        }
         onAccepted: idRestorePage.doRestore()
     }
 }

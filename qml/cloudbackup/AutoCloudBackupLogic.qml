@@ -65,7 +65,11 @@ QtObject {
         uploadRequest.send(upload.url, "POST", {
             resultType: "object",
             success: function(result) {
-                CloudBackup.storeUpload(upload, result)
+                if (!CloudBackup.storeUpload(upload, result)) {
+                    console.log("In auto cloud backup, cloud state not saved.")
+                    idLogic.backupTimer.stop()
+                    return
+                }
                 console.log("In auto cloud backup, backup completed.")
             },
             failed: function(step) {

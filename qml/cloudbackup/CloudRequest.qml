@@ -1,6 +1,7 @@
 import QtQuick 2.12
 import Lib.HttpClient 1.0
 import "qrc:/widgets"
+import "qrc:/js/dbcloud.js" as DBCloud
 
 // One request to the cloud or purchase service and the one way its answer is
 // judged: transfer error, data error, success, a code the caller tells apart,
@@ -49,6 +50,15 @@ Item {
         idHttp.url = url
         idHttp.request()
         return true
+    }
+
+    // Writes the cloud state; a refused write is told to the user.
+    function saveCloudState() {
+        if (DBCloud.save())
+            return true
+        if (msgTarget)
+            msgTarget.showMsg(qsTr("保存数据失败"), true)
+        return false
     }
 
     function __show(msg) {

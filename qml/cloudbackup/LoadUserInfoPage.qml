@@ -47,7 +47,7 @@ Item {
         idRequest.send(url, "GET", {
             success: function(result) {
                 DBCloud.root.order.outTradeNo = ""
-                DBCloud.save()
+                idRequest.saveCloudState()
                 idPage.__queryUser()
             },
             codes: [PayErr.TRADE_NOTPAY],
@@ -73,7 +73,7 @@ Item {
                         throw new Error("result is not an object")
                     DBCloud.root.user.creationTime = String(result.creation_time)
                     DBCloud.root.user.expirationDate = String(result.expiration_date)
-                    DBCloud.save()
+                    idRequest.saveCloudState()
                 } else {
                     console.log("User is valid, but local device is unregistered.")
                     CloudErr.userQueryError = CloudErr.DEVICE_UNREGISTERED
@@ -86,7 +86,7 @@ Item {
                 CloudErr.userQueryError = code
                 if (DBCloud.root.summary.deviceRegistered === true) {
                     DBCloud.root.summary.deviceRegistered = false
-                    DBCloud.save()
+                    idRequest.saveCloudState()
                 }
                 idPage.loadCompleted()
             },

@@ -38,8 +38,9 @@ function makeUpload() {
 
 // Stores a successful upload's time and the snapshot it carried; throws on
 // an answer without a usable upload_time (a data error to the caller).
+// Returns false when the cloud state could not be written.
 function storeUpload(upload, result) {
-    markUploaded(result.upload_time, upload.modifiedDate)
+    return markUploaded(result.upload_time, upload.modifiedDate)
 }
 
 // The vault as of modifiedDate is on the account, uploaded at uploadTimeText.

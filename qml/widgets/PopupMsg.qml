@@ -33,8 +33,18 @@ Popup {
     anchors.centerIn: parent
 
     contentItem: Item {
-        implicitWidth: Math.min(idText.implicitWidth, Math.floor(idToast.__screen.width * 0.7))
+        // Measured on an unwrapped copy: the shown text's own implicit width
+        // follows its wrapping, which would feed back into the popup's width.
+        implicitWidth: Math.min(Math.ceil(idMeasure.implicitWidth),
+                                Math.floor(idToast.__screen.width * 0.7))
         implicitHeight: idText.height
+
+        ZVText {
+            id: idMeasure
+            visible: false
+            text: idText.text
+            font: idText.font
+        }
 
         ZVText {
             id: idText

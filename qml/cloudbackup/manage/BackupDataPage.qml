@@ -114,6 +114,11 @@ DrawerPage {
     ImportCloudBackupPage {
         id: idImportPage
         objectName: "importCloudBackupPage"
-        onAccepted: idPage.showMsg(qsTr("备份已恢复"), false)
+        onAccepted: {
+            if (cloudStateSaved)
+                idPage.showMsg(qsTr("备份已恢复"), false)
+            else
+                idPage.showMsg(qsTr("保存数据失败"), true)
+        }
     }
 }

@@ -65,7 +65,7 @@ DrawerPage {
                     idRemoveDialog.url = CloudApi.deviceRemoveUrl(DBCloud.root.user.phoneNumber,
                                                                   String(itemObj.device_code))
                     idRemoveDialog.msg = qsTr("移除设备 ") + "\"" + String(itemObj.device_name) + "\""
-                            + qsTr(" ?")
+                            + " ?"
                     idRemoveDialog.open()
                 }
             }

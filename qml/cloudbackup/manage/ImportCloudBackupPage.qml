@@ -4,6 +4,7 @@ import Lib.Util 1.0
 import Lib.Encryptor 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
+import "qrc:/backup"
 import "qrc:/js/db.js" as DB
 import "qrc:/js/dbcloud.js" as DBCloud
 import "qrc:/js/pubfun.js" as Pubfun
@@ -17,6 +18,9 @@ DrawerPage {
     property var backupDBRoot: null
     property string backupTxt: ""
     property string backupUploadTime: ""
+
+    // False when the restore was done but the cloud state not written.
+    property bool cloudStateSaved: true
 
     signal accepted()
 
@@ -46,13 +50,8 @@ DrawerPage {
             showMsg(qsTr("密保答案不正确"), false)
             return
         }
-        var summary = backupDBRoot.summary || {}
         idConfirmDialog.secMd = secMd
-        idConfirmDialog.modifiedText = Pubfun.millisecToDateTimeStr(summary.modifiedDate || 0)
-        idConfirmDialog.backupText = Pubfun.millisecToDateTimeStr(summary.backupDate || 0)
-        idConfirmDialog.pwdCount = String(summary.pwdItemCount || 0)
-        idConfirmDialog.noteCount = String(summary.noteItemCount || 0)
-        idConfirmDialog.open()
+        idConfirmDialog.ask(backupDBRoot.summary)
     }
 
     function restore(secMd) {
@@ -61,17 +60,18 @@ DrawerPage {
             return false
         }
         DB.root.security.encryptedLoginPassword = Encryptor.aesEncrypt(secMd, DB.loginPassword)
+        // A refused write puts back the vault as stored.
         if (!DB.saveOnly()) {
-            DB.undoRestore()
             showMsg(qsTr("写入数据库错误"), true)
             return false
         }
         // The restored vault is what the account holds: nothing to send back.
         try {
-            if (!CloudBackup.markUploaded(backupUploadTime, DB.root.summary.modifiedDate))
-                console.log("ImportCloudBackupPage: cloud state not saved")
+            cloudStateSaved = CloudBackup.markUploaded(backupUploadTime, DB.root.summary.modifiedDate)
         } catch (e) {
+            // upload_time was checked on download; nothing else throws here.
             console.log("ImportCloudBackupPage: " + e)
+            cloudStateSaved = false
         }
         accepted()
         close()
@@ -155,35 +155,12 @@ DrawerPage {
         }
     }
 
-    QuestionDialog {
+    RestoreConfirmDialog {
         id: idConfirmDialog
         objectName: "restoreConfirmDialog"
 
         property string secMd: ""
-        property string modifiedText: ""
-        property string backupText: ""
-        property string pwdCount: ""
-        property string noteCount: ""
 
-        title: qsTr("是否恢复以下备份数据?")
-        acceptButtonText: qsTr("是")
-        acceptButtonWarning: true
-        rejectedButtonText: qsTr("否")
-        client: Component {
-            GridLayout {
-                columns: 2
-                columnSpacing: Util.unitHeight
-                rowSpacing: Math.ceil(Util.unitHeight / 2)
-                ZVText { text: qsTr("修改时间: "); font.pointSize: Util.relativeFontPoint(-4) }
-                ZVText { text: idConfirmDialog.modifiedText; font.pointSize: Util.relativeFontPoint(-4) }
-                ZVText { text: qsTr("备份时间: "); font.pointSize: Util.relativeFontPoint(-4) }
-                ZVText { text: idConfirmDialog.backupText; font.pointSize: Util.relativeFontPoint(-4) }
-                ZVText { text: qsTr("密码: "); font.pointSize: Util.relativeFontPoint(-4) }
-                ZVText { text: idConfirmDialog.pwdCount; font.pointSize: Util.relativeFontPoint(-4) }
-                ZVText { text: qsTr("便签: "); font.pointSize: Util.relativeFontPoint(-4) }
-                ZVText { text: idConfirmDialog.noteCount; font.pointSize: Util.relativeFontPoint(-4) }
-            }
-        }
         onAccepted: {
             var key = idConfirmDialog.secMd
             idConfirmDialog.secMd = ""

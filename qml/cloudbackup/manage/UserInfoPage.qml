@@ -61,8 +61,10 @@ Item {
         idRequest.send(upload.url, "POST", {
             resultType: "object",
             success: function(result) {
-                CloudBackup.storeUpload(upload, result)
-                idPage.__showMsg(qsTr("备份完成"), false)
+                if (CloudBackup.storeUpload(upload, result))
+                    idPage.__showMsg(qsTr("备份完成"), false)
+                else
+                    idPage.__showMsg(qsTr("保存数据失败"), true)
                 idPage.updateSummaryInfo()
             }
         })

@@ -87,7 +87,7 @@ Item {
     function __payResponsed(channel, success, cancel, errCode, errStr) {
         if (errCode === success) {
             DBCloud.root.order.paymentChannel = channel
-            DBCloud.save()
+            idRequest.saveCloudState()
             __polls = 0
             idRequest.holdBusy = true
             idCompleteTimer.start()
@@ -108,7 +108,7 @@ Item {
                 idRequest.holdBusy = false
                 DBCloud.root.order.outTradeNo = ""
                 DBCloud.root.order.paymentChannel = DBCloud.PAYMENTCHANNEL_NONE
-                DBCloud.save()
+                idRequest.saveCloudState()
                 idDoneMsg.show(qsTr("充值成功"), false)
             },
             codes: [PayErr.TRADE_NOTPAY],
@@ -133,7 +133,7 @@ Item {
                 CloudErr.userQueryError = CloudErr.SUCCESS
                 DBCloud.root.user.creationTime = String(result.creation_time)
                 DBCloud.root.user.expirationDate = String(result.expiration_date)
-                DBCloud.save()
+                idRequest.saveCloudState()
                 idPage.payFinished()
             },
             codes: [CloudErr.USER_UNREGISTERED, CloudErr.USER_ORDER_COMPLETED,

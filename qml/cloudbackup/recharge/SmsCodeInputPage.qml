@@ -65,8 +65,7 @@ Item {
                 DBCloud.root.user.creationTime = result.creation_time
                 DBCloud.root.user.expirationDate = result.expiration_date === undefined
                         || result.expiration_date === null ? "" : String(result.expiration_date)
-                if (!DBCloud.save())
-                    idPage.__showMsg(qsTr("保存数据失败"), true)
+                idRequest.saveCloudState()
                 idPage.loginSucceeded()
             },
             codes: [CloudErr.SMSCODE_CHECK, CloudErr.DEVICE_MAX, CloudErr.USER_EXPIRED],

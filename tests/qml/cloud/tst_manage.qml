@@ -173,6 +173,18 @@ Item {
             compare(idFake.requestsOf("backup.php", "upload").length, 1)
         }
 
+        // Uploaded, but the cloud state cannot be written: said so, and the
+        // upload time is not shown as stored.
+        function test_backupNowStateNotSaved() {
+            seedAccount()
+            openSignedIn()
+            LocalStorage.openDatabaseSync("KeyloftCloud", "1.0", "KeyloftCloud", 1000000)
+                    .transaction(function(tx) { tx.executeSql("DROP TABLE clouddata") })
+            C.clickRowButton(idCase, summary().timeRows, 2)
+            C.expectMsg(idCase, page, "保存数据失败", true)
+            compare(idFake.requestsOf("backup.php", "upload").length, 1)
+        }
+
         function test_backupNeedsSecurityQuestions() {
             DB.root.security.verifiedSecurityAnswer = ""
             seedAccount()

@@ -83,6 +83,8 @@ Item {
 
         function cleanup() {
             T.closePopup(idCase, page)
+            Pubfun.testSwitch.one = false
+            Pubfun.testSwitch.two = false
         }
 
         function idle() {
@@ -202,6 +204,28 @@ Item {
             compare(got, ["complete_trade " + tradeNo, "query "])
             DBCloud.load()
             compare(DBCloud.root.order.outTradeNo, "")
+        }
+
+        // Both title images double-clicked: the next listing asks for the
+        // test products too.
+        function test_testSwitches() {
+            page.stack.currentIndex = 2
+            var summaryTitle = T.find(page.managePageStack.userInfoPage, "titleImage")
+            mouseDoubleClickSequence(summaryTitle)
+            verify(Pubfun.testSwitch.one)
+            page.stack.currentIndex = 1
+            tryVerify(function() { return recharge().visible })
+            tryVerify(function() { return idFake.requestsOf("buy.php", "list_product").length === 2 }, 15000)
+            idle()
+            mouseDoubleClickSequence(T.find(recharge(), "titleImage"))
+            verify(Pubfun.testSwitch.two)
+            verify(!/debugmode/.test(idFake.requestsOf("buy.php", "list_product")[1].query))
+            page.stack.currentIndex = 2
+            page.stack.currentIndex = 1
+            tryVerify(function() { return products().productListModel.length === 4 }, 15000)
+            idle()
+            var last = idFake.requestsOf("buy.php", "list_product")[2]
+            compare(last.params.debugmode, "true")
         }
 
         function test_defaultCap() {

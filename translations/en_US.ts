@@ -1328,6 +1328,14 @@
         <translation>Payment completed</translation>
     </message>
     <message>
+        <source>获取产品列表失败</source>
+        <translation>Failed to get the product list</translation>
+    </message>
+    <message>
+        <source>App内购买项目被禁用</source>
+        <translation>In-app purchases are disabled</translation>
+    </message>
+    <message>
         <source>去付款</source>
         <translation>Pay</translation>
     </message>

@@ -20,9 +20,13 @@ Item {
     property var msgTarget: null
     // Completion polls before giving up for now (2 s apart: two minutes).
     property int maxCompletePolls: 60
-    // The payment bridges of the two channels (replaceable in tests).
+    // Payment through WeChat Pay and Alipay; else through the in-app
+    // purchase of the store (iOS and macOS).
+    property bool use3rdPay: Payapi.isUse3rdPay()
+    // The payment bridges (replaceable in tests).
     property var weipay: idWeipay
     property var alipay: idAlipay
+    property var iappay: idIAPpay
 
     signal payFinished()
 
@@ -42,23 +46,52 @@ Item {
         return DBCloud.root.user.phoneNumber
     }
 
+    // The products of a listing's result; throws when it is no list of
+    // product records.
+    function __products(result) {
+        if (!Array.isArray(result))
+            throw new Error("result is not an array")
+        for (var i = 0; i < result.length; ++i) {
+            if (result[i] === null || typeof result[i] !== "object")
+                throw new Error("product " + i + " is not an object")
+        }
+        return result
+    }
+
     function requestProducts() {
         idProductPanel.productListModel = []
-        if (!Payapi.isUse3rdPay())
-            return
-        idRequest.send(Payapi.productListUrl(Payapi.getWeipayAipRoot(__phone()), __phone()), "GET", {
+        var apiRoot = use3rdPay ? Payapi.getWeipayAipRoot(__phone()) : Payapi.getIappayAipRoot(__phone())
+        idRequest.send(Payapi.productListUrl(apiRoot, __phone()), "GET", {
             resultType: "array",
-            success: function(result) {
-                for (var i = 0; i < result.length; ++i) {
-                    if (result[i] === null || typeof result[i] !== "object")
-                        throw new Error("product " + i + " is not an object")
-                }
-                idProductPanel.productListModel = result
+            success: function(result, answer, text) {
+                if (idPage.use3rdPay)
+                    idProductPanel.productListModel = idPage.__products(result)
+                else
+                    idPage.iappay.requestProducts(text)
             }
         })
     }
 
+    // The store's products, as the in-app purchase bridge hands them back.
+    function __storeProducts(errCode) {
+        if (errCode !== IAPpay.PayErrSuccess) {
+            __showMsg(qsTr("获取产品列表失败"), true)
+            return
+        }
+        try {
+            var parsed = JSON.parse(iappay.getProducts())
+            idProductPanel.productListModel = __products(Array.isArray(parsed) ? parsed : parsed.result)
+        } catch (e) {
+            console.log("RechargeChoosePage, store products: " + e)
+            __showMsg(qsTr("获取产品列表失败"), true)
+        }
+    }
+
     function pay() {
+        if (!use3rdPay) {
+            __payInStore()
+            return
+        }
         var alipay = idPayPanel.choosedButtonIndex === 1
         var bridge = alipay ? idPage.alipay : idPage.weipay
         if (!bridge.isAppInstalled()) {
@@ -84,7 +117,28 @@ Item {
         })
     }
 
+    function __payInStore() {
+        if (idProductPanel.choosedProductId === "")
+            return
+        idRequest.send(Payapi.tradeCreateUrl(Payapi.getIappayAipRoot(__phone()), __phone(),
+                                             idProductPanel.choosedProductId), "GET", {
+            resultType: "object",
+            success: function(result, answer, text) {
+                if (typeof result.trade_no !== "string" || result.trade_no === "")
+                    throw new Error("trade_no missing")
+                console.log("Trade Created: " + result.trade_no)
+                DBCloud.root.order.outTradeNo = result.trade_no
+                // A refusal comes back as payResponsed with PayErrFailed.
+                idPage.iappay.requestPay(text)
+            }
+        })
+    }
+
     function __payResponsed(channel, success, cancel, errCode, errStr) {
+        if (channel === DBCloud.PAYMENTCHANNEL_IAP && errCode === IAPpay.PayErrDisable) {
+            __showMsg(qsTr("App内购买项目被禁用"), true)
+            return
+        }
         if (errCode === success) {
             DBCloud.root.order.paymentChannel = channel
             idRequest.saveCloudState()
@@ -100,8 +154,9 @@ Item {
 
     function __completeTrade() {
         __polls++
-        var apiRoot = idPayPanel.choosedButtonIndex === 1 ? Payapi.getAlipayAipRoot(__phone())
-                                                         : Payapi.getWeipayAipRoot(__phone())
+        var apiRoot = !use3rdPay ? Payapi.getIappayAipRoot(__phone())
+                : idPayPanel.choosedButtonIndex === 1 ? Payapi.getAlipayAipRoot(__phone())
+                : Payapi.getWeipayAipRoot(__phone())
         idRequest.send(Payapi.tradeCompleteUrl(apiRoot, DBCloud.root.order.outTradeNo), "GET", {
             success: function(result) {
                 console.log("Trade Completed: " + (result ? result.trade_no : ""))
@@ -201,7 +256,7 @@ Item {
 
             ZVText {
                 x: 2 * Util.unitHeight
-                visible: Payapi.isUse3rdPay()
+                visible: idPage.use3rdPay
                 text: qsTr("支付方式")
                 color: Theme.pageTextColor
             }
@@ -210,7 +265,7 @@ Item {
                 id: idPayPanel
                 objectName: "payButtonPanel"
                 width: parent.width
-                visible: Payapi.isUse3rdPay()
+                visible: idPage.use3rdPay
             }
         }
     }
@@ -240,6 +295,21 @@ Item {
 
     Alipay {
         id: idAlipay
+    }
+
+    IAPpay {
+        id: idIAPpay
+    }
+
+    Connections {
+        target: idPage.iappay
+        function onProductsResponsed(errCode, errStr) {
+            idPage.__storeProducts(errCode)
+        }
+        function onPayResponsed(errCode, errStr) {
+            idPage.__payResponsed(DBCloud.PAYMENTCHANNEL_IAP, IAPpay.PayErrSuccess,
+                                  IAPpay.PayErrUserCancel, errCode, errStr)
+        }
     }
 
     Connections {

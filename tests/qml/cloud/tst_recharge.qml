@@ -228,6 +228,31 @@ Item {
             compare(last.params.debugmode, "true")
         }
 
+        // Where payment goes through the store (iOS, macOS): the listing
+        // from the in-app-purchase root through the store bridge, no channel
+        // choice, trade and completion on that root.
+        function test_inAppPurchase() {
+            recharge().use3rdPay = false
+            recharge().completeTimer.interval = 10
+            page.stack.currentIndex = 2
+            page.stack.currentIndex = 1
+            tryVerify(function() { return idFake.requestsOf("buy.php", "list_product").length === 2 }, 15000)
+            tryVerify(function() { return products().productListModel.length === 3 }, 15000)
+            idle()
+            compare(idFake.requestsOf("buy.php", "list_product")[1].path, "/product/keyloft/v2_1/iap/buy.php")
+            verify(!recharge().payPanel.visible)
+            mouseClick(T.find(recharge(), "payButton"))
+            var done = T.find(recharge(), "rechargeDoneMsg")
+            tryCompare(done, "opened", true, 15000)
+            var paths = idFake.requests().filter(function(r) { return r.script === "buy.php" })
+                    .map(function(r) { return r.method + " " + r.path })
+            compare(paths.slice(2), ["create_trade /product/keyloft/v2_1/iap/buy.php",
+                                     "complete_trade /product/keyloft/v2_1/iap/buy.php"])
+            compare(DBCloud.root.order.paymentChannel, DBCloud.PAYMENTCHANNEL_NONE)
+            done.close()
+            tryCompare(page.stack, "currentIndex", 2, 15000)
+        }
+
         function test_defaultCap() {
             compare(recharge().maxCompletePolls, 60)
             compare(recharge().completeTimer.interval, 2000)

@@ -2,6 +2,7 @@
 // data directory as the program. Run with -input DIR for any directory of
 // tst_*.qml files.
 
+#include "DatabaseLock.h"
 #include "app/AppSetup.h"
 #include "compat/BaseFunctionTable.h"
 #include "services/Translator.h"
@@ -30,6 +31,10 @@ public slots:
         if (!artifactDir.isEmpty() && !QDir().mkpath(artifactDir))
             artifactDir.clear();
         engine->rootContext()->setContextProperty(QStringLiteral("testArtifactDir"), artifactDir);
+        // A lock on a database held by another process, for tests of writes
+        // that the database refuses.
+        engine->rootContext()->setContextProperty(QStringLiteral("databaseLock"),
+                                                  new DatabaseLock(engine));
         // Where the build put generated test files (QR images): empty when
         // not set.
         engine->rootContext()->setContextProperty(

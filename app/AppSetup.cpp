@@ -1,5 +1,9 @@
 #include "app/AppSetup.h"
 
+#include "platform/DDShare.h"
+#include "platform/QQShare.h"
+#include "platform/SystemShare.h"
+#include "platform/WechatShare.h"
 #include "services/DataDirectory.h"
 #include "services/PhoneNotify.h"
 #include "services/PlatformAPI.h"
@@ -71,6 +75,10 @@ void registerQmlTypes() {
     // 7 to 9: Weipay, Alipay, IAPpay
 
     // 10 to 13: WechatShare, QQShare, DDShare, SystemShare
+    qmlRegisterType<WechatShare>("Lib.AppShare", 1, 0, "WechatShare");
+    qmlRegisterType<QQShare>("Lib.AppShare", 1, 0, "QQShare");
+    qmlRegisterType<DDShare>("Lib.AppShare", 1, 0, "DDShare");
+    qmlRegisterType<SystemShare>("Lib.AppShare", 1, 0, "SystemShare");
 
     // 14: OPTClient
     qmlRegisterType<OPTClient>("ZV.OPTClient", 1, 0, "OPTClient");

@@ -1,7 +1,11 @@
 #include "app/AppSetup.h"
 
 #include "platform/Alipay.h"
+#include "platform/DDShare.h"
 #include "platform/IAPpay.h"
+#include "platform/QQShare.h"
+#include "platform/SystemShare.h"
+#include "platform/WechatShare.h"
 #include "platform/Weipay.h"
 #include "scan/BarcodeDecoder.h"
 #include "services/DataDirectory.h"
@@ -78,6 +82,10 @@ void registerQmlTypes() {
     qmlRegisterType<IAPpay>("Lib.Pay", 1, 0, "IAPpay");
 
     // 10 to 13: WechatShare, QQShare, DDShare, SystemShare
+    qmlRegisterType<WechatShare>("Lib.AppShare", 1, 0, "WechatShare");
+    qmlRegisterType<QQShare>("Lib.AppShare", 1, 0, "QQShare");
+    qmlRegisterType<DDShare>("Lib.AppShare", 1, 0, "DDShare");
+    qmlRegisterType<SystemShare>("Lib.AppShare", 1, 0, "SystemShare");
 
     // 14: OPTClient
     qmlRegisterType<OPTClient>("ZV.OPTClient", 1, 0, "OPTClient");

@@ -180,6 +180,12 @@ QByteArray Util::buildDeviceName() {
     return QByteArray(narrow);
 }
 
+void Util::systemExit()
+{
+    qDebug("Util::systemExit");
+    QMetaObject::invokeMethod(QCoreApplication::instance(), "quit", Qt::QueuedConnection);
+}
+
 QString Util::configValue(QString name) const
 {
     return AppConfig::value(name);

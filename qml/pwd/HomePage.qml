@@ -7,6 +7,7 @@ import ZV.OPTClient 1.0
 import "qrc:/widgets"
 import "qrc:/js/db.js" as DB
 import "qrc:/js/pubfun.js" as Pubfun
+import "qrc:/js/mymodel.js" as MyModel
 
 // The passwords tab: the box grid (page 0) and the entries of one box
 // (page 1), with the page menu and the sheets that add boxes and entries.
@@ -20,9 +21,9 @@ Rectangle {
         idPageStack.currentIndex = 0
     }
 
-    // Banners of the carousel; the list is filled by the help pages.
+    // Banners of the carousel, for the interface language.
     function pwdBoxAdList() {
-        return []
+        return MyModel.pwdBoxAdList()
     }
 
     function __toast(text) {
@@ -42,11 +43,10 @@ Rectangle {
     function __bannerClicked(modelItem) {
         var link = modelItem ? String(modelItem.linkUrl) : ""
         if (link.indexOf("http") === 0) {
-            var page = Pubfun.createQmlObject(idRoot, "qrc:/help/HelpItemPage.qml")
-            if (page) {
-                page.linkUrl = link
-                page.open()
-            }
+            // One help page for all banners, made at the first tap.
+            idHelpItemLoader.active = true
+            idHelpItemLoader.item.linkUrl = link
+            idHelpItemLoader.item.open()
         } else if (link.indexOf("qrc") === 0) {
             var obj = Pubfun.createQmlObject(idRoot, link)
             if (obj)
@@ -83,6 +83,7 @@ Rectangle {
 
                 AdSwipeWidget {
                     id: idAdSwipeWidget
+                    objectName: "adSwipeWidget"
                     Layout.fillWidth: true
                     adListModel: idRoot.pwdBoxAdList()
                     // nothing to show without banners
@@ -179,5 +180,12 @@ Rectangle {
     PopupMsg {
         id: idPopupMsg
         objectName: "homePopupMsg"
+    }
+
+    Loader {
+        id: idHelpItemLoader
+        objectName: "bannerHelpLoader"
+        active: false
+        source: "qrc:/help/HelpItemPage.qml"
     }
 }

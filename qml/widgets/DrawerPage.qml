@@ -4,15 +4,19 @@ import Lib.Util 1.0
 import Widgets.Theme 1.0
 
 // The frame of the full-window pages that slide in from the right edge: a
-// title bar whose return button closes the page, the page body (the default
-// property) filling the rest, optionally the home-indicator footer, and the
-// page's one toast (showMsg).
+// title bar whose return button closes the page (with a loading bar and an
+// error line for pages that load something: loadStart, loadSucceed,
+// loadFail with errorText), the page body (the default property) filling
+// the rest, optionally the home-indicator footer, and the page's one toast
+// (showMsg).
 Drawer {
     id: idRoot
 
-    property alias title: idTitleBar.text
+    property alias title: idTitleBar.titleText
     property alias returnText: idTitleBar.returnText
     property alias titleBar: idTitleBar
+    // Shown under the title by loadFail().
+    property alias errorText: idTitleBar.errorText
     // The home-indicator spacer under the body.
     property bool homeIndicator: false
     // False when the page handles its return button itself.
@@ -23,14 +27,32 @@ Drawer {
 
     signal returnClicked()
 
+    function loadStart() {
+        idTitleBar.loadStart()
+    }
+
+    function loadSucceed() {
+        idTitleBar.loadSucceed()
+    }
+
+    function loadFail() {
+        idTitleBar.loadFail()
+    }
+
     // A toast over the page; a sticky one stays until it is dismissed.
     function showMsg(msg, sticky) {
         idToast.show(msg, sticky === true)
     }
 
+    // The screen is the window on the desktop; its overlay follows its size
+    // (also for pages made before the window is shown).
+    readonly property size __screen: Overlay.overlay && Overlay.overlay.width > 0
+                                     ? Qt.size(Overlay.overlay.width, Overlay.overlay.height)
+                                     : Util.screenSize
+
     edge: Qt.RightEdge
-    width: Util.screenSize.width
-    height: Util.screenSize.height
+    width: __screen.width
+    height: __screen.height
     dragMargin: 0
     padding: 0
     dim: false
@@ -41,11 +63,10 @@ Drawer {
     }
 
     contentItem: Item {
-        TitleBar {
+        ProgressTitleBar {
             id: idTitleBar
             objectName: "drawerTitleBar"
             width: parent.width
-            haveReturnButton: true
             onReturnButtonClicked: {
                 idRoot.returnClicked()
                 if (idRoot.closeOnReturn)

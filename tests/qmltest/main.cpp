@@ -11,10 +11,15 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QtQuickTest>
+#include <QtWebView>
 #include <curl/curl.h>
 
 class Setup : public QObject {
     Q_OBJECT
+public:
+    // Made before the application object, as the web view needs.
+    Setup() { QtWebView::initialize(); }
+
 public slots:
     void applicationAvailable() {
         compat::ensureBaseFunctionTable();

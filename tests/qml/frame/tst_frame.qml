@@ -89,6 +89,8 @@ Item {
             compare(win.loginStack.currentIndex, 1)
             T.clickDigits(idCase, win.loginPage.pwdInput, "123456")
             tryCompare(win.loginStack, "currentIndex", 2)
+            // The tabs are laid out with the first frame that shows them.
+            waitForRendering(win.contentItem)
         }
 
         function test_window() {

@@ -4,6 +4,7 @@ import QtQuick.Layouts 1.12
 import QtQuick.LocalStorage 2.12
 import QtTest 1.12
 import Lib.Encryptor 1.0
+import Lib.Util 1.0
 import "qrc:/pwd"
 import "qrc:/js/db.js" as DB
 import "../common/pagetest.js" as T
@@ -111,6 +112,25 @@ Item {
             expectToast("请输入密码")
             compare(DB.root.data.pwdItemList.length, 0)
             verify(page.opened)
+        }
+
+        // A paste past the fields' limit is refused whole, with a word,
+        // instead of being stored cut.
+        function test_longPasteLeavesFieldsAsTheyWere() {
+            openPage(0)
+            var fields = [{ name: "accountEdit", typed: "acc", pasted: 132 },
+                          { name: "passwordEdit", typed: "pw", pasted: 65 }]
+            for (var i = 0; i < fields.length; ++i) {
+                var edit = typeInto(fields[i].name, fields[i].typed)
+                Util.clipboardText = "Ab3".repeat(50).substring(0, fields[i].pasted)
+                keySequence(StandardKey.Paste)
+                compare(edit.text, fields[i].typed)
+                T.expectToast(idCase, edit.__limitToast, "最多输入64个字符")
+            }
+            save()
+            tryCompare(page, "visible", false)
+            compare(DB.root.data.pwdItemList[0].account, "acc")
+            compare(DB.root.data.pwdItemList[0].password, "pw")
         }
 
         function test_passwordFieldAndGenerator() {

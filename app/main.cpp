@@ -18,7 +18,7 @@ const QString &rootDocumentUrl() {
 
 int main(int argc, char *argv[]) {
     AppSetup::keepLargeBlocksInHeap();
-    qSetMessagePattern(QString());
+    AppSetup::setUpLogging();
     compat::ensureBaseFunctionTable();
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     // Qt 5.15's web view must be initialised before the application object.

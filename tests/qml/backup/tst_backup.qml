@@ -107,13 +107,13 @@ Item {
             compare(Fx.rows("pwddata"), rowBefore)
 
             // The next opening starts with an empty field.
-            mouseClick(T.find(backupPage, "pageButton"))
+            T.tap(idCase, T.find(backupPage, "pageButton"))
             tryCompare(dialog, "opened", true)
             compare(dialog.userText, "")
             verify(!T.find(dialog, "acceptButton").enabled)
-            mouseClick(T.find(dialog, "rejectButton"))
+            T.tap(idCase, T.find(dialog, "rejectButton"))
             tryCompare(dialog, "visible", false)
-            mouseClick(T.findType(backupPage, "ReturnButton"))
+            T.tap(idCase, T.findType(backupPage, "ReturnButton"))
             tryCompare(backupPage, "visible", false)
         }
 
@@ -174,7 +174,7 @@ Item {
             }
             Util.clipboardText = clip
             T.openPopup(idCase, restorePage)
-            mouseClick(T.find(restorePage, "pageButton"))
+            T.tap(idCase, T.find(restorePage, "pageButton"))
             B.expectToast(idCase, restorePage, "pageMsg", data.msg, false)
             verify(!T.find(restorePage, "passwordDialog").visible)
         }
@@ -189,7 +189,7 @@ Item {
             verify(!T.find(restorePage, "verifyBackupQuestionPage").visible)
             compare(JSON.stringify(DB.root), before)
             verify(restorePage.opened)
-            mouseClick(T.findType(restorePage, "ReturnButton"))
+            T.tap(idCase, T.findType(restorePage, "ReturnButton"))
             tryCompare(restorePage, "visible", false)
         }
 

@@ -81,24 +81,24 @@ Item {
         }
 
         function save() {
-            mouseClick(T.find(page, "saveButton"))
+            T.tap(idCase, T.find(page, "saveButton"))
         }
 
         function typeSecret(secret) {
-            mouseClick(T.find(page, "enable2faButton"))
+            T.tap(idCase, T.find(page, "enable2faButton"))
             var menu = T.find(page, "otpMenu")
             tryCompare(menu, "opened", true)
-            mouseClick(T.findText(menu, "输入密匙"))
+            T.tap(idCase, T.findText(menu, "输入密匙"))
             tryCompare(menu, "visible", false)
             var dialog = T.find(page, "secretDialog")
             tryCompare(dialog, "opened", true)
-            mouseClick(T.findType(dialog, "LineEdit"))
+            T.tap(idCase, T.findType(dialog, "LineEdit"))
             T.typeText(idCase, secret)
             return dialog
         }
 
         function acceptDialog(dialog) {
-            mouseClick(T.findText(dialog, "完成"))
+            T.tap(idCase, T.findText(dialog, "完成"))
             tryCompare(dialog, "visible", false)
         }
 
@@ -137,11 +137,11 @@ Item {
             openPage(0)
             var edit = typeInto("passwordEdit", "a b c")
             compare(edit.text, "abc")
-            mouseClick(T.find(page, "generateButton"))
+            T.tap(idCase, T.find(page, "generateButton"))
             var generator = T.find(page, "autoBuildPwdPage")
             tryCompare(generator, "opened", true)
             var generated = generator.pwdStr
-            mouseClick(T.find(generator, "generateDoneButton"))
+            T.tap(idCase, T.find(generator, "generateDoneButton"))
             tryCompare(generator, "visible", false)
             compare(edit.text, generated)
             verify(/^[0-9]{8}$/.test(edit.text), edit.text)
@@ -198,11 +198,11 @@ Item {
 
         function test_secretWithoutPinAsksToSetOne() {
             openPage(0)
-            mouseClick(T.find(page, "levelSecret"))
+            T.tap(idCase, T.find(page, "levelSecret"))
             var dialog = T.find(page, "noPinDialog")
             tryCompare(dialog, "opened", true)
             compare(dialog.msg, "启用此功能需要设置PIN码，现在设置?")
-            mouseClick(T.findText(dialog, "取消"))
+            T.tap(idCase, T.findText(dialog, "取消"))
             tryCompare(dialog, "visible", false)
             compare(T.find(page, "levelNormal").checked, true)
             compare(page.confidential, false)
@@ -212,7 +212,7 @@ Item {
             T.setPin()
             DB.pinCode = T.pinKey()
             openPage(0)
-            mouseClick(T.find(page, "levelSecret"))
+            T.tap(idCase, T.find(page, "levelSecret"))
             compare(T.find(page, "noPinDialog").visible, false)
             compare(T.find(page, "checkPinCodePage").visible, false)
             compare(page.confidential, true)
@@ -239,7 +239,7 @@ Item {
             compare(page.noteText, "note")
             compare(page.confidential, true)
             compare(page.viewIndex, 1)
-            mouseClick(T.find(page, "levelNormal"))
+            T.tap(idCase, T.find(page, "levelNormal"))
             save()
             tryCompare(page, "visible", false)
             item = DB.getPwdItem(item.id)
@@ -253,7 +253,7 @@ Item {
             T.setPin()
             DB.pinCode = T.pinKey()
             openPage(0)
-            mouseClick(T.find(page, "levelSecret"))
+            T.tap(idCase, T.find(page, "levelSecret"))
             typeInto("accountEdit", "acc")
             typeInto("passwordEdit", "pw")
             save()
@@ -276,7 +276,7 @@ Item {
             T.setPin()
             DB.pinCode = T.pinKey()
             openPage(0)
-            mouseClick(T.find(page, "levelSecret"))
+            T.tap(idCase, T.find(page, "levelSecret"))
             typeInto("accountEdit", "acc")
             typeInto("passwordEdit", "pw")
             DB.pinCode = data.key
@@ -289,7 +289,7 @@ Item {
             verify(page.opened)
             compare(page.confidential, false)
 
-            mouseClick(T.find(page, "levelSecret"))
+            T.tap(idCase, T.find(page, "levelSecret"))
             T.answerPinCheck(idCase, page, true)
             compare(page.confidential, true)
             compare(DB.pinCode, T.pinKey())
@@ -349,14 +349,14 @@ Item {
             DB.save()
             openPage(0, 0)
             compare(T.find(page, "boxText").text, "未分类")
-            mouseClick(T.find(page, "chooseBoxButton"))
+            T.tap(idCase, T.find(page, "chooseBoxButton"))
             var chooser = T.find(page, "boxChoosePage")
             tryCompare(chooser, "opened", true)
             var list = T.find(chooser, "boxChooseList")
             compare(list.count, 2)
             compare(list.currentIndex, 0)
-            mouseClick(T.findText(chooser, "Work"))
-            mouseClick(T.find(chooser, "chooseDoneButton"))
+            T.tap(idCase, T.findText(chooser, "Work"))
+            T.tap(idCase, T.find(chooser, "chooseDoneButton"))
             tryCompare(chooser, "visible", false)
             compare(page.currentBoxId, box.id)
             compare(T.find(page, "boxText").text, "Work")

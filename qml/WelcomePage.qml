@@ -4,6 +4,8 @@ import Widgets.Theme 1.0
 import "qrc:/widgets"
 import "qrc:/js/pubfun.js" as Pubfun
 
+// The first page of a new vault: the start button and the links to the user
+// agreement and the privacy policy.
 Rectangle {
     id: idWelcomePage
     color: Theme.appBarColor

@@ -8,6 +8,7 @@ import "qrc:/js/db.js" as DB
 import "Fixture.js" as Fixture
 import "../common/pagetest.js" as T
 
+// The login page: text and keypad passwords, the first run, failures and the lockout.
 Item {
     id: idRoot
     width: 400

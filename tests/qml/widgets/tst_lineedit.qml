@@ -5,6 +5,7 @@ import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
 
+// LineEdit: the length limit and its toast, border and placeholder.
 Item {
     id: idRoot
     width: 400

@@ -63,7 +63,8 @@ bool parseOtpAuthUrl(const QByteArray &urlBytes, OtpParams *params) {
     // The last segment of the path as written, then decoded: an encoded "/"
     // belongs to the label.
     const QString path = url.path(QUrl::FullyEncoded);
-    const QString label = QUrl::fromPercentEncoding(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1).toUtf8());
+    const QString label =
+        QUrl::fromPercentEncoding(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1).toUtf8());
     if (label.isEmpty() || !url.hasQuery())
         return false;
 

@@ -482,10 +482,8 @@ void TestOtp::buildUrl_data() {
     QTest::addColumn<QString>("url");
     QTest::addColumn<bool>("usable"); // checkUrl of the built URL
 
-    auto row = [](const char *name, const QString &label, const QString &secret,
-                  const QString &url, bool usable) {
-        QTest::newRow(name) << label << secret << url << usable;
-    };
+    auto row = [](const char *name, const QString &label, const QString &secret, const QString &url,
+                  bool usable) { QTest::newRow(name) << label << secret << url << usable; };
     row("empty label", "", "GEZDGNBV", "", false);
     row("empty secret", "Alice", "", "", false);
     row("both empty", "", "", "", false);
@@ -496,8 +494,7 @@ void TestOtp::buildUrl_data() {
     row("question mark", "a?b", "GEZDGNBV", "otpauth://totp/a%3Fb?secret=GEZDGNBV", true);
     row("hash", "x#y", "GEZDGNBV", "otpauth://totp/x%23y?secret=GEZDGNBV", true);
     row("ampersand", "a&b", "GEZDGNBV", "otpauth://totp/a%26b?secret=GEZDGNBV", true);
-    row("percent signs", "a%2b%1", "GEZDGNBV", "otpauth://totp/a%252b%251?secret=GEZDGNBV",
-        true);
+    row("percent signs", "a%2b%1", "GEZDGNBV", "otpauth://totp/a%252b%251?secret=GEZDGNBV", true);
     row("blank and CJK", QStringLiteral("张 三"), "GEZDGNBV",
         "otpauth://totp/%E5%BC%A0%20%E4%B8%89?secret=GEZDGNBV", true);
     row("secret with blanks and dashes", "Alice", "gezd gnbv-gy3t",

@@ -39,8 +39,10 @@ Canvas {
         var cursor = idInput.cursorPosition - grown
         idInput.text = __keptText
         idInput.cursorPosition = Math.max(0, Math.min(cursor, __keptText.length))
+        // Over the window's overlay, centred in the window, when there is one.
         if (!__limitToast)
-            __limitToast = idLimitToastComponent.createObject(idEdit, { parent: Overlay.overlay })
+            __limitToast = idLimitToastComponent.createObject(
+                        idEdit, Overlay.overlay ? { parent: Overlay.overlay } : {})
         __limitToast.msg = qsTr("最多输入%1个字符").arg(Theme.lineEditMaxLen)
         __limitToast.autoClose = true
         __limitToast.open()

@@ -8,6 +8,9 @@ import "qrc:/setting"
 import "qrc:/js/db.js" as DB
 import "qrc:/js/pubfun.js" as Pubfun
 
+// The login page, also the lock screen: the login password on the keypad or
+// in the text field, the new password entered twice on the first run and
+// after a forgotten password, and the way to the security questions.
 Rectangle {
     id: idLoginPage
     color: Theme.appBarColor

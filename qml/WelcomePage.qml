@@ -5,6 +5,8 @@ import "qrc:/widgets"
 import "qrc:/about"
 import "qrc:/js/mymodel.js" as MyModel
 
+// The first page of a new vault: the start button and the links to the user
+// agreement and the privacy policy.
 Rectangle {
     id: idWelcomePage
     color: Theme.appBarColor

@@ -147,6 +147,13 @@
     </message>
 </context>
 <context>
+    <name>LineEdit</name>
+    <message>
+        <source>最多输入%1个字符</source>
+        <translation>At most %1 characters</translation>
+    </message>
+</context>
+<context>
     <name>ZVInputDialog</name>
     <message>
         <source>完成</source>

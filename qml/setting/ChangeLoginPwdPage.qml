@@ -7,6 +7,8 @@ import "qrc:/widgets"
 import "qrc:/Widgets2/Panel"
 import "qrc:/js/db.js" as DB
 
+// Sets a new login password, entered twice on the keypad or in the text
+// field, and stores the vault under it.
 PopupPage {
     id: idPage
     interactive: false

@@ -5,6 +5,8 @@ import "qrc:/widgets"
 import "qrc:/Widgets2/Panel"
 import "qrc:/js/db.js" as DB
 
+// Sets a new PIN, entered twice on its keypad, and stores the confidential
+// entries and notes under it.
 PopupPage {
     id: idPage
     interactive: false

@@ -6,6 +6,8 @@ import "qrc:/widgets"
 import "qrc:/Widgets2/Panel"
 import "qrc:/js/db.js" as DB
 
+// Sets the two security questions and their answers, which can later unlock
+// the login password when it is forgotten.
 PopupPage {
     id: idPage
 

@@ -6,6 +6,8 @@ import "qrc:/widgets"
 import "qrc:/Widgets2/Panel"
 import "qrc:/js/db.js" as DB
 
+// Asks for the login password (keypad or text, as the vault's login uses)
+// before a protected step, and runs the caller's callback once it is right.
 PopupPage {
     id: idPage
 

@@ -5,6 +5,8 @@ import "qrc:/widgets"
 import "qrc:/Widgets2/Panel"
 import "qrc:/js/db.js" as DB
 
+// Asks for the PIN on its keypad; checkPassed tells whether it was right,
+// and the PIN key is then held for the run.
 PopupPage {
     id: idPage
 

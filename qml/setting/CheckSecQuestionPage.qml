@@ -5,6 +5,8 @@ import "qrc:/widgets"
 import "qrc:/Widgets2/Panel"
 import "qrc:/js/db.js" as DB
 
+// Asks the answers to the vault's two security questions, and runs the
+// caller's callback once they are right (the forgotten-password road).
 PopupPage {
     id: idPage
 

@@ -8,6 +8,7 @@ import "qrc:/js/db.js" as DB
 import "Fixture.js" as Fixture
 import "../common/pagetest.js" as T
 
+// The login page: text and keypad passwords, the first run, failures and the lockout.
 Item {
     id: idRoot
     width: 400
@@ -55,7 +56,7 @@ Item {
         }
 
         function clickOk() {
-            mouseClick(page.okButton)
+            T.tap(idCase, page.okButton)
         }
 
         function test_firstRunOnDesktopUsesTextField() {
@@ -209,7 +210,7 @@ Item {
             Fixture.makeVault(Encryptor, "oldpass", 1, ["ans1", "ans2"], 5)
             showPage()
             verify(page.bottomBar.visible)
-            mouseClick(page.forgetButton)
+            T.tap(idCase, page.forgetButton)
             var check = page.checkSecQuestionPage
             tryCompare(check, "opened", true)
             compare(check.question1.text, "q1")
@@ -239,14 +240,14 @@ Item {
         function test_forgottenPasswordKeypadRoadOpensChangePage() {
             Fixture.makeVault(Encryptor, "123456", 0, ["a", "b"], 0)
             showPage()
-            mouseClick(page.forgetButton)
+            T.tap(idCase, page.forgetButton)
             var check = page.checkSecQuestionPage
             tryCompare(check, "opened", true)
             T.answerQuestions(idCase, check, "a", "x")
             T.expectToast(idCase, check.popupMsg, "密保答案不正确")
             check.answer2.text = ""
             T.typeInto(idCase, check.answer2.edit, "b")
-            mouseClick(check.checkButton)
+            T.tap(idCase, check.checkButton)
             var change = page.changeLoginPwdPage
             tryCompare(change, "opened", true)
             T.clickDigits(idCase, change.pwdInput, "222222")

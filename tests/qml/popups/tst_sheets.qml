@@ -4,6 +4,7 @@ import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
 
+// The bottom sheets, the icon chooser, the one-use prompt and the busy indicator.
 Item {
     id: idRoot
     width: 400

@@ -21,10 +21,10 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QJsonDocument>
-#include <QTimer>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <sys/stat.h>
 
@@ -369,9 +369,10 @@ private slots:
         qputenv("KEYLOFT_WEB_HOST", "http://127.0.0.1:8080");
         QQmlEngine engine;
         QQmlComponent component(&engine);
-        component.setData("import QtQml 2.12\nimport Lib.Util 1.0\n"
-                          "QtObject { property string host: Util.configValue(\"KEYLOFT_WEB_HOST\") }\n",
-                          QUrl("qrc:/config.qml"));
+        component.setData(
+            "import QtQml 2.12\nimport Lib.Util 1.0\n"
+            "QtObject { property string host: Util.configValue(\"KEYLOFT_WEB_HOST\") }\n",
+            QUrl("qrc:/config.qml"));
         QScopedPointer<QObject> object(component.create());
         QVERIFY2(object, qPrintable(component.errorString()));
         QCOMPARE(object->property("host").toString(), QString("http://127.0.0.1:8080"));
@@ -384,15 +385,33 @@ private slots:
         QTest::addColumn<QString>("type");
         QTest::addColumn<QString>("method");
         QTest::addColumn<QString>("line");
-        QTest::newRow("WechatShare installed") << "WechatShare" << "isAppInstalled" << "isAppInstalled: true";
-        QTest::newRow("WechatShare session") << "WechatShare" << "shareAppToSession" << "shareAppToSession";
-        QTest::newRow("WechatShare time line") << "WechatShare" << "shareAppToTimeLine" << "shareAppToTimeLine";
-        QTest::newRow("QQShare installed") << "QQShare" << "isAppInstalled" << "";
-        QTest::newRow("QQShare session") << "QQShare" << "shareAppToSession" << "shareAppToSession";
-        QTest::newRow("QQShare zone") << "QQShare" << "shareAppToQZone" << "shareAppToQZone";
-        QTest::newRow("DDShare installed") << "DDShare" << "isAppInstalled" << "";
-        QTest::newRow("DDShare session") << "DDShare" << "shareAppToSession" << "shareAppToSession";
-        QTest::newRow("SystemShare more") << "SystemShare" << "shareAppToMore" << "shareAppToMore";
+        QTest::newRow("WechatShare installed") << "WechatShare"
+                                               << "isAppInstalled"
+                                               << "isAppInstalled: true";
+        QTest::newRow("WechatShare session") << "WechatShare"
+                                             << "shareAppToSession"
+                                             << "shareAppToSession";
+        QTest::newRow("WechatShare time line") << "WechatShare"
+                                               << "shareAppToTimeLine"
+                                               << "shareAppToTimeLine";
+        QTest::newRow("QQShare installed") << "QQShare"
+                                           << "isAppInstalled"
+                                           << "";
+        QTest::newRow("QQShare session") << "QQShare"
+                                         << "shareAppToSession"
+                                         << "shareAppToSession";
+        QTest::newRow("QQShare zone") << "QQShare"
+                                      << "shareAppToQZone"
+                                      << "shareAppToQZone";
+        QTest::newRow("DDShare installed") << "DDShare"
+                                           << "isAppInstalled"
+                                           << "";
+        QTest::newRow("DDShare session") << "DDShare"
+                                         << "shareAppToSession"
+                                         << "shareAppToSession";
+        QTest::newRow("SystemShare more") << "SystemShare"
+                                          << "shareAppToMore"
+                                          << "shareAppToMore";
     }
     void sharingBridges() {
         QFETCH(QString, type);
@@ -400,8 +419,9 @@ private slots:
         QFETCH(QString, line);
         QQmlEngine engine;
         QQmlComponent component(&engine);
-        component.setData(("import QtQml 2.12\nimport Lib.AppShare 1.0\n" + type + " {}\n").toUtf8(),
-                          QUrl("qrc:/share.qml"));
+        component.setData(
+            ("import QtQml 2.12\nimport Lib.AppShare 1.0\n" + type + " {}\n").toUtf8(),
+            QUrl("qrc:/share.qml"));
         QScopedPointer<QObject> bridge(component.create());
         QVERIFY2(bridge, qPrintable(component.errorString()));
         const bool answers = method == QLatin1String("isAppInstalled");
@@ -437,15 +457,17 @@ private slots:
                           QUrl("qrc:/webhome.qml"));
         QScopedPointer<QObject> object(component.create());
         QVERIFY2(object, qPrintable(component.errorString()));
-        const QString home = isChinese() ? "http://127.0.0.1:8081/keyloft/"
-                                         : "http://127.0.0.1:8082/keyloft/";
+        const QString home =
+            isChinese() ? "http://127.0.0.1:8081/keyloft/" : "http://127.0.0.1:8082/keyloft/";
         QCOMPARE(object->property("home").toString(), home);
         QCOMPARE(object->property("agreement").toString(), home + "appdoc/about/agreement.html");
         QCOMPARE(object->property("privacy").toString(), home + "appdoc/about/privacy.html");
         QCOMPARE(object->property("helpList").toString(), home + "appdoc/help_v2_1/index.json");
 
         const QVariantList ads =
-            QJsonDocument::fromJson(object->property("ads").toString().toUtf8()).toVariant().toList();
+            QJsonDocument::fromJson(object->property("ads").toString().toUtf8())
+                .toVariant()
+                .toList();
         const QString dir = isChinese() ? "ad" : "ad_en";
         const QStringList folders = isChinese() ? QStringList{"help_00/", "help_10/", "help_13/"}
                                                 : QStringList{"help_20/", "help_10/", "help_13/"};

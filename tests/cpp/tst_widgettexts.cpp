@@ -30,8 +30,8 @@ private slots:
         const QRegularExpression call(QStringLiteral("qsTr\\(\"([^\"]+)\"\\)"));
         int texts = 0;
         QStringList missing;
-        for (const char *dir : {"/qml/widgets", "/qml/Widgets2", "/qml/setting", "/qml/help",
-                                "/qml/about"}) {
+        for (const char *dir :
+             {"/qml/widgets", "/qml/Widgets2", "/qml/setting", "/qml/help", "/qml/about"}) {
             QDirIterator it(QStringLiteral(KEYLOFT_SOURCE_DIR) + QLatin1String(dir),
                             {QStringLiteral("*.qml")}, QDir::Files, QDirIterator::Subdirectories);
             while (it.hasNext()) {

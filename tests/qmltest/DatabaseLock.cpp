@@ -21,7 +21,8 @@ DatabaseLock::~DatabaseLock() {
 
 bool DatabaseLock::hold(const QString &file) {
     release();
-    m_process.start(QStringLiteral("python3"), {QStringLiteral("-c"), QString::fromLatin1(kHolder), file});
+    m_process.start(QStringLiteral("python3"),
+                    {QStringLiteral("-c"), QString::fromLatin1(kHolder), file});
     if (!m_process.waitForStarted(kTimeoutMs))
         return false;
     while (!m_process.canReadLine()) {

@@ -6,14 +6,16 @@ import Lib.Encryptor 1.0
 import Widgets.Theme 1.0
 import ZV.OPTClient 1.0
 import "qrc:/widgets"
-import "qrc:/Widgets2/Panel"
 import "qrc:/js/db.js" as DB
 import "qrc:/js/icon.js" as Icon
 
 // Bottom sheet "查看密码": one entry read-only, with copy buttons and the
 // live one-time code.
-PopupPage {
+SheetPage {
     id: idRoot
+
+    title: qsTr("查看密码")
+    headHeight: Util.unitHeight * 6
 
     property int pwdItemId: 0
     property int viewIndex: 0
@@ -38,8 +40,7 @@ PopupPage {
 
     function __copy(text) {
         Util.clipboardText = text
-        idPopupMsg.msg = qsTr("已复制")
-        idPopupMsg.open()
+        showMsg(qsTr("已复制"))
     }
 
     function __decrypt(text) {
@@ -74,25 +75,6 @@ PopupPage {
     ColumnLayout {
         width: parent.width
         spacing: 0
-
-        PopupBar {
-            Layout.fillWidth: true
-            Layout.preferredHeight: Util.unitHeight * 6
-            CloseButton {
-                id: idCloseButton
-                anchors.left: parent.left
-                anchors.leftMargin: Util.unitHeight * 2
-                anchors.verticalCenter: parent.verticalCenter
-                onClicked: idRoot.close()
-            }
-            ZVText {
-                anchors.centerIn: parent
-                text: qsTr("查看密码")
-                font.bold: true
-                font.pointSize: Util.relativeFontPoint(-1)
-                color: Theme.popupTextColor
-            }
-        }
 
         Rectangle {
             Layout.fillWidth: true
@@ -226,13 +208,7 @@ PopupPage {
                         idRoot.editButtonClicked()
                     }
                 }
-
-                ZVHomeIndicator {}
             }
         }
-    }
-
-    PopupMsg {
-        id: idPopupMsg
     }
 }

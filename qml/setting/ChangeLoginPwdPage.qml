@@ -4,11 +4,12 @@ import Lib.Util 1.0
 import Lib.Encryptor 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
-import "qrc:/Widgets2/Panel"
 import "qrc:/js/db.js" as DB
 
-PopupPage {
+SheetPage {
     id: idPage
+
+    title: qsTr("修改密码")
     interactive: false
 
     // The first entry of the new password: the six digits, or MD5 of the text.
@@ -21,7 +22,6 @@ PopupPage {
     readonly property alias okButton: idOkButton
     readonly property alias switchButton: idSwitchButton
     readonly property alias inputStack: idInputStack
-    readonly property alias popupMsg: idPopupMsg
 
     function __switchInput(idx) {
         idInputStack.currentIndex = idx
@@ -31,11 +31,6 @@ PopupPage {
         } else {
             idLineEdit.text = ""
         }
-    }
-
-    function __showMsg(msg) {
-        idPopupMsg.msg = msg
-        idPopupMsg.open()
     }
 
     // Stores the new login key, wrapped for the security questions when
@@ -57,8 +52,7 @@ PopupPage {
         security.encryptedLoginPassword = old.wrapped
         login.typeIndex = old.typeIndex
         idPrompt.text = qsTr("请输入新密码")
-        idPopupMsg.autoClose = false
-        __showMsg(qsTr("保存数据失败"))
+        showMsg(qsTr("保存数据失败"), true)
         return false
     }
 
@@ -75,24 +69,6 @@ PopupPage {
     Column {
         id: idContent
         width: parent.width
-
-        PopupBar {
-            width: parent.width
-            CloseButton {
-                id: idCloseButton
-                anchors.left: parent.left
-                anchors.leftMargin: Util.unitHeight * 2
-                anchors.verticalCenter: parent.verticalCenter
-                onClicked: idPage.close()
-            }
-            ZVText {
-                anchors.centerIn: parent
-                text: qsTr("修改密码")
-                font.bold: true
-                font.pointSize: Util.relativeFontPoint(-1)
-                color: Theme.popupTextColor
-            }
-        }
 
         Item {
             width: parent.width
@@ -140,7 +116,7 @@ PopupPage {
                             idPage.firstPwd = ""
                             cleanInput()
                             idPrompt.text = qsTr("请输入新密码")
-                            idPage.__showMsg(qsTr("密码不匹配，请重新输入"))
+                            idPage.showMsg(qsTr("密码不匹配，请重新输入"))
                         }
                     }
                     onCleanInputFinished: {
@@ -176,7 +152,7 @@ PopupPage {
                 idSwitchButton.visible = false
                 var txt = idLineEdit.text
                 if (txt === "") {
-                    idPage.__showMsg(qsTr("请输入密码"))
+                    idPage.showMsg(qsTr("请输入密码"))
                     idLineEdit.setFocus(true)
                     return
                 }
@@ -195,7 +171,7 @@ PopupPage {
                             return
                         }
                     } else {
-                        idPage.__showMsg(qsTr("密码不匹配，请重新输入"))
+                        idPage.showMsg(qsTr("密码不匹配，请重新输入"))
                         idPrompt.text = qsTr("请输入新密码")
                     }
                 }
@@ -216,13 +192,6 @@ PopupPage {
         Item {
             width: parent.width
             height: Util.unitHeight * 2
-        }
-
-        ZVHomeIndicator {
-        }
-
-        PopupMsg {
-            id: idPopupMsg
         }
     }
 }

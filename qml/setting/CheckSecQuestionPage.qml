@@ -2,11 +2,12 @@ import QtQuick 2.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
-import "qrc:/Widgets2/Panel"
 import "qrc:/js/db.js" as DB
 
-PopupPage {
+SheetPage {
     id: idPage
+
+    title: qsTr("验证密保")
 
     property bool checkPassed: false
     // Run by accepted(); set by the page that opens this one.
@@ -33,24 +34,6 @@ PopupPage {
     Column {
         width: parent.width
 
-        PopupBar {
-            width: parent.width
-            CloseButton {
-                id: idCloseButton
-                anchors.left: parent.left
-                anchors.leftMargin: Util.unitHeight * 2
-                anchors.verticalCenter: parent.verticalCenter
-                onClicked: idPage.close()
-            }
-            ZVText {
-                anchors.centerIn: parent
-                text: qsTr("验证密保")
-                font.bold: true
-                font.pointSize: Util.relativeFontPoint(-1)
-                color: Theme.popupTextColor
-            }
-        }
-
         Item { width: parent.width; height: Util.unitHeight }
 
         SecAnswersForm {
@@ -66,8 +49,5 @@ PopupPage {
         }
 
         Item { width: parent.width; height: Util.unitHeight * 2 }
-
-        ZVHomeIndicator {
-        }
     }
 }

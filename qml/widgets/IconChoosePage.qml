@@ -2,12 +2,13 @@ import QtQuick 2.12
 import QtQuick.Controls 2.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
-import "qrc:/Widgets2/Panel"
 import "qrc:/js/icon.js" as Icon
 
 // Chooser of a box or entry icon: a grid of the 36 icons, six to a row.
-PopupPage {
+SheetPage {
     id: idIconPage
+
+    title: qsTr("选择图标")
 
     property int currentIconId: 0
 
@@ -30,27 +31,6 @@ PopupPage {
 
     Column {
         width: idIconPage.availableWidth
-
-        PopupBar {
-            width: parent.width
-
-            CloseButton {
-                id: idCloseButton
-                objectName: "closeButton"
-                anchors.left: parent.left
-                anchors.leftMargin: idIconPage.__unit * 2
-                anchors.verticalCenter: parent.verticalCenter
-                onClicked: idIconPage.close()
-            }
-
-            ZVText {
-                anchors.centerIn: parent
-                text: qsTr("选择图标")
-                font.bold: true
-                font.pointSize: Util.relativeFontPoint(-1)
-                color: Theme.popupTextColor
-            }
-        }
 
         Rectangle {
             width: parent.width
@@ -118,7 +98,5 @@ PopupPage {
                 }
             }
         }
-
-        ZVHomeIndicator {}
     }
 }

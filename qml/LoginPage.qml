@@ -47,15 +47,7 @@ Rectangle {
     }
 
     function __showLockedMsg() {
-        idPopupMsg.msg = qsTr("密码被锁定，请点击") + "\"" + qsTr("忘记密码") + "\"" + qsTr("进行重置")
-        idPopupMsg.autoClose = false
-        idPopupMsg.open()
-    }
-
-    function __showMsg(msg) {
-        idPopupMsg.msg = msg
-        idPopupMsg.autoClose = true
-        idPopupMsg.open()
+        idPopupMsg.show(qsTr("密码被锁定，请点击") + "\"" + qsTr("忘记密码") + "\"" + qsTr("进行重置"), true)
     }
 
     function __switchInput(idx) {
@@ -156,7 +148,7 @@ Rectangle {
                                 cleanInput(true)
                             } else {
                                 idLoginPage.firstLoginPwd = ""
-                                idLoginPage.__showMsg(qsTr("密码不匹配，请重新输入"))
+                                idPopupMsg.show(qsTr("密码不匹配，请重新输入"))
                                 idPrompt.text = qsTr("设置新密码")
                                 cleanInput()
                             }
@@ -248,7 +240,7 @@ Rectangle {
                     onClicked: {
                         var txt = idLineEdit.text
                         if (txt === "") {
-                            idLoginPage.__showMsg(qsTr("请输入密码"))
+                            idPopupMsg.show(qsTr("请输入密码"))
                             idLineEdit.setFocus(true)
                             return
                         }
@@ -270,7 +262,7 @@ Rectangle {
                                 idLoginPage.loginSucceeded(true)
                                 return
                             }
-                            idLoginPage.__showMsg(qsTr("密码不匹配，请重新输入"))
+                            idPopupMsg.show(qsTr("密码不匹配，请重新输入"))
                             idPrompt.text = qsTr("设置新密码")
                             idLoginPage.firstLoginPwdText = ""
                         }

@@ -45,11 +45,6 @@ Rectangle {
         idNoteBoxView.updateModel()
     }
 
-    function showToast(msg) {
-        idPopupMsg.msg = msg
-        idPopupMsg.open()
-    }
-
     ColumnLayout {
         anchors.fill: parent
         spacing: 0
@@ -128,7 +123,7 @@ Rectangle {
         objectName: "noteBoxMenu"
         boxIdKey: "noteBoxId"
         onAnswered: idNoteBoxView.clearHighlight()
-        onRefused: idNotesPage.showToast(msg)
+        onRefused: idPopupMsg.show(msg)
         onEditRequested: {
             idEditNoteBoxPage.noteBoxId = boxId
             idEditNoteBoxPage.open()

@@ -25,11 +25,6 @@ Rectangle {
         return []
     }
 
-    function __toast(text) {
-        idPopupMsg.msg = text
-        idPopupMsg.open()
-    }
-
     function __reloadAll() {
         idPwdBoxView.updateModel()
         idPwdListPage.updateModel()
@@ -131,7 +126,7 @@ Rectangle {
             // The camera scanner exists only in the mobile apps; a scanned
             // otpauth URL would go to idEditPwdItemPage.totpUrl and then
             // triggerAddPassword().
-            idRoot.__toast(qsTr("请在移动端App中使用此功能"))
+            idPopupMsg.show(qsTr("请在移动端App中使用此功能"))
         }
     }
 
@@ -140,7 +135,7 @@ Rectangle {
         objectName: "boxMenu"
         boxIdKey: "pwdBoxId"
         onAnswered: idPwdBoxView.clearHighlight()
-        onRefused: idRoot.__toast(msg)
+        onRefused: idPopupMsg.show(msg)
         onEditRequested: {
             idEditPwdBoxPage.pwdBoxId = boxId
             idEditPwdBoxPage.open()

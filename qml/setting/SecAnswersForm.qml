@@ -43,19 +43,14 @@ Column {
         idAnswer1.text = a1
         idAnswer2.text = a2
         if (a1 === "" || a2 === "") {
-            __showMsg(qsTr("请输入密保答案"))
+            idPopupMsg.show(qsTr("请输入密保答案"))
             return
         }
         var key = Qt.md5(a1 + a2)
         if (Qt.md5(key) === __verifiedAnswer)
             passed(key)
         else
-            __showMsg(qsTr("密保答案不正确"))
-    }
-
-    function __showMsg(msg) {
-        idPopupMsg.msg = msg
-        idPopupMsg.open()
+            idPopupMsg.show(qsTr("密保答案不正确"))
     }
 
     function __edited() {

@@ -21,11 +21,8 @@ Popup {
     signal accepted()
     signal rejected()
 
-    readonly property int __unit: Util.unitHeight
-    // The screen is the window on the desktop; its overlay follows its size.
-    readonly property size __screen: Overlay.overlay && Overlay.overlay.width > 0
-                                     ? Qt.size(Overlay.overlay.width, Overlay.overlay.height)
-                                     : Util.screenSize
+    // The unit height and the screen the popup covers.
+    readonly property PopupScreen __screen: PopupScreen { overlay: idDialog.Overlay.overlay }
 
     parent: Overlay.overlay
     x: 0
@@ -52,9 +49,9 @@ Popup {
             id: idBox
             objectName: "dialogBox"
             anchors.centerIn: parent
-            width: Math.ceil(idDialog.__unit * 27)
+            width: Math.ceil(idDialog.__screen.unit * 27)
             height: idBoxColumn.implicitHeight
-            radius: idDialog.__unit
+            radius: idDialog.__screen.unit
             color: Theme.dialogColor
 
             Column {
@@ -63,15 +60,15 @@ Popup {
 
                 Item {
                     width: parent.width
-                    height: idBody.implicitHeight + idDialog.__unit * 2
-                            + Math.ceil(idDialog.__unit * 1.2)
+                    height: idBody.implicitHeight + idDialog.__screen.unit * 2
+                            + Math.ceil(idDialog.__screen.unit * 1.2)
 
                     Column {
                         id: idBody
-                        x: idDialog.__unit * 2
-                        y: idDialog.__unit * 2
-                        width: parent.width - idDialog.__unit * 4
-                        spacing: Math.ceil(idDialog.__unit / 2)
+                        x: idDialog.__screen.unit * 2
+                        y: idDialog.__screen.unit * 2
+                        width: parent.width - idDialog.__screen.unit * 4
+                        spacing: Math.ceil(idDialog.__screen.unit / 2)
                     }
                 }
 
@@ -90,7 +87,7 @@ Popup {
                         visible: idDialog.hasRejectedButton
                         width: visible ? Math.floor((parent.width - 1) / 2) : 0
                         text: idDialog.rejectedButtonText
-                        leftRadius: idDialog.__unit
+                        leftRadius: idDialog.__screen.unit
                         onClicked: {
                             idDialog.rejected()
                             idDialog.close()
@@ -112,8 +109,8 @@ Popup {
                         text: idDialog.acceptButtonText
                         colorText: idDialog.acceptTextColor
                         enabled: idDialog.acceptEnabled
-                        leftRadius: idRejectButton.visible ? 0 : idDialog.__unit
-                        rightRadius: idDialog.__unit
+                        leftRadius: idRejectButton.visible ? 0 : idDialog.__screen.unit
+                        rightRadius: idDialog.__screen.unit
                         onClicked: {
                             idDialog.accepted()
                             idDialog.close()

@@ -13,8 +13,8 @@ SheetPage {
     property int currentIconId: 0
 
     readonly property int __rowHeight: Util.isPad()
-                                       ? Math.ceil((__screen.width * 0.75 - __unit * 2) / 6)
-                                       : Math.ceil((__screen.width - __unit * 2) / 6)
+                                       ? Math.ceil((__screen.width * 0.75 - __screen.unit * 2) / 6)
+                                       : Math.ceil((__screen.width - __screen.unit * 2) / 6)
 
     interactive: false
 
@@ -34,17 +34,17 @@ SheetPage {
 
         Rectangle {
             width: parent.width
-            height: idIconPage.__rowHeight * 5 + idIconPage.__unit
+            height: idIconPage.__rowHeight * 5 + idIconPage.__screen.unit
             color: Theme.popupColor
 
             GridView {
                 id: idGrid
                 objectName: "iconGrid"
                 anchors.fill: parent
-                anchors.leftMargin: idIconPage.__unit
-                anchors.rightMargin: idIconPage.__unit
-                topMargin: idIconPage.__unit
-                bottomMargin: idIconPage.__unit * 2
+                anchors.leftMargin: idIconPage.__screen.unit
+                anchors.rightMargin: idIconPage.__screen.unit
+                topMargin: idIconPage.__screen.unit
+                bottomMargin: idIconPage.__screen.unit * 2
                 clip: true
                 cellWidth: width / 6
                 cellHeight: idIconPage.__rowHeight
@@ -79,13 +79,13 @@ SheetPage {
 
         Item {
             width: parent.width
-            height: idDoneButton.implicitHeight + idIconPage.__unit * 4
+            height: idDoneButton.implicitHeight + idIconPage.__screen.unit * 4
 
             LineTxtButton {
                 id: idDoneButton
                 objectName: "doneButton"
                 anchors.fill: parent
-                anchors.margins: idIconPage.__unit * 2
+                anchors.margins: idIconPage.__screen.unit * 2
                 text: qsTr("完成")
                 bkgnColor: Theme.buttonBlueColor
                 bkgnHiColor: Theme.buttonBlueHiColor

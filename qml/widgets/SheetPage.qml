@@ -37,7 +37,7 @@ PopupPage {
                 id: idCloseButton
                 objectName: "closeButton"
                 anchors.left: parent.left
-                anchors.leftMargin: idSheet.__unit * 2
+                anchors.leftMargin: idSheet.__screen.unit * 2
                 anchors.verticalCenter: parent.verticalCenter
                 onClicked: idSheet.close()
             }

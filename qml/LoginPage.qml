@@ -14,9 +14,8 @@ Rectangle {
 
     signal loginSucceeded(bool pwdChanged)
 
-    // MD5 of the first entry of a new password, one per input type.
-    property string firstLoginPwd: ""
-    property string firstLoginPwdText: ""
+    // MD5 of the first entry of a new password.
+    property alias firstLoginPwd: idNewPwd.firstPwd
     // Changes of the text field since the page was created.
     property int tryLoginCount: 0
 
@@ -138,18 +137,11 @@ Rectangle {
                         }
                         var md = Qt.md5(pwdStr)
                         if (DB.isEmptyPassword()) {
-                            if (idLoginPage.firstLoginPwd === "") {
-                                idLoginPage.firstLoginPwd = md
-                                idPrompt.text = qsTr("验证新密码")
-                                cleanInput()
-                            } else if (md === idLoginPage.firstLoginPwd) {
-                                DB.loginPassword = md
+                            if (idNewPwd.enter(md)) {
+                                idNewPwd.setLoginKey(md)
                                 DB.save()
                                 cleanInput(true)
                             } else {
-                                idLoginPage.firstLoginPwd = ""
-                                idPopupMsg.show(qsTr("密码不匹配，请重新输入"))
-                                idPrompt.text = qsTr("设置新密码")
                                 cleanInput()
                             }
                             return
@@ -245,26 +237,14 @@ Rectangle {
                             return
                         }
                         var md = Qt.md5(txt)
-                        if (idLoginPage.firstLoginPwdText === "") {
-                            idLoginPage.firstLoginPwdText = md
-                            idPrompt.text = qsTr("验证新密码")
-                        } else {
-                            if (md === idLoginPage.firstLoginPwdText) {
-                                DB.loginPassword = md
-                                if (DB.securityAnswer !== "")
-                                    DB.root.security.encryptedLoginPassword
-                                            = Encryptor.aesEncrypt(DB.securityAnswer, md)
-                                DB.save()
-                                idOkButton.visible = false
-                                idBottomBar.visible = false
-                                idLoginPage.firstLoginPwdText = ""
-                                idLoginPage.__clearField()
-                                idLoginPage.loginSucceeded(true)
-                                return
-                            }
-                            idPopupMsg.show(qsTr("密码不匹配，请重新输入"))
-                            idPrompt.text = qsTr("设置新密码")
-                            idLoginPage.firstLoginPwdText = ""
+                        if (idNewPwd.enter(md)) {
+                            idNewPwd.setLoginKey(md)
+                            DB.save()
+                            idOkButton.visible = false
+                            idBottomBar.visible = false
+                            idLoginPage.__clearField()
+                            idLoginPage.loginSucceeded(true)
+                            return
                         }
                         idLoginPage.__clearField()
                         idLineEdit.setFocus(true)
@@ -297,6 +277,13 @@ Rectangle {
         id: idPopupMsg
     }
 
+    NewPwdFlow {
+        id: idNewPwd
+        prompt: idPrompt
+        startText: qsTr("设置新密码")
+        showMsg: function (msg) { idPopupMsg.show(msg) }
+    }
+
     CheckSecQuestionPage {
         id: idCheckSecQuestionPage
         onAccepted: {
@@ -310,7 +297,7 @@ Rectangle {
                 return
             if (idInputStack.currentIndex === 1) {
                 idOkButton.visible = true
-                idLoginPage.firstLoginPwdText = ""
+                idLoginPage.firstLoginPwd = ""
                 idPrompt.text = qsTr("设置新密码")
                 idLoginPage.__clearField()
                 idLineEdit.setFocus(true)

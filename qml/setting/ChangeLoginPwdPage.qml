@@ -12,10 +12,6 @@ SheetPage {
     title: qsTr("修改密码")
     interactive: false
 
-    // The first entry of the new password: the six digits, or MD5 of the text.
-    property string firstPwd: ""
-    property string firstPwdText: ""
-
     readonly property alias promptText: idPrompt
     readonly property alias pwdInput: idPwdInput
     readonly property alias lineEdit: idLineEdit
@@ -57,8 +53,7 @@ SheetPage {
     }
 
     onAboutToShow: {
-        firstPwd = ""
-        firstPwdText = ""
+        idNewPwd.firstPwd = ""
         idPrompt.text = qsTr("请输入新密码")
         idSwitchButton.visible = true
         idPwdInput.reset()
@@ -102,22 +97,12 @@ SheetPage {
                     anchors.horizontalCenter: parent.horizontalCenter
                     onInputFinished: {
                         idSwitchButton.visible = false
-                        if (idPage.firstPwd === "") {
-                            idPage.firstPwd = pwdStr
-                            idPrompt.text = qsTr("验证新密码")
+                        if (!idNewPwd.enter(Qt.md5(pwdStr)))
                             cleanInput()
-                        } else if (pwdStr === idPage.firstPwd) {
-                            idPage.firstPwd = ""
-                            if (idPage.__saveNewPassword(Qt.md5(pwdStr), 0))
-                                cleanInput(true)
-                            else
-                                errorInput()
-                        } else {
-                            idPage.firstPwd = ""
-                            cleanInput()
-                            idPrompt.text = qsTr("请输入新密码")
-                            idPage.showMsg(qsTr("密码不匹配，请重新输入"))
-                        }
+                        else if (idPage.__saveNewPassword(Qt.md5(pwdStr), 0))
+                            cleanInput(true)
+                        else
+                            errorInput()
                     }
                     onCleanInputFinished: {
                         idPage.accepted()
@@ -157,23 +142,11 @@ SheetPage {
                     return
                 }
                 var md = Qt.md5(txt)
-                if (idPage.firstPwdText === "") {
-                    idPage.firstPwdText = md
-                    idPrompt.text = qsTr("验证新密码")
-                } else {
-                    var same = md === idPage.firstPwdText
-                    idPage.firstPwdText = ""
-                    if (same) {
-                        if (idPage.__saveNewPassword(md, 1)) {
-                            idLineEdit.text = ""
-                            idPage.accepted()
-                            idPage.close()
-                            return
-                        }
-                    } else {
-                        idPage.showMsg(qsTr("密码不匹配，请重新输入"))
-                        idPrompt.text = qsTr("请输入新密码")
-                    }
+                if (idNewPwd.enter(md) && idPage.__saveNewPassword(md, 1)) {
+                    idLineEdit.text = ""
+                    idPage.accepted()
+                    idPage.close()
+                    return
                 }
                 idLineEdit.text = ""
                 idLineEdit.setFocus(true)
@@ -193,5 +166,12 @@ SheetPage {
             width: parent.width
             height: Util.unitHeight * 2
         }
+    }
+
+    NewPwdFlow {
+        id: idNewPwd
+        prompt: idPrompt
+        startText: qsTr("请输入新密码")
+        showMsg: function (msg) { idPage.showMsg(msg) }
     }
 }

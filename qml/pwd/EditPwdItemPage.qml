@@ -333,22 +333,10 @@ SheetPage {
                         text: qsTr("自动生成")
                         onClicked: idAutoBuildPwdPage.open()
                     }
-                    ZVText {
-                        id: idCodeText
-                        objectName: "codeText"
+                    OtpCode {
                         visible: idRoot.viewIndex === 1
-                        // The client's current code; "000000" until it has one.
-                        text: idOptClient.code !== "" ? idOptClient.code : "000000"
-                        font.pointSize: Util.relativeFontPoint(4)
-                    }
-                    ZVTotpProgressBar {
-                        id: idRing
-                        objectName: "totpRing"
-                        text: idOptClient.expire
-                        progress: idOptClient.period > 0
-                                  ? (idOptClient.period - idOptClient.expire) * 360 / idOptClient.period
-                                  : 0
-                        visible: idRoot.viewIndex === 1
+                        spacing: parent.spacing
+                        client: idOptClient
                     }
                     Item {
                         visible: idRoot.viewIndex === 1

@@ -153,23 +153,13 @@ SheetPage {
                         text: idRoot.__password
                         elide: Text.ElideRight
                     }
-                    ZVText {
-                        id: idCodeText
-                        objectName: "codeText"
+                    OtpCode {
+                        id: idOtpCode
                         visible: idRoot.viewIndex === 1
-                        // The client's current code; "000000" until it has one.
-                        text: idOptClient.code !== "" ? idOptClient.code : "000000"
-                        font.pointSize: Util.relativeFontPoint(2)
-                    }
-                    ZVTotpProgressBar {
-                        id: idRing
-                        objectName: "totpRing"
-                        text: idOptClient.expire
-                        progress: idOptClient.period > 0
-                                  ? (idOptClient.period - idOptClient.expire) * 360 / idOptClient.period
-                                  : 0
-                        visible: idRoot.viewIndex === 1
-                        onDoubleClicked: idRoot.viewIndex = 0
+                        spacing: parent.spacing
+                        codePointSize: Util.relativeFontPoint(2)
+                        client: idOptClient
+                        onRingDoubleClicked: idRoot.viewIndex = 0
                     }
                     Item {
                         visible: idRoot.viewIndex === 1
@@ -178,7 +168,7 @@ SheetPage {
                     TxtButton {
                         objectName: "copyPwdButton"
                         text: qsTr("复制")
-                        onClicked: idRoot.__copy(idRoot.viewIndex === 1 ? idCodeText.text
+                        onClicked: idRoot.__copy(idRoot.viewIndex === 1 ? idOtpCode.code
                                                                         : idRoot.__password)
                     }
                 }

@@ -30,6 +30,7 @@ SheetPage {
 
         SecAnswersForm {
             id: idForm
+            onRefused: idVerifyBackupQuestionPage.showMsg(msg)
             onPassed: {
                 idVerifyBackupQuestionPage.secAnswerMd = key
                 idVerifyBackupQuestionPage.checkPassed = true

@@ -18,7 +18,6 @@ SheetPage {
     readonly property alias question2: idForm.question2
     readonly property alias answer2: idForm.answer2
     readonly property alias checkButton: idForm.checkButton
-    readonly property alias popupMsg: idForm.popupMsg
 
     onAccepted: {
         if (typeof callback === "function")
@@ -40,6 +39,7 @@ SheetPage {
             id: idForm
             // Closable by dragging until an answer is edited.
             onAnswerEdited: idPage.interactive = false
+            onRefused: idPage.showMsg(msg)
             onPassed: {
                 DB.securityAnswer = key
                 idPage.checkPassed = true

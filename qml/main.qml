@@ -88,8 +88,7 @@ ApplicationWindow {
                 idLoginStack.currentIndex = 2
                 idAutoCloudBackupLogic.startBackupTimer()
                 if (pwdChanged) {
-                    idPopupMsg.msg = qsTr("登录密码已修改")
-                    idPopupMsg.open()
+                    idPopupMsg.show(qsTr("登录密码已修改"))
                 }
             }
         }

@@ -238,14 +238,6 @@
         <translation>Set a new password</translation>
     </message>
     <message>
-        <source>验证新密码</source>
-        <translation>Confirm the new password</translation>
-    </message>
-    <message>
-        <source>密码不匹配，请重新输入</source>
-        <translation>Passwords do not match, please enter again</translation>
-    </message>
-    <message>
         <source>确定</source>
         <translation>OK</translation>
     </message>
@@ -288,14 +280,6 @@
         <translation>Change password</translation>
     </message>
     <message>
-        <source>验证新密码</source>
-        <translation>Confirm the new password</translation>
-    </message>
-    <message>
-        <source>密码不匹配，请重新输入</source>
-        <translation>Passwords do not match, please enter again</translation>
-    </message>
-    <message>
         <source>确定</source>
         <translation>OK</translation>
     </message>
@@ -310,6 +294,21 @@
     <message>
         <source>数字键盘</source>
         <translation>Number pad</translation>
+    </message>
+</context>
+<context>
+    <name>NewPwdFlow</name>
+    <message>
+        <source>验证新密码</source>
+        <translation>Confirm the new password</translation>
+    </message>
+    <message>
+        <source>密码不匹配，请重新输入</source>
+        <translation>Passwords do not match, please enter again</translation>
+    </message>
+    <message>
+        <source>保存数据失败</source>
+        <translation>Failed to save data</translation>
     </message>
 </context>
 <context>

@@ -26,11 +26,7 @@ Rectangle {
         return MyModel.pwdBoxAdList()
     }
 
-    function __toast(text) {
-        idPopupMsg.msg = text
-        idPopupMsg.open()
-    }
-
+    // A write was refused: the store put the vault back.
     function __saveFailed() {
         idPopupMsg.show(qsTr("保存数据失败"), true)
     }
@@ -138,7 +134,7 @@ Rectangle {
             // The camera scanner exists only in the mobile apps; a scanned
             // otpauth URL would go to idEditPwdItemPage.totpUrl and then
             // triggerAddPassword().
-            idRoot.__toast(qsTr("请在移动端App中使用此功能"))
+            idPopupMsg.show(qsTr("请在移动端App中使用此功能"))
         }
     }
 
@@ -147,7 +143,7 @@ Rectangle {
         objectName: "boxMenu"
         boxIdKey: "pwdBoxId"
         onAnswered: idPwdBoxView.clearHighlight()
-        onRefused: idRoot.__toast(msg)
+        onRefused: idPopupMsg.show(msg)
         onEditRequested: {
             idEditPwdBoxPage.pwdBoxId = boxId
             idEditPwdBoxPage.open()

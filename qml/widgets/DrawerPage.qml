@@ -23,6 +23,7 @@ Drawer {
     property bool closeOnReturn: true
     property color pageColor: Theme.pageColor
     readonly property alias body: idBody
+    readonly property alias popupMsg: idToast
     default property alias content: idBody.data
 
     signal returnClicked()

@@ -102,7 +102,7 @@ Item {
             ]
             for (var i = 0; i < cases.length; ++i) {
                 B.answer(idCase, check, cases[i].a1, cases[i].a2)
-                B.expectToast(idCase, check, "answersPopupMsg", cases[i].msg, false)
+                B.expectToast(idCase, check, "pageMsg", cases[i].msg, false)
                 verify(check.opened)
             }
             // Trimmed and put back; the store's own answer key is untouched.

@@ -97,6 +97,34 @@ Item {
             verify(DB.tryLogin(Qt.md5("abc1")))
         }
 
+        // A first password set while the security answer is held is wrapped
+        // under it on either input, so that the forgotten-password check
+        // unwraps the password in force.
+        function test_newPasswordRewrappedOnBothInputs_data() {
+            return [
+                { tag: "keypad", input: 0, pwd: "246810" },
+                { tag: "text", input: 1, pwd: "abc1" }
+            ]
+        }
+        function test_newPasswordRewrappedOnBothInputs(data) {
+            DB.securityAnswer = Qt.md5("ab")
+            showPage()
+            page.inputStack.currentIndex = data.input
+            for (var i = 0; i < 2; ++i) {
+                if (data.input === 0) {
+                    T.waitPadEmpty(idCase, page.pwdInput)
+                    T.clickDigits(idCase, page.pwdInput, data.pwd)
+                } else {
+                    T.typeInto(idCase, page.lineEdit, data.pwd)
+                    clickOk()
+                }
+            }
+            tryCompare(idSucceeded, "count", 1)
+            compare(DB.loginPassword, Qt.md5(data.pwd))
+            compare(Encryptor.aesDecrypt(Qt.md5("ab"), DB.root.security.encryptedLoginPassword),
+                    Qt.md5(data.pwd))
+        }
+
         function test_textPasswordNeverFacesKeypad_data() {
             return [
                 { tag: "with security questions", answers: ["a", "b"], bar: true },

@@ -136,7 +136,7 @@ DrawerPage {
         // Not written: the store put the vault back; the page keeps the text
         // for the next try.
         if (!DB.save()) {
-            idPageMsg.show(qsTr("保存数据失败"), true)
+            showMsg(qsTr("保存数据失败"), true)
             return false
         }
         contentDirty = false
@@ -170,7 +170,7 @@ DrawerPage {
         if (DB.root.app.prompt.noteAttrEdit) {
             DB.root.app.prompt.noteAttrEdit = false
             if (!DB.saveOnly())
-                idPageMsg.show(qsTr("保存数据失败"), true)
+                showMsg(qsTr("保存数据失败"), true)
             idPromptMenu.x = (width - idPromptMenu.width) / 2
             idPromptMenu.y = titleBar.height + Util.unitHeight * 4.5
             idPromptMenu.open()
@@ -342,10 +342,5 @@ DrawerPage {
         parent: idEditNoteItemPage.contentItem
         arrowPosition: 0.4
         text: qsTr("点击修改属性")
-    }
-
-    PopupMsg {
-        id: idPageMsg
-        objectName: "noteEditMsg"
     }
 }

@@ -126,7 +126,7 @@ SheetPage {
                 security.encryptedLoginPassword = Encryptor.aesEncrypt(key, DB.loginPassword)
                 if (!DB.save()) {
                     // Not written: the questions in force stay.
-                    idPopupMsg.show(qsTr("保存数据失败"), true)
+                    showMsg(qsTr("保存数据失败"), true)
                     return
                 }
                 idPage.changeSucc = true

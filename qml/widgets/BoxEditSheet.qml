@@ -54,7 +54,7 @@ SheetPage {
         // Not written: the store put the vault back; the sheet keeps what
         // was typed for the next try.
         if (!DB.save()) {
-            idPopupMsg.show(qsTr("保存数据失败"), true)
+            showMsg(qsTr("保存数据失败"), true)
             return
         }
         idRoot.close()

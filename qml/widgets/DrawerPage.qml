@@ -45,11 +45,8 @@ Drawer {
         idToast.show(msg, sticky === true)
     }
 
-    // The screen is the window on the desktop; its overlay follows its size
-    // (also for pages made before the window is shown).
-    readonly property size __screen: Overlay.overlay && Overlay.overlay.width > 0
-                                     ? Qt.size(Overlay.overlay.width, Overlay.overlay.height)
-                                     : Util.screenSize
+    // The window on the desktop (also for pages made before it is shown).
+    readonly property PopupScreen __screen: PopupScreen { overlay: idRoot.Overlay.overlay }
 
     edge: Qt.RightEdge
     width: __screen.width

@@ -11,6 +11,9 @@ Item {
     property string titleText
     property string errorText
     property alias returnText: idTitle.returnText
+    // The title bar's own custom button (see TitleBar).
+    property alias customButton: idTitle.customButton
+    property alias customButtonVisable: idTitle.customButtonVisable
     readonly property alias errorVisible: idError.visible
 
     signal returnButtonClicked()

@@ -174,7 +174,7 @@ Item {
             var row = Fx.rows("pwddata")
             lock()
             verify(!page.saveNote())
-            expectSaveFailed(T.find(page, "noteEditMsg"))
+            expectSaveFailed(page.popupMsg)
             verify(page.opened)
             compare(DB.root.data.noteItemList.length, 0)
             expectMemoryIsDisk(row)

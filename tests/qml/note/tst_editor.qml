@@ -190,7 +190,7 @@ Item {
             createNotes()
             N.addNoteViaMenu(idCase, notes)
             var ed = N.editor(notes)
-            compare(T.find(ed, "noteEditTitleBar").text, "新建便签")
+            compare(ed.title, "新建便签")
             compare(N.doneShown(notes), false)
             compare(ed.interactive, true)
             mouseClick(N.textArea(notes), 10, 10)
@@ -219,7 +219,7 @@ Item {
             createNotes()
             N.openBox(idCase, notes, -1)
             N.openNote(idCase, notes, stored.id)
-            compare(T.find(N.editor(notes), "noteEditTitleBar").text, "编辑便签")
+            compare(N.editor(notes).title, "编辑便签")
             compare(N.textArea(notes).text, "B text\nmore")
             compare(N.doneShown(notes), false)
 

@@ -295,7 +295,7 @@ Item {
             var ed = N.editor(notes)
             compare(ed.noteItemId, s.id)
             compare(N.textArea(notes).text, "the secret\nline")
-            compare(T.find(ed, "noteEditTitleBar").text, "编辑便签")
+            compare(ed.title, "编辑便签")
             compare(ed.returnText, "Private")
             N.clickReturn(idCase, notes)
             N.waitEditorClosed(idCase, notes)

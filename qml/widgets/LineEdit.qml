@@ -43,9 +43,7 @@ Canvas {
         if (!__limitToast)
             __limitToast = idLimitToastComponent.createObject(
                         idEdit, Overlay.overlay ? { parent: Overlay.overlay } : {})
-        __limitToast.msg = qsTr("最多输入%1个字符").arg(Theme.lineEditMaxLen)
-        __limitToast.autoClose = true
-        __limitToast.open()
+        __limitToast.show(qsTr("最多输入%1个字符").arg(Theme.lineEditMaxLen), false)
     }
 
     function setFocus(isFocus) {

@@ -15,6 +15,7 @@ import shutil
 import signal
 import stat
 import sys
+import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "pylib"))
 from keyloftrun import (VAULT_OPEN_LINE, Program, data_dir, fail, finish,  # noqa: E402
@@ -59,7 +60,9 @@ def shared_entries(top):
 def second_start(appdata, first):
     """Starts the program again on appdata while first runs: it must end
     with status 0 within seconds, say so, and have first raise its window."""
+    began = time.monotonic()
     rc, out, err = finish(start_raw(BUILD, appdata), "the second start")
+    print("second start ended after %.1f s" % (time.monotonic() - began))
     if rc != 0:
         fail("second start: status %d, stderr %r" % (rc, err))
     if ALREADY_RUNNING + data_dir(appdata) not in err:

@@ -1,7 +1,11 @@
 #include "app/AppSetup.h"
 
 #include "platform/Alipay.h"
+#include "platform/DDShare.h"
 #include "platform/IAPpay.h"
+#include "platform/QQShare.h"
+#include "platform/SystemShare.h"
+#include "platform/WechatShare.h"
 #include "platform/Weipay.h"
 #include "scan/BarcodeDecoder.h"
 #include "services/DataDirectory.h"
@@ -21,11 +25,61 @@
 #include <QQmlEngine>
 #include <QUrl>
 #include <QtQml>
+#include <cstdio>
+#include <cstring>
+#include <deque>
+#include <mutex>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
 
+namespace {
+
+QtMessageHandler g_defaultHandler = nullptr;
+std::mutex g_heldMutex;
+// The latest warnings, shown only when a critical or fatal message follows.
+std::deque<QString> g_heldWarnings;
+constexpr std::size_t kHeldWarnings = 20;
+
+QString plainLine(const QMessageLogContext &context, const QString &message) {
+    if (context.category && std::strcmp(context.category, "default") != 0)
+        return QString::fromUtf8(context.category) + QLatin1String(": ") + message;
+    return message;
+}
+
+void messageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        QStringList lines;
+        {
+            std::lock_guard<std::mutex> lock(g_heldMutex);
+            lines.reserve(int(g_heldWarnings.size()) + 1);
+            for (const QString &line : g_heldWarnings)
+                lines << line;
+            g_heldWarnings.clear();
+        }
+        lines << plainLine(context, message);
+        std::fprintf(stderr, "%s\n", lines.join(QLatin1Char('\n')).toLocal8Bit().constData());
+        std::fflush(stderr);
+    } else if (type == QtWarningMsg) {
+        std::lock_guard<std::mutex> lock(g_heldMutex);
+        g_heldWarnings.push_back(plainLine(context, message));
+        if (g_heldWarnings.size() > kHeldWarnings)
+            g_heldWarnings.pop_front();
+    }
+    // Writes nothing under the empty pattern; ends the program on a fatal one.
+    g_defaultHandler(type, context, message);
+}
+
+} // namespace
+
 namespace AppSetup {
+
+void setUpLogging() {
+    qSetMessagePattern(QString());
+    if (!qEnvironmentVariableIsEmpty("QT_MESSAGE_PATTERN"))
+        return; // every line is shown in the given pattern
+    g_defaultHandler = qInstallMessageHandler(messageHandler);
+}
 
 // Every save of the vault makes and drops a handful of texts of the size of
 // the whole document (its JSON, the UTF-8 and Base64 forms of the cipher,
@@ -78,6 +132,10 @@ void registerQmlTypes() {
     qmlRegisterType<IAPpay>("Lib.Pay", 1, 0, "IAPpay");
 
     // 10 to 13: WechatShare, QQShare, DDShare, SystemShare
+    qmlRegisterType<WechatShare>("Lib.AppShare", 1, 0, "WechatShare");
+    qmlRegisterType<QQShare>("Lib.AppShare", 1, 0, "QQShare");
+    qmlRegisterType<DDShare>("Lib.AppShare", 1, 0, "DDShare");
+    qmlRegisterType<SystemShare>("Lib.AppShare", 1, 0, "SystemShare");
 
     // 14: OPTClient
     qmlRegisterType<OPTClient>("ZV.OPTClient", 1, 0, "OPTClient");

@@ -12,6 +12,13 @@ namespace AppSetup {
 // to the system at once. Call first thing in main.
 void keepLargeBlocksInHeap();
 
+// Silences Qt's ordinary log lines with the empty message pattern (a pattern
+// in QT_MESSAGE_PATTERN still shows them all). Critical and fatal messages
+// still reach standard error, each after the warnings held back just before
+// it, which tell why (a platform plugin that could not be found). Call first
+// thing in main.
+void setUpLogging();
+
 // Logs the default font and installs the chosen family as application font.
 void setUpApplicationFont();
 

@@ -32,8 +32,7 @@ bool SingleInstance::acquire() {
         return true;
     }
     if (m_lock.error() != QLockFile::LockFailedError) {
-        qWarning() << "Cannot make the lock file in" << m_dataDirectory
-                   << "; going on without it.";
+        qWarning() << "Cannot make the lock file in" << m_dataDirectory << "; going on without it.";
         return true;
     }
     // Held by a running program (a stale lock of a killed one is taken over

@@ -25,7 +25,7 @@ int main(int argc, char *argv[]) {
     // lock) is private to the user.
     umask(077);
     AppSetup::keepLargeBlocksInHeap();
-    qSetMessagePattern(QString());
+    AppSetup::setUpLogging();
     compat::ensureBaseFunctionTable();
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     // Qt 5.15's web view must be initialised before the application object.

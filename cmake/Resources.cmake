@@ -1,7 +1,8 @@
 # Builds the compiled-in resource tree:
 #  - every file under qml/ (QML precompiled by the Qt Quick compiler), except
 #    the SVG image sources;
-#  - every qml/**/*.svg rendered to a PNG at the same resource path;
+#  - every qml/**/*.svg rendered to a PNG at the same resource path, except
+#    that a source named NAME.jpg.svg is rendered to the JPEG NAME.jpg;
 #  - the per-locale country-name files generated from Debian's CLDR data.
 
 set(RES_DIR ${CMAKE_BINARY_DIR}/resources)
@@ -20,7 +21,8 @@ string(APPEND _qrc "  </qresource>\n</RCC>\n")
 file(CONFIGURE OUTPUT ${RES_DIR}/qml.qrc CONTENT "${_qrc}")
 qtquick_compiler_add_resources(QML_RCC ${RES_DIR}/qml.qrc)
 
-# Images: SVG sources rendered at twice their logical size.
+# Images: SVG sources rendered at twice their logical size (svg2png picks
+# the format from the output's suffix).
 add_executable(svg2png ${CMAKE_SOURCE_DIR}/tools/svg2png.cpp)
 target_link_libraries(svg2png PRIVATE Qt5::Gui Qt5::Svg)
 
@@ -30,10 +32,17 @@ list(SORT SVG_FILES)
 set(PNG_FILES)
 set(_qrc "<RCC>\n  <qresource prefix=\"/\">\n")
 foreach(f ${SVG_FILES})
-    string(REGEX REPLACE "\\.svg$" ".png" png "${f}")
+    if(f MATCHES "\\.jpg\\.svg$")
+        string(REGEX REPLACE "\\.svg$" "" png "${f}")
+    else()
+        string(REGEX REPLACE "\\.svg$" ".png" png "${f}")
+    endif()
     set(out ${RES_DIR}/rendered/${png})
     add_custom_command(OUTPUT ${out}
-        COMMAND svg2png ${CMAKE_SOURCE_DIR}/qml/${f} ${out} 2
+        # Qt's offscreen platform leaks at exit: no leak report in a
+        # sanitizer build.
+        COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
+            $<TARGET_FILE:svg2png> ${CMAKE_SOURCE_DIR}/qml/${f} ${out} 2
         DEPENDS svg2png ${CMAKE_SOURCE_DIR}/qml/${f}
         COMMENT "Rendering ${png}" VERBATIM)
     list(APPEND PNG_FILES ${out})

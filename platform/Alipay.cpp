@@ -14,9 +14,13 @@ const char alipayAppInstallUrl[] = "https://apps.apple.com/cn/app/id333206289?mt
 
 Alipay::Alipay(QObject *parent) : QObject(parent) {}
 
-bool Alipay::isAppInstalled() { return false; }
+bool Alipay::isAppInstalled() {
+    return false;
+}
 
-QString Alipay::getAppInstallUrl() { return QString::fromLatin1(alipayAppInstallUrl); }
+QString Alipay::getAppInstallUrl() {
+    return QString::fromLatin1(alipayAppInstallUrl);
+}
 
 bool Alipay::requestPay(QString wsapiResp) {
     PayChannel::takeOver(SIGNAL(alipayPayResponsed(int, QString)), "alipayPayResponsed", this,

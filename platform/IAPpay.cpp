@@ -21,7 +21,9 @@ bool IAPpay::requestProducts(QString wsapiResp) {
     return ok;
 }
 
-QString IAPpay::getProducts() { return IAPpayRequestHandler::products; }
+QString IAPpay::getProducts() {
+    return IAPpayRequestHandler::products;
+}
 
 bool IAPpay::requestPay(QString wsapiResp) {
     emit payRequested(wsapiResp);

@@ -12,7 +12,12 @@
 class IAPpay : public QObject {
     Q_OBJECT
 public:
-    enum PayErrCode { PayErrSuccess = 0, PayErrFailed = 1, PayErrDisable = 2, PayErrUserCancel = 3 };
+    enum PayErrCode {
+        PayErrSuccess = 0,
+        PayErrFailed = 1,
+        PayErrDisable = 2,
+        PayErrUserCancel = 3
+    };
     Q_ENUM(PayErrCode)
 
     explicit IAPpay(QObject *parent = nullptr);

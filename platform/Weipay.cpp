@@ -14,9 +14,13 @@ const char weipayAppInstallUrl[] = "https://apps.apple.com/cn/app/id414478124?mt
 
 Weipay::Weipay(QObject *parent) : QObject(parent) {}
 
-bool Weipay::isAppInstalled() { return false; }
+bool Weipay::isAppInstalled() {
+    return false;
+}
 
-QString Weipay::getAppInstallUrl() { return QString::fromLatin1(weipayAppInstallUrl); }
+QString Weipay::getAppInstallUrl() {
+    return QString::fromLatin1(weipayAppInstallUrl);
+}
 
 bool Weipay::requestPay(QString wsapiResp) {
     PayChannel::takeOver(SIGNAL(weipayPayResponsed(int, QString)), "weipayPayResponsed", this,

@@ -8,15 +8,17 @@ import "qrc:/setting"
 import "qrc:/js/db.js" as DB
 import "qrc:/js/pubfun.js" as Pubfun
 
+// The login page, also the lock screen: the login password on the keypad or
+// in the text field, the new password entered twice on the first run and
+// after a forgotten password, and the way to the security questions.
 Rectangle {
     id: idLoginPage
     color: Theme.appBarColor
 
     signal loginSucceeded(bool pwdChanged)
 
-    // MD5 of the first entry of a new password, one per input type.
-    property string firstLoginPwd: ""
-    property string firstLoginPwdText: ""
+    // MD5 of the first entry of a new password.
+    property alias firstLoginPwd: idNewPwd.firstPwd
     // Changes of the text field since the page was created.
     property int tryLoginCount: 0
 
@@ -47,20 +49,9 @@ Rectangle {
     }
 
     function __showLockedMsg() {
-        idPopupMsg.msg = qsTr("密码被锁定，请点击") + "\"" + qsTr("忘记密码") + "\"" + qsTr("进行重置")
-        idPopupMsg.autoClose = false
-        idPopupMsg.open()
+        idPopupMsg.show(qsTr("密码被锁定，请点击") + "\"" + qsTr("忘记密码") + "\"" + qsTr("进行重置"), true)
     }
 
-    function __showMsg(msg) {
-        idPopupMsg.msg = msg
-        idPopupMsg.autoClose = true
-        idPopupMsg.open()
-    }
-
-    function __showSaveFailed() {
-        idPopupMsg.show(qsTr("保存数据失败"), true)
-    }
 
     function __switchInput(idx) {
         idInputStack.currentIndex = idx
@@ -150,25 +141,12 @@ Rectangle {
                         }
                         var md = Qt.md5(pwdStr)
                         if (DB.isEmptyPassword()) {
-                            if (idLoginPage.firstLoginPwd === "") {
-                                idLoginPage.firstLoginPwd = md
-                                idPrompt.text = qsTr("验证新密码")
-                                cleanInput()
-                            } else if (md === idLoginPage.firstLoginPwd) {
-                                DB.loginPassword = md
-                                if (DB.save()) {
+                            if (idNewPwd.enter(md)) {
+                                if (idNewPwd.saveLoginKey(md))
                                     cleanInput(true)
-                                    return
-                                }
-                                // Not written: no password is set; start over.
-                                idLoginPage.firstLoginPwd = ""
-                                idLoginPage.__showSaveFailed()
-                                idPrompt.text = qsTr("设置新密码")
-                                errorInput()
+                                else
+                                    errorInput()
                             } else {
-                                idLoginPage.firstLoginPwd = ""
-                                idLoginPage.__showMsg(qsTr("密码不匹配，请重新输入"))
-                                idPrompt.text = qsTr("设置新密码")
                                 cleanInput()
                             }
                             return
@@ -259,39 +237,21 @@ Rectangle {
                     onClicked: {
                         var txt = idLineEdit.text
                         if (txt === "") {
-                            idLoginPage.__showMsg(qsTr("请输入密码"))
+                            idPopupMsg.show(qsTr("请输入密码"))
                             idLineEdit.setFocus(true)
                             return
                         }
                         var md = Qt.md5(txt)
-                        if (idLoginPage.firstLoginPwdText === "") {
-                            idLoginPage.firstLoginPwdText = md
-                            idPrompt.text = qsTr("验证新密码")
-                        } else {
-                            if (md === idLoginPage.firstLoginPwdText) {
-                                DB.loginPassword = md
-                                if (DB.securityAnswer !== "")
-                                    DB.root.security.encryptedLoginPassword
-                                            = Encryptor.aesEncrypt(DB.securityAnswer, md)
-                                if (!DB.save()) {
-                                    // Not written: the password in force
-                                    // stays; start over.
-                                    idLoginPage.__showSaveFailed()
-                                    idPrompt.text = qsTr("设置新密码")
-                                    idLoginPage.firstLoginPwdText = ""
-                                    idLoginPage.__clearField()
-                                    return
-                                }
-                                idOkButton.visible = false
-                                idBottomBar.visible = false
-                                idLoginPage.firstLoginPwdText = ""
+                        if (idNewPwd.enter(md)) {
+                            if (!idNewPwd.saveLoginKey(md)) {
                                 idLoginPage.__clearField()
-                                idLoginPage.loginSucceeded(true)
                                 return
                             }
-                            idLoginPage.__showMsg(qsTr("密码不匹配，请重新输入"))
-                            idPrompt.text = qsTr("设置新密码")
-                            idLoginPage.firstLoginPwdText = ""
+                            idOkButton.visible = false
+                            idBottomBar.visible = false
+                            idLoginPage.__clearField()
+                            idLoginPage.loginSucceeded(true)
+                            return
                         }
                         idLoginPage.__clearField()
                         idLineEdit.setFocus(true)
@@ -324,6 +284,13 @@ Rectangle {
         id: idPopupMsg
     }
 
+    NewPwdFlow {
+        id: idNewPwd
+        prompt: idPrompt
+        startText: qsTr("设置新密码")
+        showMsg: function (msg, sticky) { idPopupMsg.show(msg, sticky) }
+    }
+
     CheckSecQuestionPage {
         id: idCheckSecQuestionPage
         onAccepted: {
@@ -337,7 +304,7 @@ Rectangle {
                 return
             if (idInputStack.currentIndex === 1) {
                 idOkButton.visible = true
-                idLoginPage.firstLoginPwdText = ""
+                idLoginPage.firstLoginPwd = ""
                 idPrompt.text = qsTr("设置新密码")
                 idLoginPage.__clearField()
                 idLineEdit.setFocus(true)

@@ -3,6 +3,8 @@ import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
 
+// The bottom navigation bar: the passwords, notes and settings tabs; a tap
+// reports the tab's index, also when it is the current one.
 Rectangle {
     id: idNavBar
     color: Theme.navbarColor

@@ -2,8 +2,11 @@ import QtQuick 2.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
-import "qrc:/js/pubfun.js" as Pubfun
+import "qrc:/about"
+import "qrc:/js/mymodel.js" as MyModel
 
+// The first page of a new vault: the start button and the links to the user
+// agreement and the privacy policy.
 Rectangle {
     id: idWelcomePage
     color: Theme.appBarColor
@@ -11,11 +14,12 @@ Rectangle {
     signal startButtonClicked()
 
     // The web addresses of the user agreement and the privacy policy.
-    property string agreementUrl: ""
-    property string privacyUrl: ""
+    property string agreementUrl: MyModel.agreementUrl()
+    property string privacyUrl: MyModel.privacyUrl()
 
     readonly property alias startButton: idStartButton
     readonly property alias licenseText: idLicenseText
+    readonly property alias agreementPage: idAgreementPage
 
     function showLicenseLink() {
         idStartButton.visible = true
@@ -23,13 +27,8 @@ Rectangle {
     }
 
     function __openAgreement(link) {
-        var page = Pubfun.createQmlObject(idWelcomePage, "qrc:/about/AgreementShowPage.qml")
-        if (page === null) {
-            console.warn("Agreement page is not available.")
-            return
-        }
-        page.linkUrl = link
-        page.open()
+        idAgreementPage.linkUrl = link
+        idAgreementPage.open()
     }
 
     Column {
@@ -92,5 +91,10 @@ Rectangle {
             console.log(link + " link activated")
             idWelcomePage.__openAgreement(link)
         }
+    }
+
+    AgreementShowPage {
+        id: idAgreementPage
+        objectName: "welcomeAgreementPage"
     }
 }

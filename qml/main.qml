@@ -15,6 +15,9 @@ import "qrc:/js/db.js" as DB
 import "qrc:/js/dbcloud.js" as DBCloud
 import "qrc:/js/pubfun.js" as Pubfun
 
+// The application window: the welcome, login and vault stack with the three
+// tabs and the navigation bar, the lock screen over an open vault after a
+// time in the background, and the loading of the vault at start.
 ApplicationWindow {
     id: idApplicationWindow
     visible: true
@@ -85,8 +88,7 @@ ApplicationWindow {
                 idLoginStack.currentIndex = 2
                 idAutoCloudBackupLogic.startBackupTimer()
                 if (pwdChanged) {
-                    idPopupMsg.msg = qsTr("登录密码已修改")
-                    idPopupMsg.open()
+                    idPopupMsg.show(qsTr("登录密码已修改"))
                 }
             }
         }

@@ -21,8 +21,7 @@ const Entry kEntries[] = {
 };
 } // namespace
 
-QString value(const QString &name)
-{
+QString value(const QString &name) {
     for (const Entry &e : kEntries) {
         if (name != QLatin1String(e.name))
             continue;

@@ -180,14 +180,17 @@ QByteArray Util::buildDeviceName() {
     return QByteArray(narrow);
 }
 
-QString Util::configValue(QString name) const
-{
+void Util::systemExit() {
+    qDebug("Util::systemExit");
+    QMetaObject::invokeMethod(QCoreApplication::instance(), "quit", Qt::QueuedConnection);
+}
+
+QString Util::configValue(QString name) const {
     return AppConfig::value(name);
 }
 
-QString Util::databaseFile(QString name) const
-{
+QString Util::databaseFile(QString name) const {
     const QByteArray md5 = QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Md5);
-    return DataDirectory::offlineStoragePath() + QStringLiteral("/Databases/")
-           + QString::fromLatin1(md5.toHex()) + QStringLiteral(".sqlite");
+    return DataDirectory::offlineStoragePath() + QStringLiteral("/Databases/") +
+           QString::fromLatin1(md5.toHex()) + QStringLiteral(".sqlite");
 }

@@ -62,7 +62,9 @@ public:
     Q_INVOKABLE QVariantMap countryCodeFromRegion(QString region) const;
     Q_INVOKABLE QVariantList countryCodeList() const;
     Q_INVOKABLE void showToast(QString txt) { Q_UNUSED(txt) }
-    Q_INVOKABLE void systemExit() {}
+    // Ends the program: the application's event loop stops once the
+    // current event is handled, and main returns 0.
+    Q_INVOKABLE void systemExit();
     // A uniformly distributed number in [0, 1) from the operating system's
     // cryptographically secure source (for generated passwords).
     Q_INVOKABLE double secureRandom() const;

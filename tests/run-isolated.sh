@@ -55,6 +55,11 @@ unset LC_ALL LC_MESSAGES LC_NUMERIC
 export QT_QUICK_BACKEND=software
 export QTWEBENGINE_DISABLE_SANDBOX=1
 export QML_DISABLE_DISK_CACHE=1
+# Read only by a sanitizer build (make asan); full stacks, so that the
+# suppressions see which library an allocation came through.
+export ASAN_OPTIONS="fast_unwind_on_malloc=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+export UBSAN_OPTIONS="print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
 
 if [ "$use_fake_cloud" = 1 ]; then
     "${PYTHON:-python3}" "$here/fake_cloud/fakecloud.py" --json --exit-with-parent \

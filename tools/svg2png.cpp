@@ -1,6 +1,9 @@
-// Renders an SVG file to a PNG at an integer multiple of its logical size.
-// Usage: svg2png IN.svg OUT.png [SCALE]
+// Renders an SVG file to a PNG at an integer multiple of its logical size;
+// an output name ending in .jpg or .jpeg gives a JPEG instead (on white,
+// as JPEG has no transparency).
+// Usage: svg2png IN.svg OUT.png|OUT.jpg [SCALE]
 
+#include <QColor>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -11,7 +14,7 @@
 
 int main(int argc, char **argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: svg2png IN.svg OUT.png [SCALE]\n");
+        std::fprintf(stderr, "usage: svg2png IN.svg OUT.png|OUT.jpg [SCALE]\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -26,15 +29,17 @@ int main(int argc, char **argv) {
         return 1;
     }
     const QSize size = renderer.defaultSize() * (scale > 0 ? scale : 1);
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    const QString suffix = QFileInfo(out).suffix().toLower();
+    const bool jpeg = suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg");
+    QImage image(size, jpeg ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    image.fill(jpeg ? QColor(Qt::white) : QColor(Qt::transparent));
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     renderer.render(&painter);
     painter.end();
 
     QDir().mkpath(QFileInfo(out).absolutePath());
-    if (!image.save(out, "PNG")) {
+    if (!image.save(out, jpeg ? "JPEG" : "PNG", jpeg ? 90 : -1)) {
         std::fprintf(stderr, "svg2png: cannot write %s\n", argv[2]);
         return 1;
     }

@@ -147,6 +147,13 @@
     </message>
 </context>
 <context>
+    <name>LineEdit</name>
+    <message>
+        <source>最多输入%1个字符</source>
+        <translation>At most %1 characters</translation>
+    </message>
+</context>
+<context>
     <name>ZVInputDialog</name>
     <message>
         <source>完成</source>
@@ -231,14 +238,6 @@
         <translation>Set a new password</translation>
     </message>
     <message>
-        <source>验证新密码</source>
-        <translation>Confirm the new password</translation>
-    </message>
-    <message>
-        <source>密码不匹配，请重新输入</source>
-        <translation>Passwords do not match, please enter again</translation>
-    </message>
-    <message>
         <source>确定</source>
         <translation>OK</translation>
     </message>
@@ -269,20 +268,16 @@
 <context>
     <name>ChangeLoginPwdPage</name>
     <message>
+        <source>保存数据失败</source>
+        <translation>Failed to save data</translation>
+    </message>
+    <message>
         <source>请输入新密码</source>
         <translation>Enter a new password</translation>
     </message>
     <message>
         <source>修改密码</source>
         <translation>Change password</translation>
-    </message>
-    <message>
-        <source>验证新密码</source>
-        <translation>Confirm the new password</translation>
-    </message>
-    <message>
-        <source>密码不匹配，请重新输入</source>
-        <translation>Passwords do not match, please enter again</translation>
     </message>
     <message>
         <source>确定</source>
@@ -299,6 +294,21 @@
     <message>
         <source>数字键盘</source>
         <translation>Number pad</translation>
+    </message>
+</context>
+<context>
+    <name>NewPwdFlow</name>
+    <message>
+        <source>验证新密码</source>
+        <translation>Confirm the new password</translation>
+    </message>
+    <message>
+        <source>密码不匹配，请重新输入</source>
+        <translation>Passwords do not match, please enter again</translation>
+    </message>
+    <message>
+        <source>保存数据失败</source>
+        <translation>Failed to save data</translation>
     </message>
 </context>
 <context>
@@ -1421,5 +1431,234 @@
 </context>
 
 <!-- area: help and settings -->
+<context>
+    <name>SettingPage</name>
+    <message>
+        <source>PIN码</source>
+        <translation>PIN</translation>
+    </message>
+    <message>
+        <source>PIN码已修改</source>
+        <translation>PIN changed</translation>
+    </message>
+    <message>
+        <source>保存数据失败</source>
+        <translation>Failed to save data</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>备份数据需要设置密保问题，现在设置？</source>
+        <translation>Backing up data requires security questions. Set them now?</translation>
+    </message>
+    <message>
+        <source>夜间模式</source>
+        <translation>Dark Mode</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>密保问题</source>
+        <translation>Security Questions</translation>
+    </message>
+    <message>
+        <source>密保问题已修改</source>
+        <translation>Security questions changed</translation>
+    </message>
+    <message>
+        <source>已设置</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>恢复备份</source>
+        <translation>Restore Backup</translation>
+    </message>
+    <message>
+        <source>成功导入备份数据</source>
+        <translation>Backup data imported</translation>
+    </message>
+    <message>
+        <source>数据备份</source>
+        <translation>Back Up Data</translation>
+    </message>
+    <message>
+        <source>数据已清除，点击“完成”后退出应用</source>
+        <translation>Data cleared. Tap &quot;Done&quot; to quit the app.</translation>
+    </message>
+    <message>
+        <source>数据清除后，不可恢复，是否继续？</source>
+        <translation>Cleared data cannot be recovered. Continue?</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>未设置</source>
+        <translation>Not set</translation>
+    </message>
+    <message>
+        <source>清除应用数据</source>
+        <translation>Clear App Data</translation>
+    </message>
+    <message>
+        <source>清除数据失败</source>
+        <translation>Failed to clear data</translation>
+    </message>
+    <message>
+        <source>登录密码</source>
+        <translation>Login Password</translation>
+    </message>
+    <message>
+        <source>登录密码已修改</source>
+        <translation>Login password changed</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>云备份</source>
+        <translation>Cloud Backup</translation>
+    </message>
+    <message>
+        <source>已开启</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>未开启</source>
+        <translation>Off</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMainPage</name>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>帮助目录格式错误</source>
+        <translation>the help index has the wrong format</translation>
+    </message>
+    <message>
+        <source>数据错误: </source>
+        <translation>Data error: </translation>
+    </message>
+    <message>
+        <source>网络连接失败，请检查网络设置</source>
+        <translation>Network connection failed, please check your network settings</translation>
+    </message>
+    <message>
+        <source>网络错误: </source>
+        <translation>Network error: </translation>
+    </message>
+</context>
+<context>
+    <name>HelpItemPage</name>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>网络请求失败，请检查网络设置</source>
+        <translation>Network request failed, please check your network settings</translation>
+    </message>
+</context>
+<context>
+    <name>AgreementShowPage</name>
+    <message>
+        <source>同意</source>
+        <translation>Agree</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>网络请求失败，请检查网络设置</source>
+        <translation>Network request failed, please check your network settings</translation>
+    </message>
+</context>
+<context>
+    <name>AboutPage</name>
+    <message>
+        <source>QQ空间</source>
+        <translation>QZone</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>分享应用</source>
+        <translation>Share App</translation>
+    </message>
+    <message>
+        <source>岚匣密管</source>
+        <translation>Keyloft</translation>
+    </message>
+    <message>
+        <source>微信</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>More</translation>
+    </message>
+    <message>
+        <source>朋友圈</source>
+        <translation>Moments</translation>
+    </message>
+    <message>
+        <source>用户协议</source>
+        <translation>User Agreement</translation>
+    </message>
+    <message>
+        <source>钉钉</source>
+        <translation>DingTalk</translation>
+    </message>
+    <message>
+        <source>隐私政策</source>
+        <translation>Privacy Policy</translation>
+    </message>
+</context>
+<context>
+    <name>AppSharePopupMenu</name>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>微信</source>
+        <translation>WeChat</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>More</translation>
+    </message>
+    <message>
+        <source>朋友圈</source>
+        <translation>Moments</translation>
+    </message>
+</context>
+<context>
+    <name>WebDrawerPage</name>
+    <message>
+        <source>网络请求失败，请检查网络设置</source>
+        <translation>Network request failed, please check your network settings</translation>
+    </message>
+</context>
 
 </TS>

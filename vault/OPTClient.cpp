@@ -3,6 +3,8 @@
 #include "vault/OtpCore.h"
 #include "vault/OtpParams.h"
 
+#include <QUrl>
+
 OPTClient::OPTClient(QObject *parent) : QObject(parent), m_params(new OtpParams) {
     connect(&m_timer, &QTimer::timeout, this, &OPTClient::updateCode);
 }
@@ -14,8 +16,9 @@ OPTClient::~OPTClient() {
 void OPTClient::setUrl(const QString &url) {
     m_url = url;
     initOtpParams(m_params.get(), OtpKind::Totp);
-    // A URL that fails a late check keeps the fields read so far.
-    parseOtpAuthUrl(url.toUtf8(), m_params.get());
+    // A URL that fails a late check keeps the fields read so far (the edit
+    // page shows them), but yields no code: its parameters are not known.
+    m_parsed = parseOtpAuthUrl(url.toUtf8(), m_params.get());
     emit urlChanged();
 }
 
@@ -37,7 +40,9 @@ void OPTClient::updateCode() {
 }
 
 void OPTClient::compute() {
-    const QString text = totpCode(*m_params, &m_expire);
+    QString text = totpCode(*m_params, &m_expire);
+    if (!m_parsed)
+        text.clear();
     const bool changed = text != m_code;
     m_code = text;
     if (changed)
@@ -56,7 +61,13 @@ bool OPTClient::checkUrl(QString url) {
 QString OPTClient::buildUrl(QString label, QString secret) {
     if (label.isEmpty() || secret.isEmpty())
         return QString();
-    return QStringLiteral("otpauth://totp/%1?secret=%2").arg(label, secret);
+    // Both percent-encoded, so that "/", "?", "#" or "&" in the label stay in
+    // the label and such characters in the secret reach the Base32 check
+    // instead of cutting the secret short. ":" and "@" are kept readable.
+    const QByteArray keep = QByteArrayLiteral(":@");
+    return QStringLiteral("otpauth://totp/%1?secret=%2")
+        .arg(QString::fromLatin1(QUrl::toPercentEncoding(label, keep)),
+             QString::fromLatin1(QUrl::toPercentEncoding(secret)));
 }
 
 void OPTClient::start() {

@@ -45,7 +45,8 @@ public:
     // True when the URL parses and yields a code; touches nothing of this
     // object.
     Q_INVOKABLE bool checkUrl(QString url);
-    // "otpauth://totp/LABEL?secret=SECRET", or "" when either is empty.
+    // "otpauth://totp/LABEL?secret=SECRET" with both percent-encoded, or ""
+    // when either is empty.
     Q_INVOKABLE QString buildUrl(QString label, QString secret);
     Q_INVOKABLE void start();
     Q_INVOKABLE void stop();
@@ -55,6 +56,7 @@ private:
 
     QTimer m_timer;
     std::unique_ptr<OtpParams> m_params;
+    bool m_parsed = false; // the URL passed every check of the parse
     QString m_url;
     int m_expire = 0;
     QString m_code;

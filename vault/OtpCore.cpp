@@ -60,7 +60,11 @@ bool parseOtpAuthUrl(const QByteArray &urlBytes, OtpParams *params) {
         return false;
     if (url.host(QUrl::FullyDecoded).compare(QLatin1String("totp"), Qt::CaseInsensitive) != 0)
         return false;
-    const QString label = url.fileName(QUrl::FullyDecoded);
+    // The last segment of the path as written, then decoded: an encoded "/"
+    // belongs to the label.
+    const QString path = url.path(QUrl::FullyEncoded);
+    const QString label =
+        QUrl::fromPercentEncoding(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1).toUtf8());
     if (label.isEmpty() || !url.hasQuery())
         return false;
 

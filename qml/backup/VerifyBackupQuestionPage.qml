@@ -3,11 +3,12 @@ import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
 import "qrc:/setting"
-import "qrc:/Widgets2/Panel"
 
 // Checks the answers to the security questions stored in a backup.
-PopupPage {
+SheetPage {
     id: idVerifyBackupQuestionPage
+
+    title: qsTr("验证备份密保")
 
     property var backupDBRoot: null
     property string secAnswerMd: ""
@@ -22,24 +23,6 @@ PopupPage {
     Column {
         width: parent.width
 
-        PopupBar {
-            width: parent.width
-            CloseButton {
-                id: idCloseButton
-                anchors.left: parent.left
-                anchors.leftMargin: Util.unitHeight * 2
-                anchors.verticalCenter: parent.verticalCenter
-                onClicked: idVerifyBackupQuestionPage.close()
-            }
-            ZVText {
-                anchors.centerIn: parent
-                text: qsTr("验证备份密保")
-                font.bold: true
-                font.pointSize: Util.relativeFontPoint(-1)
-                color: Theme.popupTextColor
-            }
-        }
-
         Item {
             width: 1
             height: Util.unitHeight
@@ -47,6 +30,7 @@ PopupPage {
 
         SecAnswersForm {
             id: idForm
+            onRefused: idVerifyBackupQuestionPage.showMsg(msg)
             onPassed: {
                 idVerifyBackupQuestionPage.secAnswerMd = key
                 idVerifyBackupQuestionPage.checkPassed = true
@@ -59,6 +43,5 @@ PopupPage {
             width: 1
             height: Util.unitHeight * 2
         }
-        ZVHomeIndicator {}
     }
 }

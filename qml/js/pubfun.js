@@ -56,16 +56,28 @@ function wrapLine(content, begTxt, endTxt) {
     return "-----" + begTxt + "-----\n" + content + "-----" + endTxt + "-----"
 }
 
-// The text between the first top marker and the last bottom marker, or ""
-// when either is missing or they stand the wrong way round.
+// The text between the first top marker line and the last bottom marker, or
+// "" when either is missing or they stand the wrong way round. The top
+// marker line may end in "\r\n" (text that went through a Windows editor or
+// mail program); the lines between are handed on as they are.
 function unwrapLine(content, begTxt, endTxt) {
     var text = String(content)
-    var top = "-----" + begTxt + "-----\n"
+    var top = "-----" + begTxt + "-----"
     var bottom = "-----" + endTxt + "-----"
-    var begin = text.indexOf(top)
-    if (begin < 0)
+    var start = -1
+    for (var at = text.indexOf(top); at >= 0; at = text.indexOf(top, at + 1)) {
+        var after = at + top.length
+        if (text.charAt(after) === "\n") {
+            start = after + 1
+            break
+        }
+        if (text.substr(after, 2) === "\r\n") {
+            start = after + 2
+            break
+        }
+    }
+    if (start < 0)
         return ""
-    var start = begin + top.length
     var end = text.lastIndexOf(bottom)
     if (end < 0 || end < start)
         return ""

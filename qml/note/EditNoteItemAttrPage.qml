@@ -4,14 +4,16 @@ import QtQuick.Layouts 1.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
-import "qrc:/Widgets2/Panel"
 import "qrc:/setting"
 import "qrc:/js/db.js" as DB
 import "qrc:/js/icon.js" as Icon
 
 // Bottom sheet with a note's colour, security level and box.
-PopupPage {
+SheetPage {
     id: idEditNoteItemAttrPage
+
+    title: qsTr("便签属性")
+    closeButton.objectName: "noteAttrClose"
 
     property int currentSecurityLevel: 0
     property int currentBoxId: 0
@@ -46,25 +48,6 @@ PopupPage {
 
     Column {
         width: parent.width
-
-        PopupBar {
-            width: parent.width
-            CloseButton {
-                id: idCloseButton
-                objectName: "noteAttrClose"
-                anchors.left: parent.left
-                anchors.leftMargin: Util.unitHeight * 2
-                anchors.verticalCenter: parent.verticalCenter
-                onClicked: idEditNoteItemAttrPage.close()
-            }
-            ZVText {
-                anchors.centerIn: parent
-                text: qsTr("便签属性")
-                font.bold: true
-                font.pointSize: Util.relativeFontPoint(-1)
-                color: Theme.popupTextColor
-            }
-        }
 
         // Six colour swatches spread over the width.
         Item {
@@ -196,7 +179,6 @@ PopupPage {
             width: 1
             height: Util.unitHeight * 2
         }
-        ZVHomeIndicator {}
 
         // Inside the column, so that the sheet keeps sizing itself to it.
         PinKeyRequest {

@@ -11,11 +11,10 @@ import "qrc:/js/pubfun.js" as Pubfun
 import "qrc:/js/icon.js" as Icon
 
 // Full-screen note editor sliding in from the right.
-Drawer {
+DrawerPage {
     id: idEditNoteItemPage
 
     property int noteItemId: 0
-    property string returnText: ""
     property bool contentDirty: false
     property bool attributeDirty: false
     property int noteSecurityLevel: -1
@@ -34,19 +33,35 @@ Drawer {
 
     signal accepted()
 
-    edge: Qt.RightEdge
-    width: Util.screenSize.width
-    height: Util.screenSize.height
-    dragMargin: 0
+    title: noteItemId !== 0 ? qsTr("编辑便签") : qsTr("新建便签")
+    titleBar.objectName: "noteEditTitleBar"
+    titleBar.customButtonVisable: formDirty
+    titleBar.customButton: Component {
+        Button {
+            id: idDoneButton
+            objectName: "noteDoneButton"
+            padding: 0
+            opacity: down ? 0.7 : 1
+            background: Item {}
+            contentItem: ZVText {
+                text: qsTr("完成")
+                font.bold: true
+                font.pointSize: Util.relativeFontPoint(-2)
+                color: Theme.appBarTextColor
+                verticalAlignment: Text.AlignVCenter
+            }
+            onClicked: idEditNoteItemPage.saveNote()
+        }
+    }
+    closeOnReturn: false
+    onReturnClicked: {
+        if (formDirty)
+            idSaveQuestion.open()
+        else
+            close()
+    }
     interactive: !formDirty
     closePolicy: formDirty ? Popup.NoAutoClose : Popup.CloseOnEscape
-    padding: 0
-    dim: false
-    modal: true
-
-    background: Rectangle {
-        color: Theme.pageColor
-    }
 
     function updateFormDirty() {
         contentDirty = idTextArea.text.length > 0
@@ -121,7 +136,7 @@ Drawer {
         // Not written: the store put the vault back; the page keeps the text
         // for the next try.
         if (!DB.save()) {
-            idPageMsg.show(qsTr("保存数据失败"), true)
+            showMsg(qsTr("保存数据失败"), true)
             return false
         }
         contentDirty = false
@@ -155,48 +170,16 @@ Drawer {
         if (DB.root.app.prompt.noteAttrEdit) {
             DB.root.app.prompt.noteAttrEdit = false
             if (!DB.saveOnly())
-                idPageMsg.show(qsTr("保存数据失败"), true)
+                showMsg(qsTr("保存数据失败"), true)
             idPromptMenu.x = (width - idPromptMenu.width) / 2
-            idPromptMenu.y = idTitleBar.height + Util.unitHeight * 4.5
+            idPromptMenu.y = titleBar.height + Util.unitHeight * 4.5
             idPromptMenu.open()
         }
     }
 
-    contentItem: ColumnLayout {
+    ColumnLayout {
+        anchors.fill: parent
         spacing: 0
-
-        TitleBar {
-            id: idTitleBar
-            objectName: "noteEditTitleBar"
-            Layout.fillWidth: true
-            text: idEditNoteItemPage.noteItemId !== 0 ? qsTr("编辑便签") : qsTr("新建便签")
-            haveReturnButton: true
-            returnText: idEditNoteItemPage.returnText
-            customButtonVisable: idEditNoteItemPage.formDirty
-            customButton: Component {
-                Button {
-                    id: idDoneButton
-                    objectName: "noteDoneButton"
-                    padding: 0
-                    opacity: down ? 0.7 : 1
-                    background: Item {}
-                    contentItem: ZVText {
-                        text: qsTr("完成")
-                        font.bold: true
-                        font.pointSize: Util.relativeFontPoint(-2)
-                        color: Theme.appBarTextColor
-                        verticalAlignment: Text.AlignVCenter
-                    }
-                    onClicked: idEditNoteItemPage.saveNote()
-                }
-            }
-            onReturnButtonClicked: {
-                if (idEditNoteItemPage.formDirty)
-                    idSaveQuestion.open()
-                else
-                    idEditNoteItemPage.close()
-            }
-        }
 
         // Attribute bar: date, security level and box of the note.
         Button {
@@ -355,12 +338,9 @@ Drawer {
     PromptMenu {
         id: idPromptMenu
         objectName: "noteAttrPrompt"
+        // Placed from the top of the page, title bar included.
+        parent: idEditNoteItemPage.contentItem
         arrowPosition: 0.4
         text: qsTr("点击修改属性")
-    }
-
-    PopupMsg {
-        id: idPageMsg
-        objectName: "noteEditMsg"
     }
 }

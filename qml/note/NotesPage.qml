@@ -45,11 +45,6 @@ Rectangle {
         idNoteBoxView.updateModel()
     }
 
-    function showToast(msg) {
-        idPopupMsg.msg = msg
-        idPopupMsg.open()
-    }
-
     // A write was refused: the store put the vault back.
     function saveFailed() {
         idPopupMsg.show(qsTr("保存数据失败"), true)
@@ -135,7 +130,7 @@ Rectangle {
         objectName: "noteBoxMenu"
         boxIdKey: "noteBoxId"
         onAnswered: idNoteBoxView.clearHighlight()
-        onRefused: idNotesPage.showToast(msg)
+        onRefused: idPopupMsg.show(msg)
         onEditRequested: {
             idEditNoteBoxPage.noteBoxId = boxId
             idEditNoteBoxPage.open()

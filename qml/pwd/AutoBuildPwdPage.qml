@@ -4,12 +4,13 @@ import QtQuick.Layouts 1.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
-import "qrc:/Widgets2/Panel"
 
 // Bottom sheet "生成密码": builds a random password from up to four
 // character sets and a length, and hands it back through pwdStr on "完成".
-PopupPage {
+SheetPage {
     id: idRoot
+
+    title: qsTr("生成密码")
 
     property string pwdStr: ""
 
@@ -73,24 +74,6 @@ PopupPage {
     ColumnLayout {
         width: parent.width
         spacing: 0
-
-        PopupBar {
-            Layout.fillWidth: true
-            CloseButton {
-                id: idCloseButton
-                anchors.left: parent.left
-                anchors.leftMargin: Util.unitHeight * 2
-                anchors.verticalCenter: parent.verticalCenter
-                onClicked: idRoot.close()
-            }
-            ZVText {
-                anchors.centerIn: parent
-                text: qsTr("生成密码")
-                font.bold: true
-                font.pointSize: Util.relativeFontPoint(-1)
-                color: Theme.popupTextColor
-            }
-        }
 
         Rectangle {
             Layout.fillWidth: true
@@ -205,8 +188,6 @@ PopupPage {
                         idRoot.close()
                     }
                 }
-
-                ZVHomeIndicator {}
             }
         }
     }

@@ -6,15 +6,17 @@ import Lib.Encryptor 1.0
 import Widgets.Theme 1.0
 import ZV.OPTClient 1.0
 import "qrc:/widgets"
-import "qrc:/Widgets2/Panel"
 import "qrc:/setting"
 import "qrc:/js/db.js" as DB
 import "qrc:/js/icon.js" as Icon
 import "qrc:/js/pubfun.js" as Pubfun
 
 // Bottom sheet that creates (pwdItemId 0) or edits a password entry.
-PopupPage {
+SheetPage {
     id: idRoot
+
+    title: qsTr("添加密码")
+    headHeight: Util.unitHeight * 6
 
     property int pwdItemId: 0
     property int currentBoxId: -1
@@ -39,11 +41,6 @@ PopupPage {
         } else {
             viewIndex = 0
         }
-    }
-
-    function __toast(text) {
-        idPopupMsg.msg = text
-        idPopupMsg.open()
     }
 
     function __decrypt(text, isConfidential) {
@@ -77,11 +74,11 @@ PopupPage {
 
     function __save() {
         if (idAccountEdit.text === "") {
-            __toast(qsTr("请输入账号"))
+            showMsg(qsTr("请输入账号"))
             return
         }
         if (idPasswordEdit.text === "") {
-            __toast(qsTr("请输入密码"))
+            showMsg(qsTr("请输入密码"))
             return
         }
         // A confidential entry is encrypted only under a present, verified
@@ -112,7 +109,7 @@ PopupPage {
         // Not written: the store put the vault back; the sheet keeps what
         // was typed for the next try.
         if (!DB.save()) {
-            idPopupMsg.show(qsTr("保存数据失败"), true)
+            showMsg(qsTr("保存数据失败"), true)
             return
         }
         idRoot.accepted()
@@ -129,7 +126,7 @@ PopupPage {
             idOptClient.url = url
             switchTotpPassword()
         } else {
-            __toast(qsTr("无效的2FA密匙"))
+            showMsg(qsTr("无效的2FA密匙"))
         }
     }
 
@@ -140,7 +137,7 @@ PopupPage {
             var item = DB.getPwdItem(pwdItemId)
             if (item) {
                 var isConfidential = item.securityLevel !== 0
-                idTitleText.text = qsTr("编辑密码")
+                title = qsTr("编辑密码")
                 currentBoxId = item.boxId
                 currentIconId = item.iconId
                 if (isConfidential)
@@ -155,7 +152,7 @@ PopupPage {
                     idOptClient.url = __decrypt(item.otpUrl, isConfidential)
             }
         } else {
-            idTitleText.text = qsTr("添加密码")
+            title = qsTr("添加密码")
             currentIconId = 1
             idRdoNormal.checked = true
             idLabelEdit.text = ""
@@ -209,26 +206,6 @@ PopupPage {
     ColumnLayout {
         width: parent.width
         spacing: 0
-
-        PopupBar {
-            Layout.fillWidth: true
-            Layout.preferredHeight: Util.unitHeight * 6
-            CloseButton {
-                id: idCloseButton
-                anchors.left: parent.left
-                anchors.leftMargin: Util.unitHeight * 2
-                anchors.verticalCenter: parent.verticalCenter
-                onClicked: idRoot.close()
-            }
-            ZVText {
-                id: idTitleText
-                anchors.centerIn: parent
-                text: qsTr("添加密码")
-                font.bold: true
-                font.pointSize: Util.relativeFontPoint(-1)
-                color: Theme.popupTextColor
-            }
-        }
 
         Rectangle {
             Layout.fillWidth: true
@@ -361,22 +338,10 @@ PopupPage {
                         text: qsTr("自动生成")
                         onClicked: idAutoBuildPwdPage.open()
                     }
-                    ZVText {
-                        id: idCodeText
-                        objectName: "codeText"
+                    OtpCode {
                         visible: idRoot.viewIndex === 1
-                        // The client's current code; "000000" until it has one.
-                        text: idOptClient.code !== "" ? idOptClient.code : "000000"
-                        font.pointSize: Util.relativeFontPoint(4)
-                    }
-                    ZVTotpProgressBar {
-                        id: idRing
-                        objectName: "totpRing"
-                        text: idOptClient.expire
-                        progress: idOptClient.period > 0
-                                  ? (idOptClient.period - idOptClient.expire) * 360 / idOptClient.period
-                                  : 0
-                        visible: idRoot.viewIndex === 1
+                        spacing: parent.spacing
+                        client: idOptClient
                     }
                     Item {
                         visible: idRoot.viewIndex === 1
@@ -402,8 +367,6 @@ PopupPage {
                     bkgnHiColor: Theme.buttonBlueHiColor
                     onClicked: idRoot.__save()
                 }
-
-                ZVHomeIndicator {}
 
                 // Inside the column, so that the sheet keeps sizing itself to it.
                 PinKeyRequest {
@@ -437,7 +400,7 @@ PopupPage {
         onMenuTriggered: {
             if (itemIdx === 0) {
                 // The camera page exists only in the mobile apps.
-                idRoot.__toast(qsTr("请在移动端App中使用此功能"))
+                idRoot.showMsg(qsTr("请在移动端App中使用此功能"))
             } else if (itemIdx === 1) {
                 idSecretDialog.userText = ""
                 idSecretDialog.open()
@@ -459,9 +422,5 @@ PopupPage {
                 userText = upper
         }
         onAccepted: idRoot.__acceptSecret()
-    }
-
-    PopupMsg {
-        id: idPopupMsg
     }
 }

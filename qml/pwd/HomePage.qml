@@ -7,6 +7,7 @@ import ZV.OPTClient 1.0
 import "qrc:/widgets"
 import "qrc:/js/db.js" as DB
 import "qrc:/js/pubfun.js" as Pubfun
+import "qrc:/js/mymodel.js" as MyModel
 
 // The passwords tab: the box grid (page 0) and the entries of one box
 // (page 1), with the page menu and the sheets that add boxes and entries.
@@ -20,16 +21,12 @@ Rectangle {
         idPageStack.currentIndex = 0
     }
 
-    // Banners of the carousel; the list is filled by the help pages.
+    // Banners of the carousel, for the interface language.
     function pwdBoxAdList() {
-        return []
+        return MyModel.pwdBoxAdList()
     }
 
-    function __toast(text) {
-        idPopupMsg.msg = text
-        idPopupMsg.open()
-    }
-
+    // A write was refused: the store put the vault back.
     function __saveFailed() {
         idPopupMsg.show(qsTr("保存数据失败"), true)
     }
@@ -42,11 +39,10 @@ Rectangle {
     function __bannerClicked(modelItem) {
         var link = modelItem ? String(modelItem.linkUrl) : ""
         if (link.indexOf("http") === 0) {
-            var page = Pubfun.createQmlObject(idRoot, "qrc:/help/HelpItemPage.qml")
-            if (page) {
-                page.linkUrl = link
-                page.open()
-            }
+            // One help page for all banners, made at the first tap.
+            idHelpItemLoader.active = true
+            idHelpItemLoader.item.linkUrl = link
+            idHelpItemLoader.item.open()
         } else if (link.indexOf("qrc") === 0) {
             var obj = Pubfun.createQmlObject(idRoot, link)
             if (obj)
@@ -83,6 +79,7 @@ Rectangle {
 
                 AdSwipeWidget {
                     id: idAdSwipeWidget
+                    objectName: "adSwipeWidget"
                     Layout.fillWidth: true
                     adListModel: idRoot.pwdBoxAdList()
                     // nothing to show without banners
@@ -137,7 +134,7 @@ Rectangle {
             // The camera scanner exists only in the mobile apps; a scanned
             // otpauth URL would go to idEditPwdItemPage.totpUrl and then
             // triggerAddPassword().
-            idRoot.__toast(qsTr("请在移动端App中使用此功能"))
+            idPopupMsg.show(qsTr("请在移动端App中使用此功能"))
         }
     }
 
@@ -146,7 +143,7 @@ Rectangle {
         objectName: "boxMenu"
         boxIdKey: "pwdBoxId"
         onAnswered: idPwdBoxView.clearHighlight()
-        onRefused: idRoot.__toast(msg)
+        onRefused: idPopupMsg.show(msg)
         onEditRequested: {
             idEditPwdBoxPage.pwdBoxId = boxId
             idEditPwdBoxPage.open()
@@ -179,5 +176,12 @@ Rectangle {
     PopupMsg {
         id: idPopupMsg
         objectName: "homePopupMsg"
+    }
+
+    Loader {
+        id: idHelpItemLoader
+        objectName: "bannerHelpLoader"
+        active: false
+        source: "qrc:/help/HelpItemPage.qml"
     }
 }

@@ -201,29 +201,12 @@ Rectangle {
                 }
             }
 
-            Row {
+            OtpCode {
                 visible: idRoot.viewIndex === 1
                 anchors.left: parent.left
                 anchors.leftMargin: Util.unitHeight
                 anchors.verticalCenter: parent.verticalCenter
-                spacing: Util.unitHeight
-                ZVText {
-                    id: idCodeText
-                    objectName: "codeText"
-                    anchors.verticalCenter: parent.verticalCenter
-                    // The client's current code; "000000" until it has one.
-                    text: idOptClient.code !== "" ? idOptClient.code : "000000"
-                    font.pointSize: Util.relativeFontPoint(4)
-                }
-                ZVTotpProgressBar {
-                    id: idRing
-                    objectName: "totpRing"
-                    text: idOptClient.expire
-                    progress: idOptClient.period > 0
-                              ? (idOptClient.period - idOptClient.expire) * 360 / idOptClient.period
-                              : 0
-                    anchors.verticalCenter: parent.verticalCenter
-                }
+                client: idOptClient
             }
         }
 

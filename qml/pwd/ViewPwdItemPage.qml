@@ -6,14 +6,16 @@ import Lib.Encryptor 1.0
 import Widgets.Theme 1.0
 import ZV.OPTClient 1.0
 import "qrc:/widgets"
-import "qrc:/Widgets2/Panel"
 import "qrc:/js/db.js" as DB
 import "qrc:/js/icon.js" as Icon
 
 // Bottom sheet "查看密码": one entry read-only, with copy buttons and the
 // live one-time code.
-PopupPage {
+SheetPage {
     id: idRoot
+
+    title: qsTr("查看密码")
+    headHeight: Util.unitHeight * 6
 
     property int pwdItemId: 0
     property int viewIndex: 0
@@ -38,8 +40,7 @@ PopupPage {
 
     function __copy(text) {
         Util.clipboardText = text
-        idPopupMsg.msg = qsTr("已复制")
-        idPopupMsg.open()
+        showMsg(qsTr("已复制"))
     }
 
     function __decrypt(text) {
@@ -74,25 +75,6 @@ PopupPage {
     ColumnLayout {
         width: parent.width
         spacing: 0
-
-        PopupBar {
-            Layout.fillWidth: true
-            Layout.preferredHeight: Util.unitHeight * 6
-            CloseButton {
-                id: idCloseButton
-                anchors.left: parent.left
-                anchors.leftMargin: Util.unitHeight * 2
-                anchors.verticalCenter: parent.verticalCenter
-                onClicked: idRoot.close()
-            }
-            ZVText {
-                anchors.centerIn: parent
-                text: qsTr("查看密码")
-                font.bold: true
-                font.pointSize: Util.relativeFontPoint(-1)
-                color: Theme.popupTextColor
-            }
-        }
 
         Rectangle {
             Layout.fillWidth: true
@@ -171,23 +153,13 @@ PopupPage {
                         text: idRoot.__password
                         elide: Text.ElideRight
                     }
-                    ZVText {
-                        id: idCodeText
-                        objectName: "codeText"
+                    OtpCode {
+                        id: idOtpCode
                         visible: idRoot.viewIndex === 1
-                        // The client's current code; "000000" until it has one.
-                        text: idOptClient.code !== "" ? idOptClient.code : "000000"
-                        font.pointSize: Util.relativeFontPoint(2)
-                    }
-                    ZVTotpProgressBar {
-                        id: idRing
-                        objectName: "totpRing"
-                        text: idOptClient.expire
-                        progress: idOptClient.period > 0
-                                  ? (idOptClient.period - idOptClient.expire) * 360 / idOptClient.period
-                                  : 0
-                        visible: idRoot.viewIndex === 1
-                        onDoubleClicked: idRoot.viewIndex = 0
+                        spacing: parent.spacing
+                        codePointSize: Util.relativeFontPoint(2)
+                        client: idOptClient
+                        onRingDoubleClicked: idRoot.viewIndex = 0
                     }
                     Item {
                         visible: idRoot.viewIndex === 1
@@ -196,7 +168,7 @@ PopupPage {
                     TxtButton {
                         objectName: "copyPwdButton"
                         text: qsTr("复制")
-                        onClicked: idRoot.__copy(idRoot.viewIndex === 1 ? idCodeText.text
+                        onClicked: idRoot.__copy(idRoot.viewIndex === 1 ? idOtpCode.code
                                                                         : idRoot.__password)
                     }
                 }
@@ -226,13 +198,7 @@ PopupPage {
                         idRoot.editButtonClicked()
                     }
                 }
-
-                ZVHomeIndicator {}
             }
         }
-    }
-
-    PopupMsg {
-        id: idPopupMsg
     }
 }

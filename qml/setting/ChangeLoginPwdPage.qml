@@ -4,16 +4,15 @@ import Lib.Util 1.0
 import Lib.Encryptor 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
-import "qrc:/Widgets2/Panel"
 import "qrc:/js/db.js" as DB
 
-PopupPage {
+// Sets a new login password, entered twice on the keypad or in the text
+// field, and stores the vault under it.
+SheetPage {
     id: idPage
-    interactive: false
 
-    // The first entry of the new password: the six digits, or MD5 of the text.
-    property string firstPwd: ""
-    property string firstPwdText: ""
+    title: qsTr("修改密码")
+    interactive: false
 
     readonly property alias promptText: idPrompt
     readonly property alias pwdInput: idPwdInput
@@ -21,7 +20,6 @@ PopupPage {
     readonly property alias okButton: idOkButton
     readonly property alias switchButton: idSwitchButton
     readonly property alias inputStack: idInputStack
-    readonly property alias popupMsg: idPopupMsg
 
     function __switchInput(idx) {
         idInputStack.currentIndex = idx
@@ -33,31 +31,8 @@ PopupPage {
         }
     }
 
-    function __showMsg(msg) {
-        idPopupMsg.msg = msg
-        idPopupMsg.open()
-    }
-
-    // Stores the new login key, wrapped for the security questions when
-    // their answer key is known. When the row cannot be written the store
-    // puts back the old key, wrapping and input type (the stored vault still
-    // opens with it) and the user is told; the entry starts over.
-    function __saveNewPassword(pwdMd, typeIndex) {
-        DB.loginPassword = pwdMd
-        if (DB.securityAnswer !== "")
-            DB.root.security.encryptedLoginPassword = Encryptor.aesEncrypt(DB.securityAnswer, pwdMd)
-        DB.root.app.login.typeIndex = typeIndex
-        if (DB.save())
-            return true
-        idPrompt.text = qsTr("请输入新密码")
-        idPopupMsg.autoClose = false
-        __showMsg(qsTr("保存数据失败"))
-        return false
-    }
-
     onAboutToShow: {
-        firstPwd = ""
-        firstPwdText = ""
+        idNewPwd.firstPwd = ""
         idPrompt.text = qsTr("请输入新密码")
         idSwitchButton.visible = true
         idPwdInput.reset()
@@ -68,24 +43,6 @@ PopupPage {
     Column {
         id: idContent
         width: parent.width
-
-        PopupBar {
-            width: parent.width
-            CloseButton {
-                id: idCloseButton
-                anchors.left: parent.left
-                anchors.leftMargin: Util.unitHeight * 2
-                anchors.verticalCenter: parent.verticalCenter
-                onClicked: idPage.close()
-            }
-            ZVText {
-                anchors.centerIn: parent
-                text: qsTr("修改密码")
-                font.bold: true
-                font.pointSize: Util.relativeFontPoint(-1)
-                color: Theme.popupTextColor
-            }
-        }
 
         Item {
             width: parent.width
@@ -119,22 +76,12 @@ PopupPage {
                     anchors.horizontalCenter: parent.horizontalCenter
                     onInputFinished: {
                         idSwitchButton.visible = false
-                        if (idPage.firstPwd === "") {
-                            idPage.firstPwd = pwdStr
-                            idPrompt.text = qsTr("验证新密码")
+                        if (!idNewPwd.enter(Qt.md5(pwdStr)))
                             cleanInput()
-                        } else if (pwdStr === idPage.firstPwd) {
-                            idPage.firstPwd = ""
-                            if (idPage.__saveNewPassword(Qt.md5(pwdStr), 0))
-                                cleanInput(true)
-                            else
-                                errorInput()
-                        } else {
-                            idPage.firstPwd = ""
-                            cleanInput()
-                            idPrompt.text = qsTr("请输入新密码")
-                            idPage.__showMsg(qsTr("密码不匹配，请重新输入"))
-                        }
+                        else if (idNewPwd.saveLoginKey(Qt.md5(pwdStr), 0))
+                            cleanInput(true)
+                        else
+                            errorInput()
                     }
                     onCleanInputFinished: {
                         idPage.accepted()
@@ -169,28 +116,16 @@ PopupPage {
                 idSwitchButton.visible = false
                 var txt = idLineEdit.text
                 if (txt === "") {
-                    idPage.__showMsg(qsTr("请输入密码"))
+                    idPage.showMsg(qsTr("请输入密码"))
                     idLineEdit.setFocus(true)
                     return
                 }
                 var md = Qt.md5(txt)
-                if (idPage.firstPwdText === "") {
-                    idPage.firstPwdText = md
-                    idPrompt.text = qsTr("验证新密码")
-                } else {
-                    var same = md === idPage.firstPwdText
-                    idPage.firstPwdText = ""
-                    if (same) {
-                        if (idPage.__saveNewPassword(md, 1)) {
-                            idLineEdit.text = ""
-                            idPage.accepted()
-                            idPage.close()
-                            return
-                        }
-                    } else {
-                        idPage.__showMsg(qsTr("密码不匹配，请重新输入"))
-                        idPrompt.text = qsTr("请输入新密码")
-                    }
+                if (idNewPwd.enter(md) && idNewPwd.saveLoginKey(md, 1)) {
+                    idLineEdit.text = ""
+                    idPage.accepted()
+                    idPage.close()
+                    return
                 }
                 idLineEdit.text = ""
                 idLineEdit.setFocus(true)
@@ -210,12 +145,12 @@ PopupPage {
             width: parent.width
             height: Util.unitHeight * 2
         }
+    }
 
-        ZVHomeIndicator {
-        }
-
-        PopupMsg {
-            id: idPopupMsg
-        }
+    NewPwdFlow {
+        id: idNewPwd
+        prompt: idPrompt
+        startText: qsTr("请输入新密码")
+        showMsg: function (msg, sticky) { idPage.showMsg(msg, sticky) }
     }
 }

@@ -2,18 +2,20 @@ import QtQuick 2.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
-import "qrc:/Widgets2/Panel"
 import "qrc:/js/db.js" as DB
 
-PopupPage {
+// Sets a new PIN, entered twice on its keypad, and stores the confidential
+// entries and notes under it.
+SheetPage {
     id: idPage
+
+    title: qsTr("修改PIN码")
     interactive: false
 
     property bool changeSucc: false
 
     readonly property alias promptText: idPrompt
     readonly property alias pinInput: idPinInput
-    readonly property alias popupMsg: idPopupMsg
 
     // The six digits of the first entry.
     property string __firstPin: ""
@@ -24,32 +26,8 @@ PopupPage {
         idPrompt.text = qsTr("请输入新PIN码")
     }
 
-    function __showMsg(msg, autoClose) {
-        idPopupMsg.msg = msg
-        idPopupMsg.autoClose = autoClose
-        idPopupMsg.open()
-    }
-
     Column {
         width: parent.width
-
-        PopupBar {
-            width: parent.width
-            CloseButton {
-                id: idCloseButton
-                anchors.left: parent.left
-                anchors.leftMargin: Util.unitHeight * 2
-                anchors.verticalCenter: parent.verticalCenter
-                onClicked: idPage.close()
-            }
-            ZVText {
-                anchors.centerIn: parent
-                text: qsTr("修改PIN码")
-                font.bold: true
-                font.pointSize: Util.relativeFontPoint(-1)
-                color: Theme.popupTextColor
-            }
-        }
 
         Item { width: parent.width; height: Util.unitHeight * 2 }
 
@@ -79,7 +57,7 @@ PopupPage {
                     idPage.__firstPin = ""
                     errorInput()
                     idPrompt.text = qsTr("请输入新PIN码")
-                    idPage.__showMsg(qsTr("PIN码不匹配，请重新输入"), true)
+                    idPage.showMsg(qsTr("PIN码不匹配，请重新输入"))
                     return
                 }
                 idPage.__firstPin = ""
@@ -99,7 +77,7 @@ PopupPage {
                 if (!DB.updatePinCodeEncriptedData(oldPin, newPin)) {
                     errorInput()
                     idPrompt.text = qsTr("请输入新PIN码")
-                    idPage.__showMsg(qsTr("保存数据失败"), false)
+                    idPage.showMsg(qsTr("保存数据失败"), true)
                     return
                 }
                 DB.pinCode = newPin
@@ -113,7 +91,7 @@ PopupPage {
                 // it opens, in memory as on disk; the entry starts over.
                 errorInput()
                 idPrompt.text = qsTr("请输入新PIN码")
-                idPage.__showMsg(qsTr("保存数据失败"), false)
+                idPage.showMsg(qsTr("保存数据失败"), true)
             }
             onCleanInputFinished: {
                 idPage.accepted()
@@ -122,12 +100,5 @@ PopupPage {
         }
 
         Item { width: parent.width; height: Util.unitHeight * 3 }
-
-        ZVHomeIndicator {
-        }
-
-        PopupMsg {
-            id: idPopupMsg
-        }
     }
 }

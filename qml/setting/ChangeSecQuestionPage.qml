@@ -3,11 +3,14 @@ import Lib.Util 1.0
 import Lib.Encryptor 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
-import "qrc:/Widgets2/Panel"
 import "qrc:/js/db.js" as DB
 
-PopupPage {
+// Sets the two security questions and their answers, which can later unlock
+// the login password when it is forgotten.
+SheetPage {
     id: idPage
+
+    title: qsTr("修改密保")
 
     property bool changeSucc: false
 
@@ -16,7 +19,6 @@ PopupPage {
     readonly property alias question2: idQuestion2
     readonly property alias answer2: idAnswer2
     readonly property alias nextButton: idNextButton
-    readonly property alias popupMsg: idPopupMsg
 
     // MD5 of the answer key of the first pass; empty during the first pass.
     property string __verifyValue: ""
@@ -44,31 +46,8 @@ PopupPage {
             interactive = false
     }
 
-    function __showMsg(msg) {
-        idPopupMsg.msg = msg
-        idPopupMsg.open()
-    }
-
     Column {
         width: parent.width
-
-        PopupBar {
-            width: parent.width
-            CloseButton {
-                id: idCloseButton
-                anchors.left: parent.left
-                anchors.leftMargin: Util.unitHeight * 2
-                anchors.verticalCenter: parent.verticalCenter
-                onClicked: idPage.close()
-            }
-            ZVText {
-                anchors.centerIn: parent
-                text: qsTr("修改密保")
-                font.bold: true
-                font.pointSize: Util.relativeFontPoint(-1)
-                color: Theme.popupTextColor
-            }
-        }
 
         Item { width: parent.width; height: Util.unitHeight }
 
@@ -120,7 +99,7 @@ PopupPage {
                         empty = true
                 }
                 if (empty) {
-                    idPage.__showMsg(qsTr("请输入完整的信息"))
+                    idPage.showMsg(qsTr("请输入完整的信息"))
                     return
                 }
                 var key = Qt.md5(idAnswer1.text + idAnswer2.text)
@@ -136,7 +115,7 @@ PopupPage {
                     return
                 }
                 if (Qt.md5(key) !== idPage.__verifyValue) {
-                    idPage.__showMsg(qsTr("答案不匹配，请重新输入"))
+                    idPage.showMsg(qsTr("答案不匹配，请重新输入"))
                     return
                 }
                 var security = DB.root.security
@@ -147,7 +126,7 @@ PopupPage {
                 security.encryptedLoginPassword = Encryptor.aesEncrypt(key, DB.loginPassword)
                 if (!DB.save()) {
                     // Not written: the questions in force stay.
-                    idPopupMsg.show(qsTr("保存数据失败"), true)
+                    showMsg(qsTr("保存数据失败"), true)
                     return
                 }
                 idPage.changeSucc = true
@@ -157,12 +136,5 @@ PopupPage {
         }
 
         Item { width: parent.width; height: Util.unitHeight * 2 }
-
-        ZVHomeIndicator {
-        }
-
-        PopupMsg {
-            id: idPopupMsg
-        }
     }
 }

@@ -3,11 +3,14 @@ import QtQuick.Layouts 1.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
-import "qrc:/Widgets2/Panel"
 import "qrc:/js/db.js" as DB
 
-PopupPage {
+// Asks for the login password (keypad or text, as the vault's login uses)
+// before a protected step, and runs the caller's callback once it is right.
+SheetPage {
     id: idPage
+
+    title: qsTr("验证密码")
 
     // Run by accepted(); set by the page that opens this one.
     property var callback: null
@@ -32,24 +35,6 @@ PopupPage {
 
     Column {
         width: parent.width
-
-        PopupBar {
-            width: parent.width
-            CloseButton {
-                id: idCloseButton
-                anchors.left: parent.left
-                anchors.leftMargin: Util.unitHeight * 2
-                anchors.verticalCenter: parent.verticalCenter
-                onClicked: idPage.close()
-            }
-            ZVText {
-                anchors.centerIn: parent
-                text: qsTr("验证密码")
-                font.bold: true
-                font.pointSize: Util.relativeFontPoint(-1)
-                color: Theme.popupTextColor
-            }
-        }
 
         Item {
             width: parent.width
@@ -125,9 +110,6 @@ PopupPage {
         Item {
             width: parent.width
             height: Util.unitHeight * 3
-        }
-
-        ZVHomeIndicator {
         }
     }
 }

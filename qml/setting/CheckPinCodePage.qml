@@ -2,11 +2,14 @@ import QtQuick 2.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
-import "qrc:/Widgets2/Panel"
 import "qrc:/js/db.js" as DB
 
-PopupPage {
+// Asks for the PIN on its keypad; checkPassed tells whether it was right,
+// and the PIN key is then held for the run.
+SheetPage {
     id: idPage
+
+    title: qsTr("验证PIN码")
 
     property bool checkPassed: false
 
@@ -16,24 +19,6 @@ PopupPage {
 
     Column {
         width: parent.width
-
-        PopupBar {
-            width: parent.width
-            CloseButton {
-                id: idCloseButton
-                anchors.left: parent.left
-                anchors.leftMargin: Util.unitHeight * 2
-                anchors.verticalCenter: parent.verticalCenter
-                onClicked: idPage.close()
-            }
-            ZVText {
-                anchors.centerIn: parent
-                text: qsTr("验证PIN码")
-                font.bold: true
-                font.pointSize: Util.relativeFontPoint(-1)
-                color: Theme.popupTextColor
-            }
-        }
 
         Item { width: parent.width; height: Util.unitHeight * 2 }
 
@@ -67,8 +52,5 @@ PopupPage {
         }
 
         Item { width: parent.width; height: Util.unitHeight * 3 }
-
-        ZVHomeIndicator {
-        }
     }
 }

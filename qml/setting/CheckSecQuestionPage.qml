@@ -2,11 +2,14 @@ import QtQuick 2.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
-import "qrc:/Widgets2/Panel"
 import "qrc:/js/db.js" as DB
 
-PopupPage {
+// Asks the answers to the vault's two security questions, and runs the
+// caller's callback once they are right (the forgotten-password road).
+SheetPage {
     id: idPage
+
+    title: qsTr("验证密保")
 
     property bool checkPassed: false
     // Run by accepted(); set by the page that opens this one.
@@ -17,7 +20,6 @@ PopupPage {
     readonly property alias question2: idForm.question2
     readonly property alias answer2: idForm.answer2
     readonly property alias checkButton: idForm.checkButton
-    readonly property alias popupMsg: idForm.popupMsg
 
     onAccepted: {
         if (typeof callback === "function")
@@ -33,30 +35,13 @@ PopupPage {
     Column {
         width: parent.width
 
-        PopupBar {
-            width: parent.width
-            CloseButton {
-                id: idCloseButton
-                anchors.left: parent.left
-                anchors.leftMargin: Util.unitHeight * 2
-                anchors.verticalCenter: parent.verticalCenter
-                onClicked: idPage.close()
-            }
-            ZVText {
-                anchors.centerIn: parent
-                text: qsTr("验证密保")
-                font.bold: true
-                font.pointSize: Util.relativeFontPoint(-1)
-                color: Theme.popupTextColor
-            }
-        }
-
         Item { width: parent.width; height: Util.unitHeight }
 
         SecAnswersForm {
             id: idForm
             // Closable by dragging until an answer is edited.
             onAnswerEdited: idPage.interactive = false
+            onRefused: idPage.showMsg(msg)
             onPassed: {
                 DB.securityAnswer = key
                 idPage.checkPassed = true
@@ -66,8 +51,5 @@ PopupPage {
         }
 
         Item { width: parent.width; height: Util.unitHeight * 2 }
-
-        ZVHomeIndicator {
-        }
     }
 }

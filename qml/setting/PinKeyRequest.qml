@@ -93,8 +93,7 @@ Item {
         objectName: "changePinCodePage"
         onClosed: {
             if (changeSucc) {
-                idPopupMsg.msg = qsTr("PIN码已修改")
-                idPopupMsg.open()
+                idPopupMsg.show(qsTr("PIN码已修改"))
             }
             idRoot.__finish(changeSucc)
         }

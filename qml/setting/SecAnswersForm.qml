@@ -6,8 +6,8 @@ import "qrc:/widgets"
 // an answer field under each and the "验证" button. The answers are trimmed
 // and put back; they pass when MD5 of their key (MD5 of answer one followed
 // directly by answer two) equals the part's verifiedSecurityAnswer, and
-// passed(key) reports the key. The messages for empty and wrong answers are
-// the form's own.
+// passed(key) reports the key; refused(msg) gives the message for empty or
+// wrong answers, which the sheet holding the form shows.
 Column {
     id: idForm
 
@@ -17,9 +17,9 @@ Column {
     readonly property alias question2: idQuestion2
     readonly property alias answer2: idAnswer2
     readonly property alias checkButton: idCheckButton
-    readonly property alias popupMsg: idPopupMsg
 
     signal passed(string key)
+    signal refused(string msg)
     // An answer was changed by the user (not by reset()).
     signal answerEdited()
 
@@ -43,19 +43,14 @@ Column {
         idAnswer1.text = a1
         idAnswer2.text = a2
         if (a1 === "" || a2 === "") {
-            __showMsg(qsTr("请输入密保答案"))
+            idForm.refused(qsTr("请输入密保答案"))
             return
         }
         var key = Qt.md5(a1 + a2)
         if (Qt.md5(key) === __verifiedAnswer)
             passed(key)
         else
-            __showMsg(qsTr("密保答案不正确"))
-    }
-
-    function __showMsg(msg) {
-        idPopupMsg.msg = msg
-        idPopupMsg.open()
+            idForm.refused(qsTr("密保答案不正确"))
     }
 
     function __edited() {
@@ -101,10 +96,4 @@ Column {
         width: parent.width - Util.unitHeight * 4
         text: qsTr("验证")
         onClicked: idForm.check()
-    }
-
-    PopupMsg {
-        id: idPopupMsg
-        objectName: "answersPopupMsg"
-    }
-}
+    }}

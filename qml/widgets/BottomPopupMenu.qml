@@ -13,12 +13,9 @@ Drawer {
 
     signal menuTriggered(int itemIdx, var itemObj)
 
-    readonly property int __unit: Util.unitHeight
-    // The screen is the window on the desktop; its overlay follows its size.
-    readonly property size __screen: Overlay.overlay && Overlay.overlay.width > 0
-                                     ? Qt.size(Overlay.overlay.width, Overlay.overlay.height)
-                                     : Util.screenSize
-    readonly property int __rowHeight: __unit * 5
+    // The unit height and the screen the popup covers.
+    readonly property PopupScreen __screen: PopupScreen { overlay: idMenu.Overlay.overlay }
+    readonly property int __rowHeight: __screen.unit * 5
 
     edge: Qt.BottomEdge
     width: __screen.width
@@ -30,9 +27,9 @@ Drawer {
     // Escape closes it; see the shortcut below for the non-interactive case.
     closePolicy: interactive ? Popup.CloseOnEscape : Popup.NoAutoClose
 
-    leftPadding: Util.isPad() ? Math.ceil(__screen.width * 0.125) : __unit
+    leftPadding: Util.isPad() ? Math.ceil(__screen.width * 0.125) : __screen.unit
     rightPadding: leftPadding
-    bottomPadding: __unit
+    bottomPadding: __screen.unit
     topPadding: height - contentHeight - bottomPadding
 
     background: Item {
@@ -90,7 +87,7 @@ Drawer {
             color: Theme.menuColor
             hiColor: Theme.menuHiColor
             lineColor: Theme.menuSpacingColor
-            radius: idMenu.__unit
+            radius: idMenu.__screen.unit
 
             Column {
                 anchors.verticalCenter: parent.verticalCenter
@@ -108,8 +105,8 @@ Drawer {
                         width: parent.width
                         height: idMenu.__rowHeight
                         padding: 0
-                        leftPadding: idMenu.__unit
-                        rightPadding: idMenu.__unit
+                        leftPadding: idMenu.__screen.unit
+                        rightPadding: idMenu.__screen.unit
                         focusPolicy: Qt.NoFocus
 
                         contentItem: ZVText {
@@ -125,7 +122,7 @@ Drawer {
                         background: Item {
                             clip: true
                             Rectangle {
-                                readonly property int r: idMenu.__unit
+                                readonly property int r: idMenu.__screen.unit
                                 x: 0
                                 width: parent.width
                                 // Square corners are pushed outside the clip.
@@ -150,7 +147,7 @@ Drawer {
 
         Item {
             width: 1
-            height: idMenu.__unit
+            height: idMenu.__screen.unit
         }
 
         Button {
@@ -168,7 +165,7 @@ Drawer {
                 verticalAlignment: Text.AlignVCenter
             }
             background: Rectangle {
-                radius: idMenu.__unit
+                radius: idMenu.__screen.unit
                 color: idCancel.down ? Theme.menuHiColor : Theme.menuColor
             }
             onClicked: {

@@ -3,14 +3,15 @@ import QtQuick.Controls 2.12
 import QtQuick.Layouts 1.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
-import "qrc:/Widgets2/Panel"
 import "qrc:/Widgets2/ViewItem"
 import "qrc:/js/icon.js" as Icon
 
 // Bottom sheet "选择分类": the boxes something can be filed in, as the
 // page's loadBoxes gives them.
-PopupPage {
+SheetPage {
     id: idRoot
+
+    title: qsTr("选择分类")
 
     property int currentBoxId: 0
     // function () -> the list of boxes to choose from
@@ -37,24 +38,6 @@ PopupPage {
     ColumnLayout {
         width: parent.width
         spacing: 0
-
-        PopupBar {
-            Layout.fillWidth: true
-            CloseButton {
-                id: idCloseButton
-                anchors.left: parent.left
-                anchors.leftMargin: Util.unitHeight * 2
-                anchors.verticalCenter: parent.verticalCenter
-                onClicked: idRoot.close()
-            }
-            ZVText {
-                anchors.centerIn: parent
-                text: qsTr("选择分类")
-                font.bold: true
-                font.pointSize: Util.relativeFontPoint(-1)
-                color: Theme.popupTextColor
-            }
-        }
 
         Rectangle {
             Layout.fillWidth: true
@@ -103,8 +86,6 @@ PopupPage {
                         idRoot.close()
                     }
                 }
-
-                ZVHomeIndicator {}
             }
         }
     }

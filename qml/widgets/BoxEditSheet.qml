@@ -3,14 +3,15 @@ import QtQuick.Controls 2.12
 import QtQuick.Layouts 1.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
-import "qrc:/Widgets2/Panel"
 import "qrc:/js/db.js" as DB
 import "qrc:/js/icon.js" as Icon
 
 // Bottom sheet that creates (boxId 0) or edits the icon and name of a box.
 // The page that uses it says which kind of box through getBox and addBox.
-PopupPage {
+SheetPage {
     id: idRoot
+
+    title: idRoot.boxId !== 0 ? qsTr("修改分类") : qsTr("新建分类")
 
     property int boxId: 0
     property int currentIconId: -1
@@ -42,8 +43,7 @@ PopupPage {
 
     function __accept() {
         if (idNameEdit.text === "") {
-            idPopupMsg.msg = qsTr("请输入名称")
-            idPopupMsg.open()
+            showMsg(qsTr("请输入名称"))
             return
         }
         var box = boxId !== 0 ? getBox(boxId) : addBox()
@@ -54,7 +54,7 @@ PopupPage {
         // Not written: the store put the vault back; the sheet keeps what
         // was typed for the next try.
         if (!DB.save()) {
-            idPopupMsg.show(qsTr("保存数据失败"), true)
+            showMsg(qsTr("保存数据失败"), true)
             return
         }
         idRoot.close()
@@ -64,24 +64,6 @@ PopupPage {
     ColumnLayout {
         width: parent.width
         spacing: 0
-
-        PopupBar {
-            Layout.fillWidth: true
-            CloseButton {
-                id: idCloseButton
-                anchors.left: parent.left
-                anchors.leftMargin: Util.unitHeight * 2
-                anchors.verticalCenter: parent.verticalCenter
-                onClicked: idRoot.close()
-            }
-            ZVText {
-                anchors.centerIn: parent
-                text: idRoot.boxId !== 0 ? qsTr("修改分类") : qsTr("新建分类")
-                font.bold: true
-                font.pointSize: Util.relativeFontPoint(-1)
-                color: Theme.popupTextColor
-            }
-        }
 
         Rectangle {
             Layout.fillWidth: true
@@ -158,8 +140,6 @@ PopupPage {
                     bkgnHiColor: Theme.buttonBlueHiColor
                     onClicked: idRoot.__accept()
                 }
-
-                ZVHomeIndicator {}
             }
         }
     }
@@ -167,9 +147,5 @@ PopupPage {
     IconChoosePage {
         id: idIconChoosePage
         onAccepted: idRoot.currentIconId = currentIconId
-    }
-
-    PopupMsg {
-        id: idPopupMsg
     }
 }

@@ -7,7 +7,8 @@ import "../Widgets2/Panel"
 // The settings-style group of rows built from panelModel. Each entry is a
 // plain object whose keys decide what its row shows (label, icon, button
 // text, switch, edit, forward text and arrow). Rows copy what they show from
-// their entry when created and on updateItem().
+// their entry when created and on updateItem(). Texts are shown as plain
+// text: entries may come from the web site.
 SpacingLinePanel {
     id: idPanel
 
@@ -148,6 +149,7 @@ SpacingLinePanel {
                         Layout.alignment: Qt.AlignVCenter
                         visible: idRow.hasLabel
                         text: { idRow.rev; return idRow.entry.text !== undefined ? String(idRow.entry.text) : "" }
+                        textFormat: Text.PlainText
                         color: { idRow.rev; return idRow.entry.textColor !== undefined ? idRow.entry.textColor : Theme.textColor }
                         font.pointSize: { idRow.rev; return idRow.entry.textFontPointSize !== undefined ? idRow.entry.textFontPointSize : Util.relativeFontPoint(-2) }
                         font.bold: { idRow.rev; return idRow.entry.textFontBold === true }
@@ -166,6 +168,7 @@ SpacingLinePanel {
                         Layout.alignment: Qt.AlignVCenter
                         visible: idRow.isButtonRow
                         text: { idRow.rev; return idRow.isButtonRow ? String(idRow.entry.buttonText) : "" }
+                        textFormat: Text.PlainText
                         color: { idRow.rev; return idRow.entry.buttonTextColor !== undefined ? idRow.entry.buttonTextColor : Theme.textBlueColor }
                         font.bold: true
                         opacity: (idButtonArea.pressed && !idRow.isDisabled) ? 0.5 : 1
@@ -215,6 +218,7 @@ SpacingLinePanel {
                             anchors.verticalCenter: parent.verticalCenter
                             visible: idRow.hasForwardText
                             text: { idRow.rev; return idRow.entry.forwardText !== undefined ? String(idRow.entry.forwardText) : "" }
+                            textFormat: Text.PlainText
                             color: Theme.indicatorTextColor
                         }
 

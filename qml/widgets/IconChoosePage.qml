@@ -2,18 +2,19 @@ import QtQuick 2.12
 import QtQuick.Controls 2.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
-import "qrc:/Widgets2/Panel"
 import "qrc:/js/icon.js" as Icon
 
 // Chooser of a box or entry icon: a grid of the 36 icons, six to a row.
-PopupPage {
+SheetPage {
     id: idIconPage
+
+    title: qsTr("选择图标")
 
     property int currentIconId: 0
 
     readonly property int __rowHeight: Util.isPad()
-                                       ? Math.ceil((__screen.width * 0.75 - __unit * 2) / 6)
-                                       : Math.ceil((__screen.width - __unit * 2) / 6)
+                                       ? Math.ceil((__screen.width * 0.75 - __screen.unit * 2) / 6)
+                                       : Math.ceil((__screen.width - __screen.unit * 2) / 6)
 
     interactive: false
 
@@ -31,40 +32,19 @@ PopupPage {
     Column {
         width: idIconPage.availableWidth
 
-        PopupBar {
-            width: parent.width
-
-            CloseButton {
-                id: idCloseButton
-                objectName: "closeButton"
-                anchors.left: parent.left
-                anchors.leftMargin: idIconPage.__unit * 2
-                anchors.verticalCenter: parent.verticalCenter
-                onClicked: idIconPage.close()
-            }
-
-            ZVText {
-                anchors.centerIn: parent
-                text: qsTr("选择图标")
-                font.bold: true
-                font.pointSize: Util.relativeFontPoint(-1)
-                color: Theme.popupTextColor
-            }
-        }
-
         Rectangle {
             width: parent.width
-            height: idIconPage.__rowHeight * 5 + idIconPage.__unit
+            height: idIconPage.__rowHeight * 5 + idIconPage.__screen.unit
             color: Theme.popupColor
 
             GridView {
                 id: idGrid
                 objectName: "iconGrid"
                 anchors.fill: parent
-                anchors.leftMargin: idIconPage.__unit
-                anchors.rightMargin: idIconPage.__unit
-                topMargin: idIconPage.__unit
-                bottomMargin: idIconPage.__unit * 2
+                anchors.leftMargin: idIconPage.__screen.unit
+                anchors.rightMargin: idIconPage.__screen.unit
+                topMargin: idIconPage.__screen.unit
+                bottomMargin: idIconPage.__screen.unit * 2
                 clip: true
                 cellWidth: width / 6
                 cellHeight: idIconPage.__rowHeight
@@ -99,13 +79,13 @@ PopupPage {
 
         Item {
             width: parent.width
-            height: idDoneButton.implicitHeight + idIconPage.__unit * 4
+            height: idDoneButton.implicitHeight + idIconPage.__screen.unit * 4
 
             LineTxtButton {
                 id: idDoneButton
                 objectName: "doneButton"
                 anchors.fill: parent
-                anchors.margins: idIconPage.__unit * 2
+                anchors.margins: idIconPage.__screen.unit * 2
                 text: qsTr("完成")
                 bkgnColor: Theme.buttonBlueColor
                 bkgnHiColor: Theme.buttonBlueHiColor
@@ -118,7 +98,5 @@ PopupPage {
                 }
             }
         }
-
-        ZVHomeIndicator {}
     }
 }

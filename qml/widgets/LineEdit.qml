@@ -1,10 +1,13 @@
 import QtQuick 2.12
+import QtQuick.Controls 2.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
 
 // The single-line edit of the application: an optional rounded border,
 // a placeholder, a blinking cursor and at most Theme.lineEditMaxLen
-// characters.
+// characters. Typing or a paste that would pass the limit leaves the text as
+// it was and says so in a toast: nothing is cut without a word. A text set
+// by a page is kept whole.
 Canvas {
     id: idEdit
 
@@ -25,6 +28,23 @@ Canvas {
     readonly property alias input: idInput
 
     readonly property int __sidePadding: showBorder ? Math.ceil(0.6 * Util.unitHeight) : 0
+
+    // The text as of the last change, to go back to when an edit would pass
+    // the limit; the toast saying so, made on first need.
+    property string __keptText: ""
+    property var __limitToast: null
+
+    function __refuseLongEdit() {
+        var grown = idInput.text.length - __keptText.length
+        var cursor = idInput.cursorPosition - grown
+        idInput.text = __keptText
+        idInput.cursorPosition = Math.max(0, Math.min(cursor, __keptText.length))
+        // Over the window's overlay, centred in the window, when there is one.
+        if (!__limitToast)
+            __limitToast = idLimitToastComponent.createObject(
+                        idEdit, Overlay.overlay ? { parent: Overlay.overlay } : {})
+        __limitToast.show(qsTr("最多输入%1个字符").arg(Theme.lineEditMaxLen), false)
+    }
 
     function setFocus(isFocus) {
         if (isFocus)
@@ -97,13 +117,20 @@ Canvas {
         topPadding: Math.max(0, Math.floor((idEdit.height - idProbe.contentHeight) / 2))
         verticalAlignment: TextInput.AlignTop
         clip: true
-        maximumLength: Theme.lineEditMaxLen
         font.family: Util.systemFontFamily
         font.pointSize: idEdit.fontPointSize
         color: idEdit.textColor
         selectByMouse: true
         selectionColor: Theme.buttonBlueColor
         selectedTextColor: Theme.textWhiteColor
+
+        // An edit is announced before its change: the kept text is still the
+        // one before it. Shortening an over-long text set by a page is fine.
+        onTextEdited: {
+            if (text.length > Theme.lineEditMaxLen && text.length > idEdit.__keptText.length)
+                idEdit.__refuseLongEdit()
+        }
+        onTextChanged: idEdit.__keptText = text
 
         cursorDelegate: Rectangle {
             id: idCursor
@@ -120,6 +147,17 @@ Canvas {
                 onRunningChanged: idCursor.blinkOn = true
                 onTriggered: idCursor.blinkOn = !idCursor.blinkOn
             }
+        }
+    }
+
+    // The toast keeps neither the focus nor the pointer: typing goes on in
+    // the edit while it shows.
+    Component {
+        id: idLimitToastComponent
+        PopupMsg {
+            objectName: "lengthLimitToast"
+            modal: false
+            focus: false
         }
     }
 }

@@ -9,11 +9,8 @@ Popup {
 
     property bool running: false
 
-    readonly property int __unit: Util.unitHeight
-    // The screen is the window on the desktop; its overlay follows its size.
-    readonly property size __screen: Overlay.overlay && Overlay.overlay.width > 0
-                                     ? Qt.size(Overlay.overlay.width, Overlay.overlay.height)
-                                     : Util.screenSize
+    // The unit height and the screen the popup covers.
+    readonly property PopupScreen __screen: PopupScreen { overlay: idBusy.Overlay.overlay }
 
     modal: true
     dim: false
@@ -35,14 +32,14 @@ Popup {
     }
 
     contentItem: BusyIndicator {
-        implicitWidth: idBusy.__unit * 6
-        implicitHeight: idBusy.__unit * 6
+        implicitWidth: idBusy.__screen.unit * 6
+        implicitHeight: idBusy.__screen.unit * 6
         running: idBusy.running
     }
 
     background: Rectangle {
         color: "black"
         opacity: 0.1
-        radius: idBusy.__unit
+        radius: idBusy.__screen.unit
     }
 }

@@ -79,6 +79,9 @@ Rectangle {
                     }
 
                     onClicked: idCode.keyPressed(number)
+                    // A button turns the second of two quick taps into a
+                    // double click without a click: it is a key press too.
+                    onDoubleClicked: idCode.keyPressed(number)
                 }
             }
         }

@@ -11,11 +11,8 @@ Popup {
     property string msg: ""
     property bool autoClose: true
 
-    readonly property int __unit: Util.unitHeight
-    // The screen is the window on the desktop; its overlay follows its size.
-    readonly property size __screen: Overlay.overlay && Overlay.overlay.width > 0
-                                     ? Qt.size(Overlay.overlay.width, Overlay.overlay.height)
-                                     : Util.screenSize
+    // The unit height and the screen the popup covers.
+    readonly property PopupScreen __screen: PopupScreen { overlay: idToast.Overlay.overlay }
     property bool __dismissable: false
 
     // Shows msg; a sticky toast stays after its time until dismissed.
@@ -28,7 +25,7 @@ Popup {
     modal: true
     dim: false
     focus: true
-    padding: __unit
+    padding: __screen.unit
     closePolicy: Popup.NoAutoClose
     anchors.centerIn: parent
 
@@ -68,7 +65,7 @@ Popup {
     }
 
     background: Rectangle {
-        radius: idToast.__unit
+        radius: idToast.__screen.unit
         opacity: 0.8
         color: Theme.darkMode ? Theme.whiteTheme.dialogColor : Theme.darkTheme.dialogColor
     }

@@ -11,11 +11,8 @@ Drawer {
 
     signal accepted()
 
-    readonly property int __unit: Util.unitHeight
-    // The screen is the window on the desktop; its overlay follows its size.
-    readonly property size __screen: Overlay.overlay && Overlay.overlay.width > 0
-                                     ? Qt.size(Overlay.overlay.width, Overlay.overlay.height)
-                                     : Util.screenSize
+    // The unit height and the screen the popup covers.
+    readonly property PopupScreen __screen: PopupScreen { overlay: idPopupPage.Overlay.overlay }
 
     edge: Qt.BottomEdge
     width: __screen.width
@@ -48,7 +45,7 @@ Drawer {
         }
         Rectangle {
             x: idPopupPage.leftPadding
-            y: idPopupPage.topPadding + idPopupPage.__unit
+            y: idPopupPage.topPadding + idPopupPage.__screen.unit
             width: parent.width - idPopupPage.leftPadding - idPopupPage.rightPadding
             height: Math.max(0, parent.height - y)
             color: Theme.popupColor

@@ -2,12 +2,19 @@ import QtQuick 2.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
 
-// Title bar with a loading bar and an error label, for web pages.
+// Title bar with a loading bar and an error label, for pages that load
+// something (web pages, lists fetched from the web site). The error text is
+// shown as plain text.
 Item {
     id: idBar
 
     property string titleText
     property string errorText
+    property alias returnText: idTitle.returnText
+    // The title bar's own custom button (see TitleBar).
+    property alias customButton: idTitle.customButton
+    property alias customButtonVisable: idTitle.customButtonVisable
+    readonly property alias errorVisible: idError.visible
 
     signal returnButtonClicked()
 
@@ -40,6 +47,7 @@ Item {
         width: parent.width
 
         TitleBar {
+            id: idTitle
             width: parent.width
             text: idBar.titleText
             haveReturnButton: true
@@ -70,8 +78,10 @@ Item {
 
                 Text {
                     id: idErrorLabel
+                    objectName: "errorLabel"
                     width: parent.width
                     text: idBar.errorText
+                    textFormat: Text.PlainText
                     topPadding: Util.unitHeight
                     bottomPadding: Util.unitHeight
                     leftPadding: 2 * Util.unitHeight

@@ -62,6 +62,8 @@ private slots:
     void metaObject();
     void signalsFollowTheCodeText();
     void lateParseFailureKeepsEarlierFields();
+    void storedUrlThatFailsToParseShowsNoCode_data();
+    void storedUrlThatFailsToParseShowsNoCode();
     void checkUrlTouchesNothing();
     void timerTicks();
     void buildUrl_data();
@@ -241,6 +243,10 @@ void TestOtp::parse_data() {
         "otpauth://totp/Acme:alice%40example.com?secret=" + s + "&issuer=Acme", true, true,
         "Acme:alice@example.com", "Acme");
     row("label after last slash", "otpauth://totp/Acme/alice?secret=" + s, true, true, "alice");
+    row("encoded slash kept in the label", "otpauth://totp/Acme%2Falice?secret=" + s, true, true,
+        "Acme/alice");
+    row("unencoded blanks, as stored before", "otpauth://totp/Acme: alice?secret=GEZD GNBV", true,
+        true, "Acme: alice");
     row("fragment breaks the query", "otpauth://totp/a#b?secret=" + s, false, false);
     row("algorithm sha256 kept as written", base + "&algorithm=sha256", true, true, "Alice",
         QString(), "sha256");
@@ -399,11 +405,8 @@ void TestOtp::lateParseFailureKeepsEarlierFields() {
     QCOMPARE(client.label(), QStringLiteral("Alice"));
     QCOMPARE(client.secret(), QString::fromLatin1(kSecret20));
     QCOMPARE(client.issuer(), QStringLiteral("Acme"));
-    client.start();
-    client.stop();
-    // Checks after the failed one are not read: six digits and the default
-    // period of 30 s (the URL's own period comes after its digits).
-    QCOMPARE(client.code().size(), 6);
+    // Checks after the failed one are not read: the default period of 30 s
+    // (the URL's own period comes after its digits).
     QCOMPARE(client.period(), 30);
     QVERIFY(!client.checkUrl(url));
 
@@ -411,6 +414,36 @@ void TestOtp::lateParseFailureKeepsEarlierFields() {
     client.setUrl(QStringLiteral("otpauth://totp/Bob?secret=GEZDGNBV"));
     QCOMPARE(client.issuer(), QString());
     QCOMPARE(client.period(), 30);
+}
+
+// A stored URL whose algorithm, digits or period is unreadable has no code,
+// as an unusable secret has none, instead of one made with the defaults.
+void TestOtp::storedUrlThatFailsToParseShowsNoCode_data() {
+    QTest::addColumn<QString>("query");
+    QTest::newRow("algorithm MD5") << "&algorithm=MD5";
+    QTest::newRow("digits not a number") << "&digits=x";
+    QTest::newRow("period not a number") << "&period=30s";
+}
+
+void TestOtp::storedUrlThatFailsToParseShowsNoCode() {
+    QFETCH(QString, query);
+    OPTClient client;
+    client.setUrl(kLongStepUrl);
+    client.start();
+    QCOMPARE(client.code(), QStringLiteral("755224"));
+    QSignalSpy codeSpy(&client, &OPTClient::codeChanged);
+    client.setUrl(QStringLiteral("otpauth://totp/Alice?secret=%1%2").arg(kSecret20, query));
+    QVERIFY(QMetaObject::invokeMethod(&client, "updateCode"));
+    client.stop();
+    QCOMPARE(client.code(), QString());
+    QCOMPARE(codeSpy.count(), 1);
+    QCOMPARE(client.label(), QStringLiteral("Alice"));
+    QVERIFY(client.expire() > 0);
+    // The next usable URL has its code again.
+    client.setUrl(kLongStepUrl);
+    client.start();
+    client.stop();
+    QCOMPARE(client.code(), QStringLiteral("755224"));
 }
 
 void TestOtp::checkUrlTouchesNothing() {
@@ -447,59 +480,54 @@ void TestOtp::buildUrl_data() {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("secret");
     QTest::addColumn<QString>("url");
-    QTest::addColumn<QString>("parsedLabel"); // "" when the URL is refused
+    QTest::addColumn<bool>("usable"); // checkUrl of the built URL
 
-    QTest::newRow("empty label") << ""
-                                 << "GEZDGNBV"
-                                 << ""
-                                 << "";
-    QTest::newRow("empty secret") << "Alice"
-                                  << ""
-                                  << ""
-                                  << "";
-    QTest::newRow("both empty") << ""
-                                << ""
-                                << ""
-                                << "";
-    QTest::newRow("minimal") << "Alice"
-                             << "GEZDGNBV"
-                             << "otpauth://totp/Alice?secret=GEZDGNBV"
-                             << "Alice";
-    QTest::newRow("one-pass substitution") << "a%2b%1"
-                                           << "GEZDGNBV"
-                                           << "otpauth://totp/a%2b%1?secret=GEZDGNBV"
-                                           << "a%2b%1";
-    QTest::newRow("no percent-encoding") << "Acme: alice"
-                                         << "GEZD GNBV"
-                                         << "otpauth://totp/Acme: alice?secret=GEZD GNBV"
-                                         << "Acme: alice";
-    QTest::newRow("slash") << "Acme/alice"
-                           << "GEZDGNBV"
-                           << "otpauth://totp/Acme/alice?secret=GEZDGNBV"
-                           << "alice";
-    QTest::newRow("question mark") << "a?b"
-                                   << "GEZDGNBV"
-                                   << "otpauth://totp/a?b?secret=GEZDGNBV"
-                                   << "";
-    QTest::newRow("hash") << "a#b"
-                          << "GEZDGNBV"
-                          << "otpauth://totp/a#b?secret=GEZDGNBV"
-                          << "";
+    auto row = [](const char *name, const QString &label, const QString &secret, const QString &url,
+                  bool usable) { QTest::newRow(name) << label << secret << url << usable; };
+    row("empty label", "", "GEZDGNBV", "", false);
+    row("empty secret", "Alice", "", "", false);
+    row("both empty", "", "", "", false);
+    row("minimal", "Alice", "GEZDGNBV", "otpauth://totp/Alice?secret=GEZDGNBV", true);
+    row("issuer prefix kept readable", "Acme:alice@example.com", "GEZDGNBV",
+        "otpauth://totp/Acme:alice@example.com?secret=GEZDGNBV", true);
+    row("slash", "me/work", "GEZDGNBV", "otpauth://totp/me%2Fwork?secret=GEZDGNBV", true);
+    row("question mark", "a?b", "GEZDGNBV", "otpauth://totp/a%3Fb?secret=GEZDGNBV", true);
+    row("hash", "x#y", "GEZDGNBV", "otpauth://totp/x%23y?secret=GEZDGNBV", true);
+    row("ampersand", "a&b", "GEZDGNBV", "otpauth://totp/a%26b?secret=GEZDGNBV", true);
+    row("percent signs", "a%2b%1", "GEZDGNBV", "otpauth://totp/a%252b%251?secret=GEZDGNBV", true);
+    row("blank and CJK", QStringLiteral("张 三"), "GEZDGNBV",
+        "otpauth://totp/%E5%BC%A0%20%E4%B8%89?secret=GEZDGNBV", true);
+    row("secret with blanks and dashes", "Alice", "gezd gnbv-gy3t",
+        "otpauth://totp/Alice?secret=gezd%20gnbv-gy3t", true);
+    // Such secrets were cut at the character and accepted, with wrong codes.
+    row("secret with hash", "Alice", "JBSWY3DP#EHPK3PXP",
+        "otpauth://totp/Alice?secret=JBSWY3DP%23EHPK3PXP", false);
+    row("secret with ampersand", "Alice", "JBSWY3DP&x=1",
+        "otpauth://totp/Alice?secret=JBSWY3DP%26x%3D1", false);
 }
 
 void TestOtp::buildUrl() {
     QFETCH(QString, label);
     QFETCH(QString, secret);
     QFETCH(QString, url);
-    QFETCH(QString, parsedLabel);
+    QFETCH(bool, usable);
     OPTClient client;
     QCOMPARE(client.buildUrl(label, secret), url);
     if (url.isEmpty())
         return;
-    QCOMPARE(client.checkUrl(url), !parsedLabel.isEmpty());
-    if (!parsedLabel.isEmpty()) {
-        client.setUrl(url);
-        QCOMPARE(client.label(), parsedLabel);
+    QCOMPARE(client.checkUrl(url), usable);
+    if (!usable)
+        return;
+    // The label and the secret come back whole, and the codes are those of
+    // the secret as it was written into URLs before it was encoded.
+    client.setUrl(url);
+    QCOMPARE(client.label(), label);
+    QCOMPARE(client.secret(), secret);
+    const OtpParams before = parsed(QStringLiteral("otpauth://totp/A?secret=") + secret);
+    const OtpParams built = parsed(url);
+    for (qint64 t : {qint64(59), qint64(1234567890)}) {
+        QVERIFY(!totpCode(built, t).isEmpty());
+        QCOMPARE(totpCode(built, t), totpCode(before, t));
     }
 }
 

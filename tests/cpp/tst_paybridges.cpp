@@ -116,4 +116,3 @@ private slots:
 QTEST_GUILESS_MAIN(TestPayBridges)
 
 #include "tst_paybridges.moc"
-

@@ -1,6 +1,7 @@
 // test-locales: zh_CN.UTF-8 en_US.UTF-8
 // The native shell: data directory, device identity, language and region,
-// country list, translator, Util metrics and the QML registrations.
+// country list, translator, Util metrics, the QML registrations, the
+// sharing bridges, the web homes per language and the program's exit.
 
 #include "app/AppSetup.h"
 #include "compat/BaseFunctionTable.h"
@@ -18,9 +19,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
+#include <QJsonDocument>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <sys/stat.h>
 
@@ -303,6 +307,8 @@ private slots:
         QTest::newRow("Widgets.Theme 1.0") << "import Widgets.Theme 1.0" << true;
         QTest::newRow("Lib.Pay 1.0") << "import Lib.Pay 1.0" << true;
         QTest::newRow("Lib.Pay 2.0") << "import Lib.Pay 2.0" << false;
+        QTest::newRow("Lib.AppShare 1.0") << "import Lib.AppShare 1.0" << true;
+        QTest::newRow("Lib.AppShare 2.0") << "import Lib.AppShare 2.0" << false;
     }
     void qmlRegistration() {
         QFETCH(QString, import);
@@ -363,13 +369,129 @@ private slots:
         qputenv("KEYLOFT_WEB_HOST", "http://127.0.0.1:8080");
         QQmlEngine engine;
         QQmlComponent component(&engine);
-        component.setData("import QtQml 2.12\nimport Lib.Util 1.0\n"
-                          "QtObject { property string host: Util.configValue(\"KEYLOFT_WEB_HOST\") }\n",
-                          QUrl("qrc:/config.qml"));
+        component.setData(
+            "import QtQml 2.12\nimport Lib.Util 1.0\n"
+            "QtObject { property string host: Util.configValue(\"KEYLOFT_WEB_HOST\") }\n",
+            QUrl("qrc:/config.qml"));
         QScopedPointer<QObject> object(component.create());
         QVERIFY2(object, qPrintable(component.errorString()));
         QCOMPARE(object->property("host").toString(), QString("http://127.0.0.1:8080"));
         qunsetenv("KEYLOFT_WEB_HOST");
+    }
+
+    // On the desktop every app counts as installed and a share only logs
+    // its name, once per call.
+    void sharingBridges_data() {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("WechatShare installed") << "WechatShare"
+                                               << "isAppInstalled"
+                                               << "isAppInstalled: true";
+        QTest::newRow("WechatShare session") << "WechatShare"
+                                             << "shareAppToSession"
+                                             << "shareAppToSession";
+        QTest::newRow("WechatShare time line") << "WechatShare"
+                                               << "shareAppToTimeLine"
+                                               << "shareAppToTimeLine";
+        QTest::newRow("QQShare installed") << "QQShare"
+                                           << "isAppInstalled"
+                                           << "";
+        QTest::newRow("QQShare session") << "QQShare"
+                                         << "shareAppToSession"
+                                         << "shareAppToSession";
+        QTest::newRow("QQShare zone") << "QQShare"
+                                      << "shareAppToQZone"
+                                      << "shareAppToQZone";
+        QTest::newRow("DDShare installed") << "DDShare"
+                                           << "isAppInstalled"
+                                           << "";
+        QTest::newRow("DDShare session") << "DDShare"
+                                         << "shareAppToSession"
+                                         << "shareAppToSession";
+        QTest::newRow("SystemShare more") << "SystemShare"
+                                          << "shareAppToMore"
+                                          << "shareAppToMore";
+    }
+    void sharingBridges() {
+        QFETCH(QString, type);
+        QFETCH(QString, method);
+        QFETCH(QString, line);
+        QQmlEngine engine;
+        QQmlComponent component(&engine);
+        component.setData(
+            ("import QtQml 2.12\nimport Lib.AppShare 1.0\n" + type + " {}\n").toUtf8(),
+            QUrl("qrc:/share.qml"));
+        QScopedPointer<QObject> bridge(component.create());
+        QVERIFY2(bridge, qPrintable(component.errorString()));
+        const bool answers = method == QLatin1String("isAppInstalled");
+        for (int call = 1; call <= 2; ++call) {
+            g_log.clear();
+            bool installed = false;
+            const bool invoked =
+                answers ? QMetaObject::invokeMethod(bridge.data(), method.toLatin1().constData(),
+                                                    Q_RETURN_ARG(bool, installed))
+                        : QMetaObject::invokeMethod(bridge.data(), method.toLatin1().constData());
+            QVERIFY(invoked);
+            if (answers)
+                QVERIFY(installed);
+            QCOMPARE(g_log, line.isEmpty() ? QStringList() : QStringList{line});
+        }
+    }
+
+    // The web home, the agreement address and the banners follow the
+    // interface language; the banners are JPEG pictures in the resources.
+    void webHomes() {
+        EnvGuard cn("KEYLOFT_WEB_HOST", "http://127.0.0.1:8081");
+        EnvGuard intl("KEYLOFT_WEB_HOST_FOREIGN", "http://127.0.0.1:8082");
+        QQmlEngine engine;
+        QQmlComponent component(&engine);
+        component.setData("import QtQml 2.12\nimport \"qrc:/js/mymodel.js\" as MyModel\n"
+                          "QtObject {\n"
+                          "  property string home: MyModel.appWebHomeUrl()\n"
+                          "  property string agreement: MyModel.agreementUrl()\n"
+                          "  property string privacy: MyModel.privacyUrl()\n"
+                          "  property string helpList: MyModel.helpListUrl()\n"
+                          "  property string ads: JSON.stringify(MyModel.pwdBoxAdList())\n"
+                          "}\n",
+                          QUrl("qrc:/webhome.qml"));
+        QScopedPointer<QObject> object(component.create());
+        QVERIFY2(object, qPrintable(component.errorString()));
+        const QString home =
+            isChinese() ? "http://127.0.0.1:8081/keyloft/" : "http://127.0.0.1:8082/keyloft/";
+        QCOMPARE(object->property("home").toString(), home);
+        QCOMPARE(object->property("agreement").toString(), home + "appdoc/about/agreement.html");
+        QCOMPARE(object->property("privacy").toString(), home + "appdoc/about/privacy.html");
+        QCOMPARE(object->property("helpList").toString(), home + "appdoc/help_v2_1/index.json");
+
+        const QVariantList ads =
+            QJsonDocument::fromJson(object->property("ads").toString().toUtf8())
+                .toVariant()
+                .toList();
+        const QString dir = isChinese() ? "ad" : "ad_en";
+        const QStringList folders = isChinese() ? QStringList{"help_00/", "help_10/", "help_13/"}
+                                                : QStringList{"help_20/", "help_10/", "help_13/"};
+        QCOMPARE(ads.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            const QVariantMap ad = ads[i].toMap();
+            const QString image = QString("qrc:/img/%1/ad_0%2.jpg").arg(dir).arg(i + 1);
+            QCOMPARE(ad.value("imageSource").toString(), image);
+            QCOMPARE(ad.value("linkUrl").toString(), home + "appdoc/help_v2_1/" + folders[i]);
+            QImageReader reader(image.mid(3));
+            QCOMPARE(reader.format(), QByteArray("jpeg"));
+            QVERIFY(reader.size().width() >= 2 * reader.size().height());
+        }
+    }
+
+    // Util.systemExit ends the event loop, and with it the program.
+    void systemExitEndsEventLoop() {
+        QTimer::singleShot(0, [] { Util::instance()->systemExit(); });
+        // Guard: a loop that would not end fails instead of hanging.
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        guard.start(10000);
+        QCOMPARE(QCoreApplication::exec(), 0);
     }
 };
 

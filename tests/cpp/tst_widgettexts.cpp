@@ -23,13 +23,15 @@ private slots:
         QVERIFY(Translator::instance()->load());
     }
 
-    // Every qsTr text of the library's components and of the cloud pages
-    // has an English translation under the component's name.
+    // Every qsTr text of the library's components and of the settings,
+    // help, about and cloud pages has an English translation under the
+    // component's name.
     void everyTextTranslated() {
         const QRegularExpression call(QStringLiteral("qsTr\\(\"([^\"]+)\"\\)"));
         int texts = 0;
         QStringList missing;
-        for (const char *dir : {"/qml/widgets", "/qml/Widgets2", "/qml/cloudbackup"}) {
+        for (const char *dir : {"/qml/widgets", "/qml/Widgets2", "/qml/setting", "/qml/help",
+                                "/qml/about", "/qml/cloudbackup"}) {
             QDirIterator it(QStringLiteral(KEYLOFT_SOURCE_DIR) + QLatin1String(dir),
                             {QStringLiteral("*.qml")}, QDir::Files, QDirIterator::Subdirectories);
             while (it.hasNext()) {

@@ -2,6 +2,7 @@
 // data directory as the program. Run with -input DIR for any directory of
 // tst_*.qml files.
 
+#include "DatabaseLock.h"
 #include "app/AppSetup.h"
 #include "compat/BaseFunctionTable.h"
 #include "services/Translator.h"
@@ -10,10 +11,15 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QtQuickTest>
+#include <QtWebView>
 #include <curl/curl.h>
 
 class Setup : public QObject {
     Q_OBJECT
+public:
+    // Made before the application object, as the web view needs.
+    Setup() { QtWebView::initialize(); }
+
 public slots:
     void applicationAvailable() {
         compat::ensureBaseFunctionTable();
@@ -30,6 +36,10 @@ public slots:
         if (!artifactDir.isEmpty() && !QDir().mkpath(artifactDir))
             artifactDir.clear();
         engine->rootContext()->setContextProperty(QStringLiteral("testArtifactDir"), artifactDir);
+        // A lock on a database held by another process, for tests of writes
+        // that the database refuses.
+        engine->rootContext()->setContextProperty(QStringLiteral("databaseLock"),
+                                                  new DatabaseLock(engine));
         // Where the build put generated test files (QR images): empty when
         // not set.
         engine->rootContext()->setContextProperty(

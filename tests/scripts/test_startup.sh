@@ -41,4 +41,32 @@ dir="$APPDATA/Ormel/Keyloft"
 [ -d "$dir" ] || fail "no data directory $dir"
 mode=$(stat -c %a "$dir")
 [ "$mode" = "700" ] || fail "data directory mode $mode"
+# Without a platform plugin the program cannot start; the empty message
+# pattern silences the ordinary log lines, but the reason reaches standard
+# error, naming the plugin.
+err="$KEYLOFT_TEST_ROOT/noplatform.err"
+env -u QT_MESSAGE_PATTERN QT_QPA_PLATFORM=nonexistent "$build/keyloft" \
+    > "$KEYLOFT_TEST_ROOT/noplatform.out" 2> "$err"
+rc=$?
+log="$err"
+[ "$rc" -ne 0 ] || fail "started without a platform plugin"
+grep -q '"nonexistent"' "$err" || fail "the plugin is not named on standard error"
+grep -q 'no Qt platform plugin could be initialized' "$err" || fail "no reason given"
+[ -s "$KEYLOFT_TEST_ROOT/noplatform.out" ] && fail "messages on standard output"
+
+# A start that works writes nothing: the log lines stay silent.
+quiet="$KEYLOFT_TEST_ROOT/quiet"
+mkdir -p "$quiet"
+APPDATA="$quiet" env -u QT_MESSAGE_PATTERN "$build/keyloft" > "$quiet/out" 2>&1 &
+pid=$!
+i=0
+while ! ls "$quiet"/Ormel/Keyloft/Databases/*.sqlite > /dev/null 2>&1; do
+    kill -0 "$pid" 2>/dev/null || { log="$quiet/out"; fail "program ended at start"; }
+    i=$((i + 1))
+    [ $i -gt 600 ] && { kill "$pid"; log="$quiet/out"; fail "no vault database made"; }
+    sleep 0.1
+done
+kill "$pid"; wait "$pid" 2>/dev/null
+log="$quiet/out"
+[ -s "$quiet/out" ] && fail "log lines written without a message pattern"
 echo "1 passed, 0 failed"

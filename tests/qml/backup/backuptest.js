@@ -43,7 +43,7 @@ function expectToast(tc, page, name, msg, sticky) {
 // it; `extra`, when given, is set as the edit's text afterwards (text that
 // reaches the edit other than through keys). Returns the dialog.
 function enterPassword(tc, page, button, dialogName, typed, extra) {
-    tc.mouseClick(T.find(page, button))
+    T.tap(tc, T.find(page, button))
     var dialog = T.find(page, dialogName)
     tc.tryCompare(dialog, "opened", true)
     tc.compare(dialog.userText, "")
@@ -57,7 +57,7 @@ function enterPassword(tc, page, button, dialogName, typed, extra) {
 }
 
 function accept(tc, dialog) {
-    tc.mouseClick(T.find(dialog, "acceptButton"))
+    T.tap(tc, T.find(dialog, "acceptButton"))
     tc.tryCompare(dialog, "visible", false)
 }
 
@@ -85,7 +85,7 @@ function answer(tc, check, answer1, answer2) {
         fields[i].text = ""
         T.typeInto(tc, fields[i], texts[i])
     }
-    tc.mouseClick(T.find(check, "checkButton"))
+    T.tap(tc, T.find(check, "checkButton"))
 }
 
 // The security check passed: the confirmation, returned open.

@@ -102,7 +102,7 @@ Item {
             ]
             for (var i = 0; i < cases.length; ++i) {
                 B.answer(idCase, check, cases[i].a1, cases[i].a2)
-                B.expectToast(idCase, check, "answersPopupMsg", cases[i].msg, false)
+                B.expectToast(idCase, check, "pageMsg", cases[i].msg, false)
                 verify(check.opened)
             }
             // Trimmed and put back; the store's own answer key is untouched.
@@ -124,7 +124,7 @@ Item {
 
             // "否" leaves the vault as it was.
             var before = JSON.stringify(DB.root)
-            mouseClick(T.find(dialog, "rejectButton"))
+            T.tap(idCase, T.find(dialog, "rejectButton"))
             tryCompare(dialog, "visible", false)
             compare(JSON.stringify(DB.root), before)
             compare(idRestored.count, 0)
@@ -154,7 +154,7 @@ Item {
             var login = createTemporaryObject(idLoginComp, idWindow)
             login.visible = true
             verify(login.forgetButton.visible)
-            mouseClick(login.forgetButton)
+            T.tap(idCase, login.forgetButton)
             var check = login.checkSecQuestionPage
             tryCompare(check, "opened", true)
             compare(check.question1.text, old[0])

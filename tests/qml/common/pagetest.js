@@ -166,7 +166,7 @@ function expectStickyToast(tc, toast, text) {
     tc.compare(toast.autoClose, false)
     tc.tryCompare(toast, "autoClose", true, 5000)
     tc.verify(toast.visible)
-    tc.mouseClick(toast.contentItem)
+    tap(tc, toast.contentItem)
     tc.tryCompare(toast, "visible", false)
 }
 
@@ -185,9 +185,60 @@ function closePopup(tc, popup) {
     tc.tryCompare(popup, "visible", false)
 }
 
+// The deepest visible item drawn at the scene point (x, y) under item, or
+// null. The popup overlay counts only where a popup (or its dimmer) lies.
+function __itemAt(item, x, y) {
+    // Topmost first: higher z, then later among equals.
+    var kids = []
+    for (var k = 0; k < item.children.length; ++k)
+        kids.push(item.children[k])
+    kids = kids.map(function (kid, index) { return { kid: kid, index: index } })
+    kids.sort(function (a, b) { return a.kid.z !== b.kid.z ? a.kid.z - b.kid.z : a.index - b.index })
+    for (var i = kids.length - 1; i >= 0; --i) {
+        var kid = kids[i].kid
+        if (!kid.visible || kid.opacity === 0)
+            continue
+        var p = kid.mapFromItem(null, x, y)
+        var inside = p.x >= 0 && p.y >= 0 && p.x < kid.width && p.y < kid.height
+        if (!inside && kid.clip)
+            continue
+        var deeper = __itemAt(kid, x, y)
+        if (deeper)
+            return deeper
+        if (inside && String(kid).indexOf("QQuickOverlay") !== 0)
+            return kid
+    }
+    return null
+}
+
+// True when a tap at the centre of item reaches it: shown, with a size, laid
+// out where it is drawn and not covered.
+function reachable(item) {
+    if (!item || !isShown(item))
+        return false
+    var root = item
+    while (root.parent)
+        root = root.parent
+    var c = item.mapToItem(null, item.width / 2, item.height / 2)
+    for (var hit = __itemAt(root, c.x, c.y); hit; hit = hit.parent) {
+        if (hit === item)
+            return true
+    }
+    return false
+}
+
+// Clicks item once a tap reaches it. Right after a page, tab or popup
+// changed, rows, columns and layouts are placed only at the next frame, and
+// a click before it lands on whatever stood there.
+function tap(tc, item) {
+    tc.verify(item, "nothing to tap")
+    tc.tryVerify(function () { return reachable(item) }, 5000, "not reachable: " + item)
+    tc.mouseClick(item)
+}
+
 // Clicks into edit and types text at its cursor.
 function typeInto(tc, edit, text) {
-    tc.mouseClick(edit)
+    tap(tc, edit)
     typeText(tc, text)
     return edit
 }
@@ -196,7 +247,7 @@ function typeInto(tc, edit, text) {
 // holding one).
 function clickDigits(tc, pad, digits) {
     for (var i = 0; i < digits.length; ++i)
-        tc.mouseClick(find(pad, "key" + digits[i]))
+        tap(tc, find(pad, "key" + digits[i]))
 }
 
 // A keypad empties itself after a finished code (accepted or refused).
@@ -206,6 +257,8 @@ function waitPadEmpty(tc, pad) {
 
 // Presses item until popup opens, then lets go.
 function hold(tc, item, popup) {
+    tc.verify(item, "nothing to hold")
+    tc.tryVerify(function () { return reachable(item) }, 5000, "not reachable: " + item)
     tc.mousePress(item)
     tc.tryCompare(popup, "opened", true, 3000)
     tc.mouseRelease(item)
@@ -219,7 +272,7 @@ function answerPinCheck(tc, root, pass) {
     if (pass)
         clickDigits(tc, check, PIN)
     else
-        tc.mouseClick(findType(check, "CloseButton"))
+        tap(tc, findType(check, "CloseButton"))
     tc.tryCompare(check, "visible", false)
 }
 
@@ -228,5 +281,5 @@ function answerPinCheck(tc, root, pass) {
 function answerQuestions(tc, check, answer1, answer2) {
     typeInto(tc, check.answer1.edit, answer1)
     typeInto(tc, check.answer2.edit, answer2)
-    tc.mouseClick(check.checkButton)
+    tap(tc, check.checkButton)
 }

@@ -92,6 +92,8 @@ Item {
             compare(win.loginStack.currentIndex, 1)
             T.clickDigits(idCase, win.loginPage.pwdInput, "123456")
             tryCompare(win.loginStack, "currentIndex", 2)
+            // The tabs are laid out with the first frame that shows them.
+            waitForRendering(win.contentItem)
         }
 
         function test_window() {
@@ -144,7 +146,7 @@ Item {
         function test_firstRunOnDesktop() {
             startApp()
             verify(win.welcomePage.visible)
-            mouseClick(win.welcomePage.startButton)
+            T.tap(idCase, win.welcomePage.startButton)
             compare(win.loginStack.currentIndex, 1)
             var page = win.loginPage
             tryCompare(page, "visible", true)
@@ -154,10 +156,10 @@ Item {
 
             // The field has the focus: the keys go straight into it.
             T.typeText(idCase, "first-pass")
-            mouseClick(page.okButton)
+            T.tap(idCase, page.okButton)
             compare(page.promptText.text, "验证新密码")
             T.typeInto(idCase, page.lineEdit, "first-pass")
-            mouseClick(page.okButton)
+            T.tap(idCase, page.okButton)
 
             tryCompare(win.loginStack, "currentIndex", 2)
             compare(win.pageStack.currentIndex, 0)
@@ -248,12 +250,12 @@ Item {
             DBCloud.root.user.phoneNumber = "in memory only"
             // Leave the vault with a box's entry list shown on the passwords
             // tab, and the box editor open over it.
-            mouseClick(T.find(win.homePage, "boxButton_-1"))
+            T.tap(idCase, T.find(win.homePage, "boxButton_-1"))
             compare(T.find(win.homePage, "homePageStack").currentIndex, 1)
-            mouseClick(T.findType(T.find(win.homePage, "homeTitleBar"), "PlusButton"))
+            T.tap(idCase, T.findType(T.find(win.homePage, "homeTitleBar"), "PlusButton"))
             var menu = T.find(win.homePage, "pwdPageMenu")
             tryCompare(menu, "opened", true)
-            mouseClick(T.find(menu, "pageMenuItem_0"))
+            T.tap(idCase, T.find(menu, "pageMenuItem_0"))
             var editor = T.find(win.homePage, "editPwdBoxPage")
             tryCompare(editor, "opened", true)
 
@@ -334,15 +336,15 @@ Item {
             var bar = win.navBar
             var names = ["navBtnHome", "navBtnNote", "navBtnSetting"]
             // A box's entry list on the passwords tab, then the tab to start from.
-            mouseClick(T.find(win.homePage, "boxButton_-1"))
+            T.tap(idCase, T.find(win.homePage, "boxButton_-1"))
             var homeStack = T.find(win.homePage, "homePageStack")
             compare(homeStack.currentIndex, 1)
             if (data.from !== 0)
-                mouseClick(findChild(bar, names[data.from]))
+                T.tap(idCase, findChild(bar, names[data.from]))
             compare(win.pageStack.currentIndex, data.from)
 
             DB.pinCode = Qt.md5("135790")
-            mouseClick(findChild(bar, data.button))
+            T.tap(idCase, findChild(bar, data.button))
             compare(DB.pinCode, "")
             compare(win.pageStack.currentIndex, data.to)
             compare(homeStack.currentIndex, data.homeBack ? 0 : 1)
@@ -352,13 +354,13 @@ Item {
 
         function test_notesTabTapReturnsToBoxGrid() {
             openVault()
-            mouseClick(findChild(win.navBar, "navBtnNote"))
+            T.tap(idCase, findChild(win.navBar, "navBtnNote"))
             var cell = null
             tryVerify(function () { return (cell = T.find(win.notesPage, "boxButton_-1")) !== null })
-            mouseClick(cell)
+            T.tap(idCase, cell)
             var notesStack = T.find(win.notesPage, "notesStack")
             compare(notesStack.currentIndex, 1)
-            mouseClick(findChild(win.navBar, "navBtnNote"))
+            T.tap(idCase, findChild(win.navBar, "navBtnNote"))
             compare(notesStack.currentIndex, 0)
             compare(win.pageStack.currentIndex, 1)
         }

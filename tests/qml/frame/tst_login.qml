@@ -8,6 +8,7 @@ import "qrc:/js/db.js" as DB
 import "Fixture.js" as Fixture
 import "../common/pagetest.js" as T
 
+// The login page: text and keypad passwords, the first run, failures and the lockout.
 Item {
     id: idRoot
     width: 400
@@ -55,7 +56,7 @@ Item {
         }
 
         function clickOk() {
-            mouseClick(page.okButton)
+            T.tap(idCase, page.okButton)
         }
 
         function test_firstRunOnDesktopUsesTextField() {
@@ -94,6 +95,34 @@ Item {
             DB.load()
             compare(DB.root.app.login.typeIndex, 1)
             verify(DB.tryLogin(Qt.md5("abc1")))
+        }
+
+        // A first password set while the security answer is held is wrapped
+        // under it on either input, so that the forgotten-password check
+        // unwraps the password in force.
+        function test_newPasswordRewrappedOnBothInputs_data() {
+            return [
+                { tag: "keypad", input: 0, pwd: "246810" },
+                { tag: "text", input: 1, pwd: "abc1" }
+            ]
+        }
+        function test_newPasswordRewrappedOnBothInputs(data) {
+            DB.securityAnswer = Qt.md5("ab")
+            showPage()
+            page.inputStack.currentIndex = data.input
+            for (var i = 0; i < 2; ++i) {
+                if (data.input === 0) {
+                    T.waitPadEmpty(idCase, page.pwdInput)
+                    T.clickDigits(idCase, page.pwdInput, data.pwd)
+                } else {
+                    T.typeInto(idCase, page.lineEdit, data.pwd)
+                    clickOk()
+                }
+            }
+            tryCompare(idSucceeded, "count", 1)
+            compare(DB.loginPassword, Qt.md5(data.pwd))
+            compare(Encryptor.aesDecrypt(Qt.md5("ab"), DB.root.security.encryptedLoginPassword),
+                    Qt.md5(data.pwd))
         }
 
         function test_textPasswordNeverFacesKeypad_data() {
@@ -209,7 +238,7 @@ Item {
             Fixture.makeVault(Encryptor, "oldpass", 1, ["ans1", "ans2"], 5)
             showPage()
             verify(page.bottomBar.visible)
-            mouseClick(page.forgetButton)
+            T.tap(idCase, page.forgetButton)
             var check = page.checkSecQuestionPage
             tryCompare(check, "opened", true)
             compare(check.question1.text, "q1")
@@ -239,14 +268,14 @@ Item {
         function test_forgottenPasswordKeypadRoadOpensChangePage() {
             Fixture.makeVault(Encryptor, "123456", 0, ["a", "b"], 0)
             showPage()
-            mouseClick(page.forgetButton)
+            T.tap(idCase, page.forgetButton)
             var check = page.checkSecQuestionPage
             tryCompare(check, "opened", true)
             T.answerQuestions(idCase, check, "a", "x")
             T.expectToast(idCase, check.popupMsg, "密保答案不正确")
             check.answer2.text = ""
             T.typeInto(idCase, check.answer2.edit, "b")
-            mouseClick(check.checkButton)
+            T.tap(idCase, check.checkButton)
             var change = page.changeLoginPwdPage
             tryCompare(change, "opened", true)
             T.clickDigits(idCase, change.pwdInput, "222222")

@@ -135,28 +135,28 @@ Item {
         function test_changeLoginPwdText() {
             openVault("123456", 0, null)
             var page = openPage(idChangeLoginPwdComp)
-            mouseClick(page.switchButton)
+            T.tap(idCase, page.switchButton)
             compare(page.inputStack.currentIndex, 1)
             compare(page.switchButton.text, "数字键盘")
             verify(page.okButton.visible)
 
-            mouseClick(page.okButton)
+            T.tap(idCase, page.okButton)
             T.expectToast(idCase, page.popupMsg, "请输入密码")
             verify(!page.switchButton.visible)
 
             T.typeInto(idCase, page.lineEdit, "new-text")
-            mouseClick(page.okButton)
+            T.tap(idCase, page.okButton)
             compare(page.promptText.text, "验证新密码")
             compare(page.lineEdit.text, "")
             T.typeInto(idCase, page.lineEdit, "new-texT")
-            mouseClick(page.okButton)
+            T.tap(idCase, page.okButton)
             T.expectToast(idCase, page.popupMsg, "密码不匹配，请重新输入")
             compare(page.promptText.text, "请输入新密码")
 
             T.typeInto(idCase, page.lineEdit, "new-text")
-            mouseClick(page.okButton)
+            T.tap(idCase, page.okButton)
             T.typeInto(idCase, page.lineEdit, "new-text")
-            mouseClick(page.okButton)
+            T.tap(idCase, page.okButton)
             tryCompare(page, "visible", false)
             compare(idAccepted.count, 1)
 
@@ -170,7 +170,7 @@ Item {
             var page = openPage(idChangeLoginPwdComp)
             compare(page.inputStack.currentIndex, 1)
             T.typeInto(idCase, page.lineEdit, "left-behind")
-            mouseClick(page.okButton)
+            T.tap(idCase, page.okButton)
             compare(page.promptText.text, "验证新密码")
             T.closePopup(idCase, page)
 
@@ -178,10 +178,10 @@ Item {
             compare(page.promptText.text, "请输入新密码")
             verify(page.switchButton.visible)
             T.typeInto(idCase, page.lineEdit, "fresh")
-            mouseClick(page.okButton)
+            T.tap(idCase, page.okButton)
             compare(page.promptText.text, "验证新密码")
             T.typeInto(idCase, page.lineEdit, "fresh")
-            mouseClick(page.okButton)
+            T.tap(idCase, page.okButton)
             tryCompare(page, "visible", false)
             compare(DB.loginPassword, Qt.md5("fresh"))
         }
@@ -206,10 +206,10 @@ Item {
                 T.clickDigits(idCase, page.pwdInput, data.next)
             } else {
                 T.typeInto(idCase, page.lineEdit, data.next)
-                mouseClick(page.okButton)
+                T.tap(idCase, page.okButton)
                 DB.libEncryptor = idBrokenEncryptor
                 T.typeInto(idCase, page.lineEdit, data.next)
-                mouseClick(page.okButton)
+                T.tap(idCase, page.okButton)
             }
             tryCompare(page.popupMsg, "opened", true)
             compare(page.popupMsg.msg, "保存数据失败")
@@ -235,7 +235,7 @@ Item {
             if (q2 !== null)
                 T.typeInto(idCase, page.question2.edit, q2)
             T.typeInto(idCase, page.answer2.edit, a2)
-            mouseClick(page.nextButton)
+            T.tap(idCase, page.nextButton)
         }
 
         function test_changeSecQuestionIncomplete_data() {

@@ -2,6 +2,7 @@ import QtQuick 2.12
 import QtTest 1.12
 import Lib.HttpClient 1.0
 
+// The HTTP client and the cloud and payment error codes as QML sees them.
 TestCase {
     id: idCase
     name: "HttpClientQml"

@@ -81,6 +81,29 @@ Item {
             compare(finishedSpy.signalArguments[1][0], "123456")
         }
 
+        // Two quick taps on one key are a double click to the button: both
+        // count, on digits and on the backspace alike.
+        function test_doubleClicksCountTwice_data() { return keypads() }
+        function test_doubleClicksCountTwice(data) {
+            makePad(data.kind)
+            var doubleClick = function (value) {
+                var key = findChild(pad, "key" + value)
+                verify(key, "key " + value)
+                mouseDoubleClickSequence(key)
+            }
+            doubleClick(1)
+            compare(echo.pwdStr, "11")
+            doubleClick(-1)
+            compare(echo.pwdStr, "")
+            doubleClick(1)
+            doubleClick(2)
+            compare(finishedSpy.count, 0)
+            doubleClick(3)
+            compare(echo.pwdStr, "112233")
+            compare(finishedSpy.count, 1)
+            compare(finishedSpy.signalArguments[0][0], "112233")
+        }
+
         function test_backspaceAndBlank_data() { return keypads() }
         function test_backspaceAndBlank(data) {
             makePad(data.kind)

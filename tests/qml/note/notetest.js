@@ -39,7 +39,7 @@ function doneShown(notes) {
 }
 
 function openBox(tc, notes, boxId) {
-    tc.mouseClick(T.find(notes, "boxButton_" + boxId))
+    T.tap(tc, T.find(notes, "boxButton_" + boxId))
     tc.tryCompare(T.find(notes, "notesStack"), "currentIndex", 1)
 }
 
@@ -54,7 +54,7 @@ function tapCard(tc, notes, itemId) {
         c = card(notes, itemId)
         return c !== null && T.isShown(c)
     })
-    tc.mouseClick(c)
+    T.tap(tc, c)
 }
 
 function waitEditorOpen(tc, notes) {
@@ -68,20 +68,20 @@ function openNote(tc, notes, itemId) {
 
 // "添加便签" from the page menu.
 function addNoteViaMenu(tc, notes) {
-    tc.mouseClick(T.findType(T.find(notes, "notesTitleBar"), "PlusButton"))
+    T.tap(tc, T.findType(T.find(notes, "notesTitleBar"), "PlusButton"))
     var menu = T.find(notes, "notePageMenu")
     tc.tryCompare(menu, "opened", true)
-    tc.mouseClick(T.find(menu, "pageMenuItem_1"))
+    T.tap(tc, T.find(menu, "pageMenuItem_1"))
     tc.tryCompare(menu, "visible", false)
     waitEditorOpen(tc, notes)
 }
 
 function clickDone(tc, notes) {
-    tc.mouseClick(T.find(editor(notes), "noteDoneButton"))
+    T.tap(tc, T.find(editor(notes), "noteDoneButton"))
 }
 
 function clickReturn(tc, notes) {
-    tc.mouseClick(T.findType(T.find(editor(notes), "noteEditTitleBar"), "ReturnButton"))
+    T.tap(tc, T.findType(T.find(editor(notes), "noteEditTitleBar"), "ReturnButton"))
 }
 
 function waitEditorClosed(tc, notes) {
@@ -89,7 +89,7 @@ function waitEditorClosed(tc, notes) {
 }
 
 function openAttr(tc, notes) {
-    tc.mouseClick(T.find(editor(notes), "noteAttrBar"))
+    T.tap(tc, T.find(editor(notes), "noteAttrBar"))
     var page = attrPage(notes)
     tc.tryCompare(page, "opened", true)
     // the whole sheet stands on the screen
@@ -101,6 +101,6 @@ function openAttr(tc, notes) {
 
 function acceptAttr(tc, notes) {
     var page = attrPage(notes)
-    tc.mouseClick(T.find(page, "noteAttrDone"))
+    T.tap(tc, T.find(page, "noteAttrDone"))
     tc.tryCompare(page, "visible", false)
 }

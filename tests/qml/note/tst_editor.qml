@@ -75,7 +75,7 @@ Item {
         }
 
         function clickSwatch(page, idx) {
-            mouseClick(T.find(page, "noteColorSwatch_" + idx))
+            T.tap(idCase, T.find(page, "noteColorSwatch_" + idx))
         }
 
         function checkedSwatches(page) {
@@ -94,7 +94,7 @@ Item {
             paste(text)
             if (confidential) {
                 var page = N.openAttr(idCase, notes)
-                mouseClick(T.find(page, "noteRdoConfidential"))
+                T.tap(idCase, T.find(page, "noteRdoConfidential"))
                 N.acceptAttr(idCase, notes)
             }
             tryVerify(function () { return N.doneShown(notes) })
@@ -190,7 +190,7 @@ Item {
             createNotes()
             N.addNoteViaMenu(idCase, notes)
             var ed = N.editor(notes)
-            compare(T.find(ed, "noteEditTitleBar").text, "新建便签")
+            compare(ed.title, "新建便签")
             compare(N.doneShown(notes), false)
             compare(ed.interactive, true)
             mouseClick(N.textArea(notes), 10, 10)
@@ -219,7 +219,7 @@ Item {
             createNotes()
             N.openBox(idCase, notes, -1)
             N.openNote(idCase, notes, stored.id)
-            compare(T.find(N.editor(notes), "noteEditTitleBar").text, "编辑便签")
+            compare(N.editor(notes).title, "编辑便签")
             compare(N.textArea(notes).text, "B text\nmore")
             compare(N.doneShown(notes), false)
 
@@ -299,15 +299,15 @@ Item {
             compare(checkedSwatches(page), [2])
             compare(T.find(page, "noteAttrBoxName").text, "Work")
             clickSwatch(page, 4)
-            mouseClick(T.find(page, "noteRdoConfidential"))
+            T.tap(idCase, T.find(page, "noteRdoConfidential"))
             // no PIN exists: the question comes; its "取消" returns to "普通"
             var request = T.find(page, "noteAttrPinKeyRequest")
             var question = T.find(request, "noPinDialog")
             tryCompare(question, "opened", true)
-            mouseClick(T.find(question, "rejectButton"))
+            T.tap(idCase, T.find(question, "rejectButton"))
             tryCompare(question, "visible", false)
             compare(T.find(page, "noteRdoNormal").checked, true)
-            mouseClick(T.find(page, "noteAttrClose"))
+            T.tap(idCase, T.find(page, "noteAttrClose"))
             tryCompare(page, "visible", false)
             compare(N.editor(notes).noteColorIndex, 2)
             compare(N.doneShown(notes), false)
@@ -327,12 +327,12 @@ Item {
             compare(T.find(N.editor(notes), "noteAttrBox").text, "[未分类]")
             var page = N.openAttr(idCase, notes)
             compare(T.find(page, "noteAttrBoxName").text, "未分类")
-            mouseClick(T.find(page, "noteChooseBox"))
+            T.tap(idCase, T.find(page, "noteChooseBox"))
             var chooser = T.find(page, "noteBoxChoosePage")
             tryCompare(chooser, "opened", true)
             compare(T.find(chooser, "boxChooseList").count, 2)
-            mouseClick(T.findText(chooser, "Work"))
-            mouseClick(T.find(chooser, "chooseDoneButton"))
+            T.tap(idCase, T.findText(chooser, "Work"))
+            T.tap(idCase, T.find(chooser, "chooseDoneButton"))
             tryCompare(chooser, "visible", false)
             compare(T.find(page, "noteAttrBoxName").text, "Work")
             N.acceptAttr(idCase, notes)
@@ -361,7 +361,7 @@ Item {
             compare(T.find(N.editor(notes), "noteAttrLevel").text, "机密")
             var page = N.openAttr(idCase, notes)
             compare(T.find(page, "noteRdoConfidential").checked, true)
-            mouseClick(T.find(page, "noteRdoNormal"))
+            T.tap(idCase, T.find(page, "noteRdoNormal"))
             N.acceptAttr(idCase, notes)
             compare(T.find(N.editor(notes), "noteAttrLevel").text, "普通")
             N.clickDone(idCase, notes)
@@ -390,7 +390,7 @@ Item {
             N.addNoteViaMenu(idCase, notes)
             paste("my secret\nsecond")
             var page = N.openAttr(idCase, notes)
-            mouseClick(T.find(page, "noteRdoConfidential"))
+            T.tap(idCase, T.find(page, "noteRdoConfidential"))
             T.answerPinCheck(idCase, T.find(page, "noteAttrPinKeyRequest"), true)
             compare(T.find(page, "noteRdoConfidential").checked, true)
             N.acceptAttr(idCase, notes)
@@ -408,7 +408,7 @@ Item {
             var question = T.find(N.editor(notes), "noteSaveQuestion")
             tryCompare(question, "opened", true)
             compare(T.find(question, "dialogMsg").text, "此便签已修改，是否保存?")
-            mouseClick(T.find(question, "acceptButton"))
+            T.tap(idCase, T.find(question, "acceptButton"))
             T.answerPinCheck(idCase, request, true)
             N.waitEditorClosed(idCase, notes)
 
@@ -427,7 +427,7 @@ Item {
             var page = N.openAttr(idCase, notes)
             var request = T.find(page, "noteAttrPinKeyRequest")
             var question = T.find(request, "noPinDialog")
-            mouseClick(T.find(page, "noteRdoConfidential"))
+            T.tap(idCase, T.find(page, "noteRdoConfidential"))
             tryCompare(question, "opened", true)
             compare(T.find(question, "dialogMsg").text, "启用此功能需要设置PIN码，现在设置?")
             // Escape counts as "取消"
@@ -435,9 +435,9 @@ Item {
             tryCompare(question, "visible", false)
             compare(T.find(page, "noteRdoNormal").checked, true)
 
-            mouseClick(T.find(page, "noteRdoConfidential"))
+            T.tap(idCase, T.find(page, "noteRdoConfidential"))
             tryCompare(question, "opened", true)
-            mouseClick(T.find(question, "acceptButton"))
+            T.tap(idCase, T.find(question, "acceptButton"))
             var change = T.find(request, "changePinCodePage")
             tryCompare(change, "opened", true)
             T.clickDigits(idCase, change, T.PIN)
@@ -467,7 +467,7 @@ Item {
             tryCompare(question, "opened", true)
             compare(T.find(question, "rejectButton").text, "放弃")
             compare(T.find(question, "acceptButton").text, "保存")
-            mouseClick(T.find(question, "rejectButton"))
+            T.tap(idCase, T.find(question, "rejectButton"))
             N.waitEditorClosed(idCase, notes)
             compare(DB.getNoteItem(b.id).note, "B text\nmore")
             compare(ids(), [3, 2, 1])
@@ -489,7 +489,7 @@ Item {
             DB.load()
             verify(DB.login(Qt.md5("123456")))
             compare(DB.root.app.prompt.noteAttrEdit, false)
-            mouseClick(hint.contentItem)
+            T.tap(idCase, hint.contentItem)
             tryCompare(hint, "visible", false)
 
             // not shown at the next opening of the editor

@@ -2,6 +2,7 @@ import QtQuick 2.12
 import QtTest 1.12
 import ZV.OPTClient 1.0
 
+// OPTClient from QML: codes while started, bindings, building and checking URLs.
 TestCase {
     id: idCase
     name: "OPTClient"

@@ -4,6 +4,7 @@ import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
 
+// The question and input dialogs: texts, buttons, Escape and taps outside.
 Item {
     id: idRoot
     width: 400

@@ -1,9 +1,11 @@
 import QtQuick 2.12
+import QtQuick.Controls 2.12
 import QtTest 1.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
 
+// The bottom sheets, the icon chooser, the one-use prompt and the busy indicator.
 Item {
     id: idRoot
     width: 400
@@ -16,6 +18,14 @@ Item {
     SignalSpy { id: idIconAccepted; target: idIcons; signalName: "accepted" }
 
     PromptMenu { id: idPrompt; x: 100; y: 100 }
+
+    // A sheet on the shared frame with two body items.
+    SheetPage {
+        id: idFramed
+        title: "框架"
+        Rectangle { objectName: "firstBody"; width: parent.width; height: 40; color: "red" }
+        Rectangle { objectName: "secondBody"; width: parent.width; height: 60; color: "blue" }
+    }
 
     MyBusyIndicator { id: idBusy }
 
@@ -138,6 +148,46 @@ Item {
             compare(grid.currentIndex, 35)
             keyClick(Qt.Key_Escape)
             tryCompare(idIcons, "visible", false)
+        }
+
+        // The body goes under the head bar in declaration order, the sheet
+        // is as high as head, body and spacer, and the close button closes.
+        function test_framedSheetLayoutAndClose_data() {
+            return [ { tag: "with spacer", spacer: true }, { tag: "without spacer", spacer: false } ]
+        }
+        function test_framedSheetLayoutAndClose(data) {
+            idFramed.homeIndicator = data.spacer
+            idFramed.open()
+            tryCompare(idFramed, "position", 1)
+            var head = idFramed.headBar
+            var first = findChild(idFramed.contentItem, "firstBody")
+            var second = findChild(idFramed.contentItem, "secondBody")
+            compare(findChild(head, "sheetTitle").text, "框架")
+            compare(first.mapToItem(head, 0, 0).y, head.height)
+            compare(second.mapToItem(head, 0, 0).y, head.height + 40)
+            var spacer = data.spacer ? Theme.homeIndicatorHeight : 0
+            compare(idFramed.contentItem.height, head.height + 100 + spacer)
+            mouseClick(idFramed.closeButton)
+            tryCompare(idFramed, "visible", false)
+            idFramed.homeIndicator = true
+        }
+
+        // showMsg: a plain toast closes by itself, a sticky one stays.
+        function test_framedSheetToast() {
+            idFramed.open()
+            tryCompare(idFramed, "opened", true)
+            var toast = idFramed.popupMsg
+            idFramed.showMsg("已复制")
+            tryCompare(toast, "opened", true)
+            compare(toast.msg, "已复制")
+            tryCompare(toast, "visible", false, 5000)
+            idFramed.showMsg("保存数据失败", true)
+            tryCompare(toast, "opened", true)
+            tryCompare(toast, "closePolicy", Popup.CloseOnEscape | Popup.CloseOnPressOutside, 5000)
+            verify(toast.visible)
+            toast.close()
+            idFramed.close()
+            tryCompare(idFramed, "visible", false)
         }
 
         function test_promptLockedForTwoSeconds() {

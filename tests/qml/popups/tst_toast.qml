@@ -3,6 +3,7 @@ import QtTest 1.12
 import Widgets.Theme 1.0
 import "qrc:/widgets"
 
+// The toast: closing by itself, the sticky toast and its dismissal, its palette.
 Item {
     id: idRoot
     width: 400

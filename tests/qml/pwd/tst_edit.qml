@@ -4,6 +4,7 @@ import QtQuick.Layouts 1.12
 import QtQuick.LocalStorage 2.12
 import QtTest 1.12
 import Lib.Encryptor 1.0
+import Lib.Util 1.0
 import "qrc:/pwd"
 import "qrc:/js/db.js" as DB
 import "../common/pagetest.js" as T
@@ -80,24 +81,24 @@ Item {
         }
 
         function save() {
-            mouseClick(T.find(page, "saveButton"))
+            T.tap(idCase, T.find(page, "saveButton"))
         }
 
         function typeSecret(secret) {
-            mouseClick(T.find(page, "enable2faButton"))
+            T.tap(idCase, T.find(page, "enable2faButton"))
             var menu = T.find(page, "otpMenu")
             tryCompare(menu, "opened", true)
-            mouseClick(T.findText(menu, "输入密匙"))
+            T.tap(idCase, T.findText(menu, "输入密匙"))
             tryCompare(menu, "visible", false)
             var dialog = T.find(page, "secretDialog")
             tryCompare(dialog, "opened", true)
-            mouseClick(T.findType(dialog, "LineEdit"))
+            T.tap(idCase, T.findType(dialog, "LineEdit"))
             T.typeText(idCase, secret)
             return dialog
         }
 
         function acceptDialog(dialog) {
-            mouseClick(T.findText(dialog, "完成"))
+            T.tap(idCase, T.findText(dialog, "完成"))
             tryCompare(dialog, "visible", false)
         }
 
@@ -113,15 +114,34 @@ Item {
             verify(page.opened)
         }
 
+        // A paste past the fields' limit is refused whole, with a word,
+        // instead of being stored cut.
+        function test_longPasteLeavesFieldsAsTheyWere() {
+            openPage(0)
+            var fields = [{ name: "accountEdit", typed: "acc", pasted: 132 },
+                          { name: "passwordEdit", typed: "pw", pasted: 65 }]
+            for (var i = 0; i < fields.length; ++i) {
+                var edit = typeInto(fields[i].name, fields[i].typed)
+                Util.clipboardText = "Ab3".repeat(50).substring(0, fields[i].pasted)
+                keySequence(StandardKey.Paste)
+                compare(edit.text, fields[i].typed)
+                T.expectToast(idCase, edit.__limitToast, "最多输入64个字符")
+            }
+            save()
+            tryCompare(page, "visible", false)
+            compare(DB.root.data.pwdItemList[0].account, "acc")
+            compare(DB.root.data.pwdItemList[0].password, "pw")
+        }
+
         function test_passwordFieldAndGenerator() {
             openPage(0)
             var edit = typeInto("passwordEdit", "a b c")
             compare(edit.text, "abc")
-            mouseClick(T.find(page, "generateButton"))
+            T.tap(idCase, T.find(page, "generateButton"))
             var generator = T.find(page, "autoBuildPwdPage")
             tryCompare(generator, "opened", true)
             var generated = generator.pwdStr
-            mouseClick(T.find(generator, "generateDoneButton"))
+            T.tap(idCase, T.find(generator, "generateDoneButton"))
             tryCompare(generator, "visible", false)
             compare(edit.text, generated)
             verify(/^[0-9]{8}$/.test(edit.text), edit.text)
@@ -178,11 +198,11 @@ Item {
 
         function test_secretWithoutPinAsksToSetOne() {
             openPage(0)
-            mouseClick(T.find(page, "levelSecret"))
+            T.tap(idCase, T.find(page, "levelSecret"))
             var dialog = T.find(page, "noPinDialog")
             tryCompare(dialog, "opened", true)
             compare(dialog.msg, "启用此功能需要设置PIN码，现在设置?")
-            mouseClick(T.findText(dialog, "取消"))
+            T.tap(idCase, T.findText(dialog, "取消"))
             tryCompare(dialog, "visible", false)
             compare(T.find(page, "levelNormal").checked, true)
             compare(page.confidential, false)
@@ -192,7 +212,7 @@ Item {
             T.setPin()
             DB.pinCode = T.pinKey()
             openPage(0)
-            mouseClick(T.find(page, "levelSecret"))
+            T.tap(idCase, T.find(page, "levelSecret"))
             compare(T.find(page, "noPinDialog").visible, false)
             compare(T.find(page, "checkPinCodePage").visible, false)
             compare(page.confidential, true)
@@ -219,7 +239,7 @@ Item {
             compare(page.noteText, "note")
             compare(page.confidential, true)
             compare(page.viewIndex, 1)
-            mouseClick(T.find(page, "levelNormal"))
+            T.tap(idCase, T.find(page, "levelNormal"))
             save()
             tryCompare(page, "visible", false)
             item = DB.getPwdItem(item.id)
@@ -233,7 +253,7 @@ Item {
             T.setPin()
             DB.pinCode = T.pinKey()
             openPage(0)
-            mouseClick(T.find(page, "levelSecret"))
+            T.tap(idCase, T.find(page, "levelSecret"))
             typeInto("accountEdit", "acc")
             typeInto("passwordEdit", "pw")
             save()
@@ -256,7 +276,7 @@ Item {
             T.setPin()
             DB.pinCode = T.pinKey()
             openPage(0)
-            mouseClick(T.find(page, "levelSecret"))
+            T.tap(idCase, T.find(page, "levelSecret"))
             typeInto("accountEdit", "acc")
             typeInto("passwordEdit", "pw")
             DB.pinCode = data.key
@@ -269,7 +289,7 @@ Item {
             verify(page.opened)
             compare(page.confidential, false)
 
-            mouseClick(T.find(page, "levelSecret"))
+            T.tap(idCase, T.find(page, "levelSecret"))
             T.answerPinCheck(idCase, page, true)
             compare(page.confidential, true)
             compare(DB.pinCode, T.pinKey())
@@ -329,14 +349,14 @@ Item {
             DB.save()
             openPage(0, 0)
             compare(T.find(page, "boxText").text, "未分类")
-            mouseClick(T.find(page, "chooseBoxButton"))
+            T.tap(idCase, T.find(page, "chooseBoxButton"))
             var chooser = T.find(page, "boxChoosePage")
             tryCompare(chooser, "opened", true)
             var list = T.find(chooser, "boxChooseList")
             compare(list.count, 2)
             compare(list.currentIndex, 0)
-            mouseClick(T.findText(chooser, "Work"))
-            mouseClick(T.find(chooser, "chooseDoneButton"))
+            T.tap(idCase, T.findText(chooser, "Work"))
+            T.tap(idCase, T.find(chooser, "chooseDoneButton"))
             tryCompare(chooser, "visible", false)
             compare(page.currentBoxId, box.id)
             compare(T.find(page, "boxText").text, "Work")

@@ -5,6 +5,7 @@ import Lib.Util 1.0
 import "qrc:/pwd"
 import "../common/pagetest.js" as T
 
+// The password generator: character sets, lengths and the selection rule.
 Item {
     id: idWindow
     width: 400

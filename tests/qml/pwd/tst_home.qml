@@ -59,10 +59,10 @@ Item {
 
         function pageMenu(idx) {
             var bar = T.find(home, "homeTitleBar")
-            mouseClick(T.findType(bar, "PlusButton"))
+            T.tap(idCase, T.findType(bar, "PlusButton"))
             var menu = T.find(home, "pwdPageMenu")
             tryCompare(menu, "opened", true)
-            mouseClick(T.find(menu, "pageMenuItem_" + idx))
+            T.tap(idCase, T.find(menu, "pageMenuItem_" + idx))
             tryCompare(menu, "visible", false)
         }
 
@@ -77,7 +77,7 @@ Item {
             tryCompare(page, "opened", true)
             typeInto(page, "accountEdit", account)
             typeInto(page, "passwordEdit", password)
-            mouseClick(T.find(page, "saveButton"))
+            T.tap(idCase, T.find(page, "saveButton"))
             tryCompare(page, "visible", false)
         }
 
@@ -123,7 +123,7 @@ Item {
             // the release that ends the hold opens nothing
             compare(T.find(home, "homePageStack").currentIndex, 0)
             verify(grid().currentIndex >= 0)
-            mouseClick(T.findText(menu, data.item + " \"" + name + "\""))
+            T.tap(idCase, T.findText(menu, data.item + " \"" + name + "\""))
             T.expectToast(idCase, toast(), data.msg)
             compare(grid().currentIndex, -1)
             compare(T.find(home, "editPwdBoxPage").visible, false)
@@ -143,7 +143,7 @@ Item {
 
             var menu = T.find(home, "boxMenu")
             T.hold(idCase, cell(box.id), menu)
-            mouseClick(T.findText(menu, "删除 \"Work\""))
+            T.tap(idCase, T.findText(menu, "删除 \"Work\""))
             tryCompare(menu, "visible", false)
             compare(names(grid().pwdBoxList), ["全部", "未分类"])
             compare(DB.getPwdBoxItemCount(0), 2)
@@ -173,7 +173,7 @@ Item {
             var stack = T.find(home, "homePageStack")
             var bar = T.find(home, "homeTitleBar")
             if (data.open !== null) {
-                mouseClick(cell(data.open))
+                T.tap(idCase, cell(data.open))
                 tryCompare(stack, "currentIndex", 1)
                 compare(bar.text, DB.getPwdBox(data.open).name)
                 compare(T.find(home, "pwdListPage").boxId, data.open)
@@ -190,7 +190,7 @@ Item {
                 if (data.open !== 0)
                     compare(list.pwdItemList[0].account, "new")
                 // the float button leads back to the grid
-                mouseClick(T.find(home, "gotoBoxButton"))
+                T.tap(idCase, T.find(home, "gotoBoxButton"))
                 tryCompare(stack, "currentIndex", 0)
                 compare(bar.text, "密码")
             }
@@ -203,7 +203,7 @@ Item {
             tryCompare(page, "opened", true)
             compare(page.pwdBoxId, 0)
             compare(page.currentIconId, 2)
-            mouseClick(T.find(page, "boxDoneButton"))
+            T.tap(idCase, T.find(page, "boxDoneButton"))
             T.expectToast(idCase, T.findType(page, "PopupMsg"), "请输入名称")
 
             var longName = ""
@@ -211,7 +211,7 @@ Item {
                 longName += String.fromCharCode(97 + i % 26)
             var edit = typeInto(page, "nameEdit", longName)
             compare(edit.text, longName.substring(0, 64))
-            mouseClick(T.find(page, "boxDoneButton"))
+            T.tap(idCase, T.find(page, "boxDoneButton"))
             tryCompare(page, "visible", false)
             compare(DB.root.data.pwdBoxList.length, 2)
             compare(DB.root.data.pwdBoxList[1].name, longName.substring(0, 64))
@@ -221,13 +221,13 @@ Item {
             // blanks are a name as typed; the box editor edits in place
             var menu = T.find(home, "boxMenu")
             T.hold(idCase, cell(1), menu)
-            mouseClick(T.findText(menu, "编辑 \"" + longName.substring(0, 64) + "\""))
+            T.tap(idCase, T.findText(menu, "编辑 \"" + longName.substring(0, 64) + "\""))
             tryCompare(page, "opened", true)
             compare(page.pwdBoxId, 1)
             edit = T.find(page, "nameEdit")
             edit.text = ""
             typeInto(page, "nameEdit", "   ")
-            mouseClick(T.find(page, "boxDoneButton"))
+            T.tap(idCase, T.find(page, "boxDoneButton"))
             tryCompare(page, "visible", false)
             compare(DB.root.data.pwdBoxList[1].name, "   ")
             compare(DB.root.data.pwdBoxList.length, 2)
@@ -244,7 +244,7 @@ Item {
             typeInto(page, "nameEdit", "Work")
             var key = DB.loginPassword
             DB.loginPassword = ""
-            mouseClick(T.find(page, "boxDoneButton"))
+            T.tap(idCase, T.find(page, "boxDoneButton"))
             verify(page.opened)
             T.expectStickyToast(idCase, T.findType(page, "PopupMsg"), "保存数据失败")
             compare(DB.loginPassword, key)
@@ -252,7 +252,7 @@ Item {
             compare(DB.root.data.pwdBoxIncrement, 0)
             compare(T.find(page, "nameEdit").text, "Work")
 
-            mouseClick(T.find(page, "boxDoneButton"))
+            T.tap(idCase, T.find(page, "boxDoneButton"))
             tryCompare(page, "visible", false)
             compare(DB.root.data.pwdBoxIncrement, 1)
             compare(names(grid().pwdBoxList), ["全部", "Work"])
@@ -266,7 +266,7 @@ Item {
         // toasts on the desktop.
         function test_pageMenuAndScan() {
             createHome()
-            mouseClick(T.findType(T.find(home, "homeTitleBar"), "PlusButton"))
+            T.tap(idCase, T.findType(T.find(home, "homeTitleBar"), "PlusButton"))
             var menu = T.find(home, "pwdPageMenu")
             tryCompare(menu, "opened", true)
             var texts = ["添加分类", "添加密码", "扫一扫"]
@@ -298,7 +298,7 @@ Item {
             DB.load()
             verify(DB.login(Qt.md5("123456")))
             compare(DB.root.app.prompt.pwdBoxEdit, false)
-            mouseClick(hint.contentItem)
+            T.tap(idCase, hint.contentItem)
             tryCompare(hint, "visible", false)
 
             // a new start of the tab does not show it again

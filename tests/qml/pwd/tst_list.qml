@@ -86,7 +86,7 @@ Item {
         }
 
         function reveal(account) {
-            mouseClick(T.find(row(account), "revealButton"))
+            T.tap(idCase, T.find(row(account), "revealButton"))
         }
 
         function allHidden() {
@@ -133,13 +133,13 @@ Item {
 
         function test_openConfidentialAsksPin() {
             var view = T.find(page, "viewPwdItemPage")
-            mouseClick(T.find(row("secret-acc"), "holdButton"))
+            T.tap(idCase, T.find(row("secret-acc"), "holdButton"))
             tryCompare(checkPage(), "opened", true)
             compare(view.visible, false)
             T.answerPinCheck(idCase, page, false)
             compare(view.visible, false)
 
-            mouseClick(T.find(row("secret-acc"), "holdButton"))
+            T.tap(idCase, T.find(row("secret-acc"), "holdButton"))
             tryCompare(checkPage(), "opened", true)
             T.answerPinCheck(idCase, page, true)
             tryCompare(view, "opened", true)
@@ -147,11 +147,11 @@ Item {
             compare(T.find(view, "noteText").text, "n")
             compare(T.find(view, "levelText").text, "机密")
             compare(view.__pwdTitle, "密码")
-            mouseClick(T.findType(view, "CloseButton"))
+            T.tap(idCase, T.findType(view, "CloseButton"))
             tryCompare(view, "visible", false)
 
             // a normal entry opens at once
-            mouseClick(T.find(row("plain-acc"), "holdButton"))
+            T.tap(idCase, T.find(row("plain-acc"), "holdButton"))
             tryCompare(view, "opened", true)
             compare(checkPage().visible, false)
             compare(T.find(view, "accountText").text, "plain-acc")
@@ -162,14 +162,14 @@ Item {
             var view = T.find(page, "viewPwdItemPage")
             T.hold(idCase, T.find(row("secret-acc"), "holdButton"), menu)
             compare(view.visible, false)
-            mouseClick(T.findText(menu, "删除 \"Bank\""))
+            T.tap(idCase, T.findText(menu, "删除 \"Bank\""))
             tryCompare(checkPage(), "opened", true)
             T.answerPinCheck(idCase, page, false)
             verify(DB.getPwdItem(secretItem.id) !== null)
             waitRows()
 
             T.hold(idCase, T.find(row("secret-acc"), "holdButton"), menu)
-            mouseClick(T.findText(menu, "删除 \"Bank\""))
+            T.tap(idCase, T.findText(menu, "删除 \"Bank\""))
             tryCompare(checkPage(), "opened", true)
             T.answerPinCheck(idCase, page, true)
             tryCompare(T.find(page, "pwdListView"), "count", 2)
@@ -217,20 +217,20 @@ Item {
             var client = T.find(view, "viewOptClient")
             var code = T.find(view, "codeText")
             for (var round = 0; round < 2; ++round) {
-                mouseClick(T.find(row("otp-acc"), "holdButton"))
+                T.tap(idCase, T.find(row("otp-acc"), "holdButton"))
                 tryCompare(view, "opened", true)
                 compare(view.viewIndex, 1)
                 compare(T.find(view, "pwdRow").title, "令牌")
                 verify(/^[0-9]{6}$/.test(client.code), client.code)
                 compare(code.text, client.code)
-                mouseClick(T.findType(view, "CloseButton"))
+                T.tap(idCase, T.findType(view, "CloseButton"))
                 tryCompare(view, "visible", false)
             }
 
-            mouseClick(T.find(row("otp-acc"), "holdButton"))
+            T.tap(idCase, T.find(row("otp-acc"), "holdButton"))
             tryCompare(view, "opened", true)
             Util.clipboardText = ""
-            mouseClick(T.find(view, "copyPwdButton"))
+            T.tap(idCase, T.find(view, "copyPwdButton"))
             compare(Util.clipboardText, code.text)
             T.expectToast(idCase, T.findType(view, "PopupMsg"), "已复制")
 
@@ -238,7 +238,7 @@ Item {
             compare(view.viewIndex, 0)
             compare(T.find(view, "pwdText").text, "JBSWY3DPEHPK3PXP")
             compare(T.find(view, "pwdRow").title, "令牌")
-            mouseClick(T.findType(view, "CloseButton"))
+            T.tap(idCase, T.findType(view, "CloseButton"))
             tryCompare(view, "visible", false)
         }
 

@@ -56,6 +56,16 @@ Item {
         lineColor: "#0000ff"
     }
 
+    // An emoji as it stands in an entry or a note: the key, which only the
+    // colour emoji font has.
+    ZVText {
+        id: idEmoji
+        x: 20
+        y: 230
+        text: "\uD83D\uDD11"
+        font.pointSize: Util.relativeFontPoint(6)
+    }
+
     SignalSpy { id: idDoubleSpy; target: idRing; signalName: "doubleClicked" }
 
     TestCase {
@@ -134,6 +144,23 @@ Item {
                              data.pixels[i][1], "row " + y)
             }
             idPanel.highlightedIndex = -1
+        }
+
+        // The colour emoji font draws the key in gold; without it the
+        // character comes out as a box in the text colour.
+        function test_emojiInColour() {
+            verify(idEmoji.width > 0 && idEmoji.height > 0)
+            var image = grab()
+            var warm = 0
+            for (var y = 0; y < idEmoji.height; ++y) {
+                for (var x = 0; x < idEmoji.width; ++x) {
+                    var p = idEmoji.mapToItem(idRoot, x, y)
+                    var c = Qt.darker(image.pixel(Math.floor(p.x), Math.floor(p.y)), 1.0)
+                    if (c.r - c.b > 0.3)
+                        ++warm
+                }
+            }
+            verify(warm > idEmoji.width * idEmoji.height / 10, warm + " warm pixels")
         }
 
         function test_lineEditBackground() {

@@ -2,6 +2,7 @@ import QtQuick 2.12
 import QtTest 1.12
 import Lib.Util 1.0
 
+// The native shell seen from QML: permissions, units and fonts, the device code.
 TestCase {
     id: idCase
     name: "Shell"

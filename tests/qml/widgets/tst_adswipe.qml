@@ -3,6 +3,7 @@ import QtTest 1.12
 import Lib.Util 1.0
 import "qrc:/widgets"
 
+// The picture carousel: its pages every four seconds, and taps.
 Item {
     id: idRoot
     width: 400

@@ -4,6 +4,7 @@ import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
 
+// ButtonGroupPanel: layout and the plain, button, switch and edit rows.
 Item {
     id: idRoot
     width: 400

@@ -1,9 +1,11 @@
 import QtQuick 2.12
+import QtQuick.Controls 2.12
 import QtTest 1.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
 
+// LineEdit: the length limit and its toast, border and placeholder.
 Item {
     id: idRoot
     width: 400
@@ -38,11 +40,84 @@ Item {
             for (var i = 0; i < Theme.lineEditMaxLen; ++i)
                 keyClick(Qt.Key_A)
             compare(edit.text.length, 64)
+            compare(edit.__limitToast, null)
             keyClick(Qt.Key_B)
             compare(edit.text, "a".repeat(64))
-            // A text set by a page is cut the same way.
+            // The edit keeps the focus while the toast shows.
+            keyClick(Qt.Key_Backspace)
+            compare(edit.text, "a".repeat(63))
+            expectLimitToast(edit)
+        }
+
+        function expectLimitToast(edit) {
+            var toast = edit.__limitToast
+            verify(toast)
+            tryCompare(toast, "opened", true)
+            compare(toast.msg, "最多输入64个字符")
+            compare(toast.autoClose, true)
+            toast.close()
+            tryCompare(toast, "visible", false)
+        }
+
+        function paste(edit, text) {
+            Util.clipboardText = text
+            keySequence(StandardKey.Paste)
+        }
+
+        // A paste that would pass the limit leaves the field as it was,
+        // cursor included, and says so; one that fits goes in whole.
+        function test_pasteBeyondMaximum_data() {
+            return [
+                { tag: "65 into an empty field", before: "", cursor: 0, pasted: 65 },
+                { tag: "132 into an empty field", before: "", cursor: 0, pasted: 132 },
+                { tag: "one too many in the middle", before: "abcd", cursor: 2, pasted: 61 },
+                { tag: "filling up to the limit", before: "abcd", cursor: 2, pasted: 60,
+                  fits: true }
+            ]
+        }
+        function test_pasteBeyondMaximum(data) {
+            var edit = makeEdit({ text: data.before })
+            mouseClick(edit)
+            edit.input.cursorPosition = data.cursor
+            var pasted = "0123456789".repeat(14).substring(0, data.pasted)
+            paste(edit, pasted)
+            if (data.fits) {
+                compare(edit.text, data.before.substring(0, data.cursor) + pasted
+                        + data.before.substring(data.cursor))
+                compare(edit.__limitToast, null)
+                return
+            }
+            compare(edit.text, data.before)
+            compare(edit.input.cursorPosition, data.cursor)
+            expectLimitToast(edit)
+        }
+
+        // Replacing a selection by a paste counts what the text becomes.
+        function test_pasteOverSelection() {
+            var edit = makeEdit({ text: "x".repeat(64) })
+            mouseClick(edit)
+            edit.input.select(10, 20)
+            paste(edit, "0123456789")
+            compare(edit.text, "x".repeat(10) + "0123456789" + "x".repeat(44))
+            edit.input.select(0, 5)
+            paste(edit, "0123456")
+            compare(edit.text, "x".repeat(10) + "0123456789" + "x".repeat(44))
+            expectLimitToast(edit)
+        }
+
+        // A text that a page sets is kept whole; it can be shortened, not
+        // lengthened.
+        function test_textSetByPageKeptWhole() {
+            var edit = makeEdit({})
             edit.text = "x".repeat(80)
-            compare(edit.text.length, 64)
+            compare(edit.text.length, 80)
+            mouseClick(edit)
+            edit.input.cursorPosition = 80
+            keyClick(Qt.Key_Backspace)
+            compare(edit.text.length, 79)
+            keyClick(Qt.Key_A)
+            compare(edit.text.length, 79)
+            expectLimitToast(edit)
         }
 
         function test_borderIndentsTextAndPlaceholder_data() {

@@ -2,6 +2,7 @@ import QtQuick 2.12
 import QtTest 1.12
 import Widgets.Theme 1.0
 
+// Theme: the light and dark palettes and the switch between them.
 TestCase {
     id: idCase
     name: "Theme"

@@ -1,0 +1,123 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.12
+import Lib.Util 1.0
+import Widgets.Theme 1.0
+
+// The frame of the centred dialogs: a darkened screen, a rounded box whose
+// body (the default property) is a column of the dialog's texts and fields,
+// a line, and the row of the reject and accept buttons.
+Popup {
+    id: idDialog
+
+    property string acceptButtonText: ""
+    property string rejectedButtonText: ""
+    property bool hasRejectedButton: true
+    property color acceptTextColor: Theme.textBlueColor
+    property bool acceptEnabled: true
+    // The line above the buttons and between them.
+    property color lineColor: Theme.dialogSpacingColor
+    default property alias content: idBody.data
+
+    signal accepted()
+    signal rejected()
+
+    // The unit height and the screen the popup covers.
+    readonly property PopupScreen __screen: PopupScreen { overlay: idDialog.Overlay.overlay }
+
+    parent: Overlay.overlay
+    x: 0
+    y: 0
+    width: __screen.width
+    height: __screen.height
+    modal: true
+    dim: false
+    focus: true
+    padding: 0
+    closePolicy: Popup.CloseOnEscape
+
+    enter: Transition {
+        NumberAnimation { property: "opacity"; from: 0.9; to: 1.0; duration: 100 }
+    }
+
+    background: Rectangle {
+        color: "black"
+        opacity: Theme.overlayOpacity
+    }
+
+    contentItem: Item {
+        Rectangle {
+            id: idBox
+            objectName: "dialogBox"
+            anchors.centerIn: parent
+            width: Math.ceil(idDialog.__screen.unit * 27)
+            height: idBoxColumn.implicitHeight
+            radius: idDialog.__screen.unit
+            color: Theme.dialogColor
+
+            Column {
+                id: idBoxColumn
+                width: parent.width
+
+                Item {
+                    width: parent.width
+                    height: idBody.implicitHeight + idDialog.__screen.unit * 2
+                            + Math.ceil(idDialog.__screen.unit * 1.2)
+
+                    Column {
+                        id: idBody
+                        x: idDialog.__screen.unit * 2
+                        y: idDialog.__screen.unit * 2
+                        width: parent.width - idDialog.__screen.unit * 4
+                        spacing: Math.ceil(idDialog.__screen.unit / 2)
+                    }
+                }
+
+                ZVPixelLine {
+                    width: parent.width
+                    height: 1
+                    color: idDialog.lineColor
+                }
+
+                Row {
+                    width: parent.width
+
+                    DlgButton {
+                        id: idRejectButton
+                        objectName: "rejectButton"
+                        visible: idDialog.hasRejectedButton
+                        width: visible ? Math.floor((parent.width - 1) / 2) : 0
+                        text: idDialog.rejectedButtonText
+                        leftRadius: idDialog.__screen.unit
+                        onClicked: {
+                            idDialog.rejected()
+                            idDialog.close()
+                        }
+                    }
+
+                    ZVPixelLine {
+                        id: idButtonLine
+                        visible: idDialog.hasRejectedButton
+                        width: visible ? 1 : 0
+                        height: idAcceptButton.height
+                        color: idDialog.lineColor
+                    }
+
+                    DlgButton {
+                        id: idAcceptButton
+                        objectName: "acceptButton"
+                        width: parent.width - idRejectButton.width - idButtonLine.width
+                        text: idDialog.acceptButtonText
+                        colorText: idDialog.acceptTextColor
+                        enabled: idDialog.acceptEnabled
+                        leftRadius: idRejectButton.visible ? 0 : idDialog.__screen.unit
+                        rightRadius: idDialog.__screen.unit
+                        onClicked: {
+                            idDialog.accepted()
+                            idDialog.close()
+                        }
+                    }
+                }
+            }
+        }
+    }
+}

@@ -249,10 +249,6 @@
         <source>忘记密码？</source>
         <translation>Forgot password?</translation>
     </message>
-    <message>
-        <source>保存数据失败</source>
-        <translation>Failed to save data</translation>
-    </message>
 </context>
 <context>
     <name>CheckLoginPwdPage</name>
@@ -267,10 +263,6 @@
 </context>
 <context>
     <name>ChangeLoginPwdPage</name>
-    <message>
-        <source>保存数据失败</source>
-        <translation>Failed to save data</translation>
-    </message>
     <message>
         <source>请输入新密码</source>
         <translation>Enter a new password</translation>

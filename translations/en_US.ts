@@ -948,6 +948,10 @@
         <translation>Failed to save data</translation>
     </message>
     <message>
+        <source>请求未能发出，请稍后再试</source>
+        <translation>The request could not be sent. Please try again later.</translation>
+    </message>
+    <message>
         <source>数据错误: </source>
         <translation>Data error: </translation>
     </message>

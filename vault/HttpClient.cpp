@@ -50,13 +50,19 @@ void HttpClient::setMethod(const QString &method) {
     emit methodChanged();
 }
 
-void HttpClient::request() {
-    if (isRunning())
-        return;
+bool HttpClient::request() {
+    if (m_pending)
+        return false;
+    // The previous transfer delivered its end as the last thing it did; its
+    // thread may not have returned yet, and QThread::start would ignore the
+    // call until it has. The wait is for the few instructions left.
+    wait();
+    m_pending = true;
     m_transferUrl = m_url.toUtf8();
     m_transferMethod = m_method;
     m_transferExtraCa = qEnvironmentVariable(extraCaEnvName());
     start(InheritPriority);
+    return true;
 }
 
 QByteArray HttpClient::caBundle(const QString &systemBundlePath, const QString &extraCaFile) {
@@ -73,6 +79,8 @@ QByteArray HttpClient::caBundle(const QString &systemBundlePath, const QString &
 // The signals reach their receivers through the object's own thread: the
 // transfer thread never touches the object's connections, so a client that
 // is being destroyed (its QML wrapper first) is safe from a late answer.
+// Every transfer posts its end exactly once, as the thread's last step: the
+// client is idle again when the answer's handlers run.
 void HttpClient::deliverRequested() {
     if (m_abort)
         return;
@@ -80,11 +88,16 @@ void HttpClient::deliverRequested() {
         this, [this]() { emit requested(); }, Qt::QueuedConnection);
 }
 
-void HttpClient::deliverResponsed(int curlerr, const QString &respstr) {
+void HttpClient::deliverEnd(bool answered, int curlerr, const QString &respstr) {
     if (m_abort)
         return;
     QMetaObject::invokeMethod(
-        this, [this, curlerr, respstr]() { emit responsed(curlerr, respstr); },
+        this,
+        [this, answered, curlerr, respstr]() {
+            m_pending = false;
+            if (answered)
+                emit responsed(curlerr, respstr);
+        },
         Qt::QueuedConnection);
 }
 
@@ -94,6 +107,8 @@ void HttpClient::run() {
         transfer(Kind::Get);
     else if (m_transferMethod == QLatin1String("POST"))
         transfer(Kind::Post);
+    else
+        deliverEnd(false);
 }
 
 void HttpClient::transfer(Kind kind) {
@@ -101,7 +116,7 @@ void HttpClient::transfer(Kind kind) {
 
     CURL *curl = curl_easy_init();
     if (!curl) {
-        deliverResponsed(2, QString());
+        deliverEnd(true, 2);
         return;
     }
 
@@ -158,5 +173,5 @@ void HttpClient::transfer(Kind kind) {
     const CURLcode code = curl_easy_perform(curl);
     curl_easy_cleanup(curl);
 
-    deliverResponsed(static_cast<int>(code), QString::fromUtf8(body));
+    deliverEnd(true, static_cast<int>(code), QString::fromUtf8(body));
 }

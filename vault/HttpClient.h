@@ -24,8 +24,10 @@ public:
     QString method() const { return m_method; }
     void setMethod(const QString &method);
 
-    // Starts the transfer thread; ignored while a transfer runs.
-    Q_INVOKABLE void request();
+    // Starts the transfer thread. Ignored (false) while a transfer runs,
+    // that is from the call until its answer has been delivered; from inside
+    // the answer's handler the next request starts.
+    Q_INVOKABLE bool request();
 
     // Stalled transfers end with code 28 when fewer than this many bytes per
     // second arrive for lowSpeedTime seconds.
@@ -54,7 +56,7 @@ private:
     enum class Kind { Get, Post };
     void transfer(Kind kind);
     void deliverRequested();
-    void deliverResponsed(int curlerr, const QString &respstr);
+    void deliverEnd(bool answered, int curlerr = 0, const QString &respstr = QString());
 
     QString m_url;
     QString m_method;
@@ -64,6 +66,10 @@ private:
     QByteArray m_transferUrl;
     QString m_transferMethod;
     QString m_transferExtraCa;
+
+    // GUI thread only: a request() was accepted and its end (with or
+    // without an answer) has not been delivered yet.
+    bool m_pending = false;
 
     std::atomic_bool m_abort{false};
 };

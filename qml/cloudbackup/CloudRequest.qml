@@ -11,14 +11,18 @@ import "qrc:/js/dbcloud.js" as DBCloud
 //
 //   send(url, "GET", {
 //       resultType: "object" | "array",   // checked on success, if given
+//       members: { name: "text" | "string" },  // result members needed:
+//                                          // a non-empty text, or any text
 //       success: function(result, answer, text) {},
 //       codes: [CloudErr.SMSCODE_CHECK],   // codes with a step of their own
 //       code: function(code, answer) {},
 //       failed: function(step) {}          // after the default message
 //   })
 //
-// A step is { kind: "network" | "data" | "other", curlerr, error, message,
-// detail }. A handler that throws (bad server data it decodes) counts as a
+// A step is { kind: "network" | "data" | "other" | "unsent", curlerr, error,
+// message, detail }; "unsent" is a request the client refused because its
+// previous transfer is still running. A success whose result lacks a needed
+// member, and a handler that throws (bad server data it decodes), count as a
 // data error; nothing escapes, and the busy indicator always comes down.
 Item {
     id: idRoot
@@ -45,11 +49,16 @@ Item {
             console.log(logName + ": a request is still running, not sent: " + url)
             return false
         }
-        __handlers = handlers || {}
+        var h = handlers || {}
+        __handlers = h
         idHttp.method = method || "GET"
         idHttp.url = url
-        idHttp.request()
-        return true
+        if (idHttp.request())
+            return true
+        __handlers = null
+        console.log(logName + ": the client is still transferring, not sent: " + url)
+        __fail(h, { kind: "unsent", detail: "client busy" }, qsTr("请求未能发出，请稍后再试"))
+        return false
     }
 
     // Writes the cloud state; a refused write is told to the user.
@@ -106,9 +115,16 @@ Item {
                 var result = answer.result
                 if (h.resultType === "array" && !Array.isArray(result))
                     throw new Error("result is not an array")
-                if (h.resultType === "object"
-                        && (result === null || typeof result !== "object" || Array.isArray(result)))
+                var isObject = result !== null && typeof result === "object" && !Array.isArray(result)
+                if ((h.resultType === "object" || h.members) && !isObject)
                     throw new Error("result is not an object")
+                for (var name in h.members) {
+                    var member = result[name]
+                    if (typeof member !== "string")
+                        throw new Error(name + (member === undefined ? " missing" : " is not a text"))
+                    if (h.members[name] === "text" && member === "")
+                        throw new Error(name + " is empty")
+                }
                 if (h.success)
                     h.success(result, answer, respstr)
                 return

@@ -63,16 +63,14 @@ Item {
     }
 
     function __queryUser() {
-        var registered = DBCloud.root.summary.deviceRegistered === true
         idRequest.send(CloudApi.userQueryUrl(DBCloud.root.user.phoneNumber, Util.deviceCode, true),
                        "GET", {
-            success: function(result, answer) {
+            members: CloudApi.accountDateMembers,
+            success: function(result) {
                 CloudErr.userQueryError = CloudErr.SUCCESS
                 if (DBCloud.root.summary.deviceRegistered === true) {
-                    if (result === null || typeof result !== "object")
-                        throw new Error("result is not an object")
-                    DBCloud.root.user.creationTime = String(result.creation_time)
-                    DBCloud.root.user.expirationDate = String(result.expiration_date)
+                    DBCloud.root.user.creationTime = result.creation_time
+                    DBCloud.root.user.expirationDate = result.expiration_date
                     idRequest.saveCloudState()
                 } else {
                     console.log("User is valid, but local device is unregistered.")

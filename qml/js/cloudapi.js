@@ -36,6 +36,12 @@ function buildUrl(apiRoot, script, method, pairs) {
     return url
 }
 
+// The account's dates in the answers of the account query and of adding a
+// device, as CloudRequest's members: both are stored as they come, and the
+// creation time seeds the cloud backup key, so neither may be missing or
+// empty.
+var accountDateMembers = { creation_time: "text", expiration_date: "text" }
+
 function userQueryUrl(phoneNumber, deviceCode, isRechargeMode) {
     var url = buildUrl(getAipRoot(phoneNumber), "user.php", "query",
                        ["phone_number", phoneNumber, "device_code", deviceCode])

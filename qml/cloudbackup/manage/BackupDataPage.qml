@@ -53,12 +53,8 @@ DrawerPage {
     function download(record) {
         idRequest.send(CloudApi.backupDownloadUrl(DBCloud.root.user.phoneNumber, Util.deviceCode,
                                                   record.id), "GET", {
-            resultType: "object",
+            members: { content_data: "string", upload_time: "string" },
             success: function(result) {
-                if (typeof result.content_data !== "string")
-                    throw new Error("content_data is not a text")
-                if (typeof result.upload_time !== "string")
-                    throw new Error("upload_time is not a text")
                 var text = decodeURIComponent(result.content_data)
                 var backupTxt = Pubfun.unwrapLine(text, "BEGIN BACKUP", "END BACKUP")
                 if (backupTxt === "") {

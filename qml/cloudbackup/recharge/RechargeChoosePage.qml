@@ -105,10 +105,8 @@ Item {
             return
         var apiRoot = alipay ? Payapi.getAlipayAipRoot(__phone()) : Payapi.getWeipayAipRoot(__phone())
         idRequest.send(Payapi.tradeCreateUrl(apiRoot, __phone(), idProductPanel.choosedProductId), "GET", {
-            resultType: "object",
+            members: { trade_no: "text" },
             success: function(result, answer, text) {
-                if (typeof result.trade_no !== "string" || result.trade_no === "")
-                    throw new Error("trade_no missing")
                 console.log("Trade Created: " + result.trade_no)
                 DBCloud.root.order.outTradeNo = result.trade_no
                 if (!bridge.requestPay(text))
@@ -122,10 +120,8 @@ Item {
             return
         idRequest.send(Payapi.tradeCreateUrl(Payapi.getIappayAipRoot(__phone()), __phone(),
                                              idProductPanel.choosedProductId), "GET", {
-            resultType: "object",
+            members: { trade_no: "text" },
             success: function(result, answer, text) {
-                if (typeof result.trade_no !== "string" || result.trade_no === "")
-                    throw new Error("trade_no missing")
                 console.log("Trade Created: " + result.trade_no)
                 DBCloud.root.order.outTradeNo = result.trade_no
                 // A refusal comes back as payResponsed with PayErrFailed.
@@ -182,12 +178,11 @@ Item {
 
     function __queryUser() {
         idRequest.send(CloudApi.userQueryUrl(__phone(), Util.deviceCode, true), "GET", {
+            members: CloudApi.accountDateMembers,
             success: function(result) {
-                if (result === null || typeof result !== "object")
-                    throw new Error("result is not an object")
                 CloudErr.userQueryError = CloudErr.SUCCESS
-                DBCloud.root.user.creationTime = String(result.creation_time)
-                DBCloud.root.user.expirationDate = String(result.expiration_date)
+                DBCloud.root.user.creationTime = result.creation_time
+                DBCloud.root.user.expirationDate = result.expiration_date
                 idRequest.saveCloudState()
                 idPage.payFinished()
             },

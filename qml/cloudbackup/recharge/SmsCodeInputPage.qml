@@ -54,17 +54,14 @@ Item {
     function __addDevice() {
         idRequest.send(CloudApi.deviceAddUrl(DBCloud.root.user.phoneNumber, idSmsRows.codeText(),
                                              Util.deviceCode, Util.deviceName), "GET", {
-            resultType: "object",
+            members: CloudApi.accountDateMembers,
             success: function(result) {
-                if (typeof result.creation_time !== "string" || result.creation_time === "")
-                    throw new Error("creation_time missing")
                 CloudErr.userQueryError = CloudErr.SUCCESS
                 DBCloud.root.summary.uploadTime = 0
                 DBCloud.root.summary.uploadedModifiedDate = 0
                 DBCloud.root.summary.deviceRegistered = true
                 DBCloud.root.user.creationTime = result.creation_time
-                DBCloud.root.user.expirationDate = result.expiration_date === undefined
-                        || result.expiration_date === null ? "" : String(result.expiration_date)
+                DBCloud.root.user.expirationDate = result.expiration_date
                 idRequest.saveCloudState()
                 idPage.loginSucceeded()
             },

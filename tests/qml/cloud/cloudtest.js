@@ -36,6 +36,24 @@ function signIn(phone) {
         throw new Error("cloud state not saved")
 }
 
+// Account answers (of the account query) whose dates are missing or not
+// texts, with the data error each is told as.
+var BAD_DATES = [
+    { tag: "no creation_time", result: { expiration_date: "2031-01-01" },
+      msg: "数据错误: creation_time missing" },
+    { tag: "creation_time a number", result: { creation_time: 1709259630, expiration_date: "2031-01-01" },
+      msg: "数据错误: creation_time is not a text" },
+    { tag: "no expiration_date", result: { creation_time: "2025-01-01 00:00:00" },
+      msg: "数据错误: expiration_date missing" }
+]
+
+// The cloud state in memory and as stored, as one text to compare.
+function cloudState() {
+    var memory = JSON.stringify(DBCloud.root)
+    DBCloud.load()
+    return memory + "\n" + JSON.stringify(DBCloud.root)
+}
+
 function row(panel, i) {
     return T.find(panel, "row" + i)
 }

@@ -23,6 +23,12 @@ Item {
         msgTarget: idMsgs
     }
 
+    SignalSpy {
+        id: idAnswers
+        target: idRequest.http
+        signalName: "responsed"
+    }
+
     FakeCloud {
         id: idFake
         testCase: idCase
@@ -52,6 +58,7 @@ Item {
             heard = []
             var h = {
                 resultType: extra && extra.resultType,
+                members: extra && extra.members,
                 codes: [CloudErr.SMSCODE_CHECK],
                 success: function(result) {
                     if (extra && extra.decode)
@@ -90,6 +97,12 @@ Item {
                   kind: "data", msg: "数据错误: error is not an integer" },
                 { tag: "result of the wrong type", next: { result: [1] }, resultType: "object",
                   kind: "data", msg: "数据错误: result is not an object" },
+                { tag: "needed members present", members: { formatted: "text", code: "string" },
+                  next: { result: { formatted: "+86 138", code: "" } }, kind: "success", msg: null },
+                { tag: "needed text empty", members: { formatted: "text" }, next: { result: { formatted: "" } },
+                  kind: "data", msg: "数据错误: formatted is empty" },
+                { tag: "needed member of an array", members: { formatted: "text" }, next: { result: [] },
+                  kind: "data", msg: "数据错误: result is not an object" },
                 { tag: "attached_data not URI-decodable", decode: true,
                   next: { result: { attached_data: "%E0%A4%A" } }, kind: "data", msgStart: "数据错误: " },
                 { tag: "attached_data not JSON", decode: true,
@@ -102,7 +115,8 @@ Item {
             if (data.next)
                 idFake.next(data.next)
             var step = sendAndWait(url("user.php", "method=check_phone&phone_number=13800138000"),
-                                   { resultType: data.resultType, decode: data.decode })
+                                   { resultType: data.resultType, decode: data.decode,
+                                     members: data.members })
             compare(step.kind, data.kind)
             if (data.msg === null) {
                 compare(idMsgs.shown.length, 0)
@@ -158,6 +172,33 @@ Item {
             tryVerify(function() { return idCase.heard.length === 1 }, 20000)
             compare(heard[0].kind, "success")
             tryCompare(busy(), "visible", false)
+            compare(idFake.requestsOf("user.php", "check_phone").length, 1)
+        }
+
+        // A request the client refuses (its own transfer still running, as
+        // when it is used directly) is told as failed at once: nothing waits
+        // for an answer that cannot come, and the late answer of the other
+        // transfer is no step.
+        function test_refusedWhileClientBusy() {
+            idFake.next({ stall: true })
+            idAnswers.clear()
+            idRequest.http.url = url("user.php", "method=check_phone&phone_number=13800138000")
+            verify(idRequest.http.request())
+            var h = {
+                success: function() { idCase.heard.push({ kind: "success" }) },
+                failed: function(step) { idCase.heard.push(step) }
+            }
+            verify(!idRequest.send(url("user.php", "method=check_phone&phone_number=13900139000"), "GET", h))
+            compare(heard.length, 1)
+            compare(heard[0].kind, "unsent")
+            verify(!idRequest.running)
+            compare(lastMsg().msg, "请求未能发出，请稍后再试")
+            compare(lastMsg().sticky, true)
+            tryVerify(function() { return !idCase.busy().visible })
+            idFake.waitForRequests(1)
+            idFake.release()
+            tryCompare(idAnswers, "count", 1, 20000)
+            compare(heard.length, 1)
             compare(idFake.requestsOf("user.php", "check_phone").length, 1)
         }
     }

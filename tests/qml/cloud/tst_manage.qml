@@ -137,6 +137,26 @@ Item {
             compare(page.stack.currentIndex, 0)
         }
 
+        // An opening query whose dates are missing or not texts is a data
+        // error: nothing is stored, the creation time (the backup key's
+        // seed) stays.
+        function test_accountDatesChecked_data() {
+            return C.BAD_DATES
+        }
+        function test_accountDatesChecked(data) {
+            seedAccount()
+            var before = C.cloudState()
+            idFake.next({ result: data.result, match: { script: "user.php", method: "query" } })
+            T.openPopup(idCase, page)
+            var toast = T.find(page, "pageMsg")
+            tryCompare(toast, "opened", true, 15000)
+            compare(toast.msg, data.msg)
+            toast.close()
+            compare(page.stack.currentIndex, 0)
+            compare(C.cloudState(), before)
+            compare(DBCloud.root.user.creationTime, C.CREATION)
+        }
+
         function test_expiredAccount() {
             seedAccount({ state: "expired" })
             T.openPopup(idCase, page)

@@ -159,6 +159,28 @@ Item {
             verify(DBCloud.root.user.expirationDate > "2030-01-01", DBCloud.root.user.expirationDate)
         }
 
+        // The account query after a completed purchase judges the dates as
+        // the opening query does: a data error, nothing stored.
+        function test_accountDatesCheckedAfterPayment_data() {
+            return C.BAD_DATES
+        }
+        function test_accountDatesCheckedAfterPayment(data) {
+            var app = createTemporaryObject(idAppComp, idCase, { answer: Alipay.PayErrSuccess })
+            recharge().alipay = app
+            mouseClick(T.find(recharge().payPanel, "payButton1"))
+            mouseClick(T.find(recharge(), "payButton"))
+            var done = T.find(recharge(), "rechargeDoneMsg")
+            tryCompare(done, "opened", true, 15000)
+            var before = C.cloudState()
+            idFake.next({ result: data.result, match: { script: "user.php", method: "query" } })
+            done.close()
+            C.expectMsg(idCase, page, data.msg, true)
+            idle()
+            compare(page.stack.currentIndex, 1)
+            compare(C.cloudState(), before)
+            compare(DBCloud.root.user.creationTime, C.CREATION)
+        }
+
         function test_payAnswers_data() {
             return [
                 { tag: "cancelled", answer: 6001, msg: "支付已取消", sticky: false },

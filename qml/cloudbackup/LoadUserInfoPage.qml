@@ -133,6 +133,7 @@ Item {
         objectName: "permissionDialog"
         msg: qsTr("启用此功能需要开启") + "\"" + qsTr("读取本机识别码") + "\"" + qsTr("权限?")
         acceptButtonText: qsTr("重试")
+        rejectOnEscape: true
         onAccepted: Util.requestDevicePermissions()
         onRejected: idPage.loadCancelled()
     }

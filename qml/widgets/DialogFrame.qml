@@ -5,7 +5,11 @@ import Widgets.Theme 1.0
 
 // The frame of the centred dialogs: a darkened screen, a rounded box whose
 // body (the default property) is a column of the dialog's texts and fields,
-// a line, and the row of the reject and accept buttons.
+// a line, and the row of the reject and accept buttons. Escape closes it:
+// a dialog with one button does what that button does, one with two does
+// what the reject button does when rejectOnEscape is set, and otherwise
+// closes without a signal (so that Escape never discards what a dialog
+// would only discard on its reject button).
 Popup {
     id: idDialog
 
@@ -14,6 +18,7 @@ Popup {
     property bool hasRejectedButton: true
     property color acceptTextColor: Theme.textBlueColor
     property bool acceptEnabled: true
+    property bool rejectOnEscape: false
     // The line above the buttons and between them.
     property color lineColor: Theme.dialogSpacingColor
     default property alias content: idBody.data
@@ -33,7 +38,18 @@ Popup {
     dim: false
     focus: true
     padding: 0
-    closePolicy: Popup.CloseOnEscape
+    // Escape is taken by the content below, which holds the focus.
+    closePolicy: Popup.NoAutoClose
+
+    function __escape() {
+        if (!hasRejectedButton) {
+            if (acceptEnabled)
+                accepted()
+        } else if (rejectOnEscape) {
+            rejected()
+        }
+        close()
+    }
 
     enter: Transition {
         NumberAnimation { property: "opacity"; from: 0.9; to: 1.0; duration: 100 }
@@ -45,6 +61,11 @@ Popup {
     }
 
     contentItem: Item {
+        focus: true
+        // Before any shortcut of the window beneath.
+        Keys.onShortcutOverride: event.accepted = event.key === Qt.Key_Escape
+        Keys.onEscapePressed: idDialog.__escape()
+
         Rectangle {
             id: idBox
             objectName: "dialogBox"

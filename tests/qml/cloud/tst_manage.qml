@@ -169,6 +169,34 @@ Item {
             compare(page.rechargePageStack.stack.currentIndex, 0)
         }
 
+        // Escape on the expired dialog does what its one button does.
+        function test_expiredDialogEscape() {
+            seedAccount({ state: "expired" })
+            T.openPopup(idCase, page)
+            var dialog = T.find(page, "expiredDialog")
+            tryCompare(dialog, "opened", true)
+            keyClick(Qt.Key_Escape)
+            tryCompare(dialog, "visible", false)
+            tryCompare(page.stack, "currentIndex", 1)
+            verify(page.opened)
+        }
+
+        // Escape on the permission dialog cancels as "取消" does: the cloud
+        // page closes instead of waiting on its spinner.
+        function test_permissionDialogEscape() {
+            seedAccount()
+            idFake.next({ stall: true })
+            T.openPopup(idCase, page)
+            PhoneNotify.devicePermissionsResult("android.permission.READ_PHONE_STATE", false)
+            var dialog = T.find(page, "permissionDialog")
+            tryCompare(dialog, "opened", true)
+            keyClick(Qt.Key_Escape)
+            tryCompare(dialog, "visible", false)
+            tryCompare(page, "visible", false)
+            idFake.release()
+            idle(page)
+        }
+
         function test_backupNow() {
             seedAccount()
             openSignedIn()

@@ -16,9 +16,9 @@
 #include <QTextCodec>
 #include <QtQml>
 #include <ZXing/BitMatrix.h>
+#include <ZXing/GTIN.h>
 #include <ZXing/MultiFormatWriter.h>
 #include <ZXing/ReadBarcode.h>
-#include <cmath>
 #include <iostream>
 
 using ZXing::BarcodeFormat;
@@ -70,6 +70,33 @@ uint formatBit(BarcodeFormat format) {
             return f.bit;
     }
     return 0;
+}
+
+// The EAN/UPC formats, the only ones that carry an add-on.
+bool isProductCode(BarcodeFormat format) {
+    return format == BarcodeFormat::EAN8 || format == BarcodeFormat::EAN13 ||
+           format == BarcodeFormat::UPCA || format == BarcodeFormat::UPCE;
+}
+
+// The add-on of an EAN/UPC result, empty for other formats.
+std::string addOnOf(const ZXing::Result &result) {
+    return isProductCode(result.format()) ? ZXing::GTIN::EanAddOn(result) : std::string();
+}
+
+// The text of the code itself: ZXing appends an add-on after a blank.
+std::string mainText(const ZXing::Result &result) {
+    std::string text = result.text();
+    const std::string addOn = addOnOf(result);
+    const std::string suffix = " " + addOn;
+    if (!addOn.empty() && text.size() > suffix.size() &&
+        text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0)
+        text.resize(text.size() - suffix.size());
+    return text;
+}
+
+// Degrees clockwise in 0..359.
+int normalisedDegrees(int degrees) {
+    return ((degrees % 360) + 360) % 360;
 }
 
 // The text ZXing gives is UTF-8 whatever the code's own encoding was; it
@@ -278,7 +305,7 @@ QString BarcodeDecoder::decodeImage(const QImage &image, int maxWidth, int maxHe
 
         if (found) {
             const QString text = QTextCodec::codecForName(kTextCharSet)
-                                     ->toUnicode(QByteArray::fromStdString(result.text()));
+                                     ->toUnicode(QByteArray::fromStdString(mainText(result)));
             const QString format = formatName(formatBit(result.format()));
             const QString charSet = QString::fromLatin1(kTextCharSet);
             {
@@ -290,7 +317,10 @@ QString BarcodeDecoder::decodeImage(const QImage &image, int maxWidth, int maxHe
                 unrotated(result.position(), rotation, source->width(), source->height());
             emit tagFound(text);
             emit tagFoundAdvanced(text, format, charSet);
-            emit tagFoundAdvanced(text, format, charSet, metadataMap(result, position));
+            // ZXing's orientation is that of the view it read, which the
+            // turned attempts had rotated clockwise by `rotation`.
+            const int orientation = normalisedDegrees(result.orientation() - rotation);
+            emit tagFoundAdvanced(text, format, charSet, metadataMap(result, orientation));
             emit tagFoundAdvanced(text, format, charSet,
                                   tagRect(position, source->width(), source->height()));
             emit decodingFinished(true);
@@ -410,12 +440,10 @@ QImage BarcodeDecoder::encodeData(const QString &data, EncoderFormat encoderForm
     return encodeData(data, config);
 }
 
-QVariantMap BarcodeDecoder::metadataMap(const ZXing::Result &result,
-                                        const ZXing::Position &position) {
+QVariantMap BarcodeDecoder::metadataMap(const ZXing::Result &result, int orientation) {
     QVariantMap map;
-    // ZXing's orientation of the code in the image, in degrees.
-    map.insert(QStringLiteral("ORIENTATION"),
-               int(std::lround(position.orientation() * 180 / M_PI)));
+    if (orientation != 0)
+        map.insert(QStringLiteral("ORIENTATION"), orientation);
     const std::string ecLevel = result.ecLevel();
     if (!ecLevel.empty())
         map.insert(QStringLiteral("ERROR_CORRECTION_LEVEL"), QString::fromStdString(ecLevel));
@@ -424,6 +452,29 @@ QVariantMap BarcodeDecoder::metadataMap(const ZXing::Result &result,
         map.insert(QStringLiteral("STRUCTURED_APPEND_CODE_COUNT"), result.sequenceSize());
         map.insert(QStringLiteral("STRUCTURED_APPEND_PARITY"),
                    QString::fromStdString(result.sequenceId()).toInt());
+    }
+
+    // A 2-digit add-on is an issue number, a 5-digit one a price.
+    const std::string addOn = addOnOf(result);
+    if (!addOn.empty()) {
+        map.insert(QStringLiteral("UPC_EAN_EXTENSION"), QString::fromStdString(addOn));
+        if (addOn.size() == 2) {
+            map.insert(QStringLiteral("ISSUE_NUMBER"),
+                       QString::fromStdString(ZXing::GTIN::IssueNr(addOn)).toInt());
+        } else if (addOn.size() == 5) {
+            // Empty for the codes that name no price.
+            const std::string price = ZXing::GTIN::Price(addOn);
+            if (!price.empty())
+                map.insert(QStringLiteral("SUGGESTED_PRICE"), QString::fromStdString(price));
+        }
+    }
+    // The country of the GS1 prefix, given for EAN-13 and UPC-A codes as
+    // ZXing's EAN/UPC readers have always given it.
+    if (result.format() == BarcodeFormat::EAN13 || result.format() == BarcodeFormat::UPCA) {
+        const std::string country =
+            ZXing::GTIN::LookupCountryIdentifier(mainText(result), result.format());
+        if (!country.empty())
+            map.insert(QStringLiteral("POSSIBLE_COUNTRY"), QString::fromStdString(country));
     }
     return map;
 }

@@ -1,6 +1,6 @@
 // The barcode decoder object and its grey picture: format masks, scaling,
-// the signals of a decode, files, QR writing and the extra passes of
-// tryHarder.
+// the signals of a decode, EAN/UPC codes and their metadata, files, QR
+// writing and the extra passes of tryHarder.
 
 #include "scan/BarcodeDecoder.h"
 #include "scan/CameraImageAdapter.h"
@@ -96,6 +96,8 @@ private slots:
 
     void signalsOfASuccessfulDecode();
     void failures();
+    void productCodesAndTheirMetadata_data();
+    void productCodesAndTheirMetadata();
     void textsReadBackExactly_data();
     void textsReadBackExactly();
     void files();
@@ -110,6 +112,7 @@ private slots:
 
 void TestBarcodeDecoder::initTestCase() {
     QVERIFY2(!qrImage("otpauth-ascii").isNull(), "the test QR images were not generated");
+    QVERIFY2(!linearImage("ean13-addon2").isNull(), "the test 1-D images were not generated");
 }
 
 void TestBarcodeDecoder::setDecoder_data() {
@@ -237,8 +240,9 @@ void TestBarcodeDecoder::signalsOfASuccessfulDecode() {
     QCOMPARE(decoder.foundedFormat(), QStringLiteral("QR_CODE"));
     QCOMPARE(decoder.charSet(), QStringLiteral("UTF-8"));
     QVERIFY(decoder.getProcessTimeOfLastDecoding() >= 0);
-    QCOMPARE(log.metadata.value("ERROR_CORRECTION_LEVEL").toString(), QStringLiteral("L"));
-    QCOMPARE(log.metadata.value("ORIENTATION").toInt(), 0);
+    // An upright code has no orientation.
+    QCOMPARE(log.metadata,
+             QVariantMap({{QStringLiteral("ERROR_CORRECTION_LEVEL"), QStringLiteral("L")}}));
 
     // The code spans x 116..248 and y 66..198 of the 400 x 300 picture
     // (quiet zone left out); the rectangle runs from its bottom-left corner
@@ -280,6 +284,59 @@ void TestBarcodeDecoder::failures() {
         decoder.setDecoder(BarcodeDecoder::DecoderFormat_DATA_MATRIX);
         QCOMPARE(decoder.decodeImage(qrImage("otpauth-ascii")), QString());
         QCOMPARE(log.errors, QStringList{"Unknown"});
+    }
+}
+
+void TestBarcodeDecoder::productCodesAndTheirMetadata_data() {
+    QTest::addColumn<QString>("image");
+    QTest::addColumn<uint>("decoders");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QVariantMap>("metadata");
+    const uint all = BarcodeDecoder::allFormats;
+    const QVariantMap germany{{"POSSIBLE_COUNTRY", "DE"}};
+    QTest::newRow("EAN-13 with a 2-digit add-on")
+        << "ean13-addon2" << all << "4006381333931"
+        << "EAN_13"
+        << QVariantMap{
+               {"UPC_EAN_EXTENSION", "12"}, {"ISSUE_NUMBER", 12}, {"POSSIBLE_COUNTRY", "DE"}};
+    QTest::newRow("EAN-13 with a 5-digit add-on") << "ean13-addon5" << all << "4006381333931"
+                                                  << "EAN_13"
+                                                  << QVariantMap{{"UPC_EAN_EXTENSION", "52495"},
+                                                                 {"SUGGESTED_PRICE", "USD $24.95"},
+                                                                 {"POSSIBLE_COUNTRY", "DE"}};
+    QTest::newRow("add-ons not enabled: the add-on is not read")
+        << "ean13-addon2" << (all & ~uint(BarcodeDecoder::DecoderFormat_UPC_EAN_EXTENSION))
+        << "4006381333931"
+        << "EAN_13" << germany;
+    QTest::newRow("EAN-13 plain") << "ean13" << all << "4006381333931"
+                                  << "EAN_13" << germany;
+    QTest::newRow("UPC-A") << "upca" << all << "036000291452"
+                           << "UPC_A" << QVariantMap{{"POSSIBLE_COUNTRY", "US/CA"}};
+    QTest::newRow("EAN-8: no country") << "ean8" << all << "96385074"
+                                       << "EAN_8" << QVariantMap();
+    QTest::newRow("CODE_128") << "code128" << all << "KEYLOFT-128"
+                              << "CODE_128" << QVariantMap();
+}
+
+// The code's own text, and what its add-on and prefix say as metadata of
+// the types they are documented with.
+void TestBarcodeDecoder::productCodesAndTheirMetadata() {
+    QFETCH(QString, image);
+    QFETCH(uint, decoders);
+    QFETCH(QString, text);
+    QFETCH(QString, format);
+    QFETCH(QVariantMap, metadata);
+    const QImage code = linearImage(image);
+    BarcodeDecoder decoder(decoders);
+    SignalLog log(&decoder);
+    QCOMPARE(decoder.decodeImage(placed(code, code.size() + QSize(80, 100), QPoint(40, 50))), text);
+    QCOMPARE(log.tag, text);
+    QCOMPARE(log.format, format);
+    QCOMPARE(log.metadata.keys(), metadata.keys());
+    for (auto it = metadata.cbegin(); it != metadata.cend(); ++it) {
+        QCOMPARE(log.metadata.value(it.key()).userType(), it.value().userType());
+        QCOMPARE(log.metadata.value(it.key()), it.value());
     }
 }
 
@@ -412,7 +469,8 @@ void TestBarcodeDecoder::tryHarderTurnsThePicture() {
     QVERIFY2(qAbs(log.rect.height()) > 3 * log.rect.width(),
              qPrintable(QStringLiteral("%1 x %2").arg(log.rect.width()).arg(log.rect.height())));
     QVERIFY(log.rect.left() >= 95.0 / 300 && log.rect.right() <= 165.0 / 300);
-    QCOMPARE(qAbs(log.metadata.value("ORIENTATION").toInt()), 90);
+    // Read top to bottom: a quarter turn clockwise.
+    QCOMPARE(log.metadata.value("ORIENTATION"), QVariant(90));
 }
 
 void TestBarcodeDecoder::allowedExtensions() {

@@ -1,4 +1,4 @@
-// Decoding and encoding of barcodes over ZXing's ReadBarcode and
+// Decoding and encoding of barcodes over ZXing's ReadBarcodes and
 // MultiFormatWriter.
 
 #include "scan/BarcodeDecoder.h"
@@ -92,6 +92,13 @@ std::string mainText(const ZXing::Result &result) {
         text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0)
         text.resize(text.size() - suffix.size());
     return text;
+}
+
+// Whether a result has an add-on of one of the allowed lengths; with none
+// allowed, and for codes without add-ons, every result passes.
+bool addOnAllowed(const ZXing::Result &result, const std::set<int> &lengths) {
+    return lengths.empty() || !isProductCode(result.format()) ||
+           lengths.count(int(addOnOf(result).size())) > 0;
 }
 
 // Degrees clockwise in 0..359.
@@ -249,10 +256,13 @@ QString BarcodeDecoder::decodeImage(const QImage &image, int maxWidth, int maxHe
     // The settings of this decode, taken once: QML may change them meanwhile.
     const uint enabled = m_enabledDecoders;
     const bool tryHarder = m_tryHarder;
-    bool hasExtensionLengths = false;
+    // The add-on lengths a result must have: empty when add-ons are not read
+    // or any add-on, and none, will do.
+    std::set<int> addOnLengths;
     {
         QMutexLocker locker(&m_lock);
-        hasExtensionLengths = !m_allowedExtensions.empty();
+        if (enabled & DecoderFormat_UPC_EAN_EXTENSION)
+            addOnLengths = m_allowedExtensions;
         m_lastDecodedSize = QSize(source->width(), source->height());
     }
 
@@ -264,26 +274,30 @@ QString BarcodeDecoder::decodeImage(const QImage &image, int maxWidth, int maxHe
             .setBinarizer(ZXing::Binarizer::GlobalHistogram)
             .setTryHarder(false)
             .setTryRotate(false);
-        // ZXing cannot filter add-ons by length: any allowed length makes the
-        // add-on required, none makes it optional.
+        // Allowed lengths make an add-on required. ZXing cannot hold it to
+        // those lengths, so the results are filtered here; as the first
+        // symbol found may be refused, all are read then.
         if (enabled & DecoderFormat_UPC_EAN_EXTENSION)
-            hints.setEanAddOnSymbol(hasExtensionLengths ? ZXing::EanAddOnSymbol::Require
-                                                        : ZXing::EanAddOnSymbol::Read);
+            hints.setEanAddOnSymbol(addOnLengths.empty() ? ZXing::EanAddOnSymbol::Read
+                                                         : ZXing::EanAddOnSymbol::Require);
+        hints.setMaxNumberOfSymbols(addOnLengths.empty() ? 1 : 0xff);
 
         ZXing::Result result;
         int rotation = 0;
         bool found = false;
         m_lastDecodeSucceeded = false;
-        // One attempt; a result without text counts as nothing found.
+        // One attempt: the first result with a text and an allowed add-on.
         auto attempt = [&](const ZXing::ImageView &v, int degrees) {
             try {
-                ZXing::Result r = ZXing::ReadBarcode(v, hints);
-                if (r.isValid() && !r.text().empty()) {
-                    result = std::move(r);
-                    rotation = degrees;
-                    m_processingTime = int(timer.elapsed());
-                    found = true;
-                    m_lastDecodeSucceeded = true;
+                for (ZXing::Result &r : ZXing::ReadBarcodes(v, hints)) {
+                    if (r.isValid() && !r.text().empty() && addOnAllowed(r, addOnLengths)) {
+                        result = std::move(r);
+                        rotation = degrees;
+                        m_processingTime = int(timer.elapsed());
+                        found = true;
+                        m_lastDecodeSucceeded = true;
+                        break;
+                    }
                 }
             } catch (const std::exception &) {
                 // As nothing found.
@@ -293,9 +307,11 @@ QString BarcodeDecoder::decodeImage(const QImage &image, int maxWidth, int maxHe
 
         if (!source->isEmpty() && !attempt(view, 0) && tryHarder) {
             hints.setTryHarder(true);
-            if ((enabled & DecoderFormat_UPC_EAN_EXTENSION) && hasExtensionLengths &&
-                (enabled & productCodeFormats))
-                hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Read);
+            // Trying harder, a product code with any add-on or none will do.
+            if (!addOnLengths.empty() && (enabled & productCodeFormats)) {
+                addOnLengths.clear();
+                hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Read).setMaxNumberOfSymbols(1);
+            }
             // Then counter-clockwise by 90, 180 and 270 degrees (ZXing turns
             // clockwise).
             if (!attempt(view, 0) && !attempt(view.rotated(270), 270) &&

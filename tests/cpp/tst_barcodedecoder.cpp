@@ -108,6 +108,8 @@ private slots:
     void encodeLevels();
     void tryHarderTurnsThePicture();
     void allowedExtensions();
+    void addOnLengths_data();
+    void addOnLengths();
 };
 
 void TestBarcodeDecoder::initTestCase() {
@@ -480,6 +482,61 @@ void TestBarcodeDecoder::allowedExtensions() {
     // Required add-ons: a plain QR code is still read (the add-on rule is
     // for EAN and UPC only).
     QCOMPARE(decoder.decodeImage(qrImage("otpauth-ascii")), qrText("otpauth-ascii"));
+}
+
+void TestBarcodeDecoder::addOnLengths_data() {
+    QTest::addColumn<QImage>("picture");
+    QTest::addColumn<QVariantList>("allowed");
+    QTest::addColumn<bool>("tryHarder");
+    // Null: nothing found; empty: the code without an add-on.
+    QTest::addColumn<QString>("addOn");
+    const QSize size(420, 220);
+    const QImage two = placed(linearImage("ean13-addon2"), size, QPoint(40, 50));
+    const QImage five = placed(linearImage("ean13-addon5"), size, QPoint(40, 50));
+    const QImage none = placed(linearImage("ean13"), size, QPoint(40, 50));
+    // The 2-digit one above the 5-digit one.
+    QImage both = placed(linearImage("ean13-addon2"), QSize(420, 360), QPoint(40, 40));
+    QPainter(&both).drawImage(QPoint(40, 200), linearImage("ean13-addon5"));
+
+    QTest::newRow("2 digits, any length") << two << QVariantList() << false << "12";
+    QTest::newRow("2 digits, [2]") << two << QVariantList{2} << false << "12";
+    QTest::newRow("2 digits, [5]") << two << QVariantList{5} << false << QString();
+    QTest::newRow("2 digits, [2, 5]") << two << QVariantList{2, 5} << false << "12";
+    QTest::newRow("5 digits, any length") << five << QVariantList() << false << "52495";
+    QTest::newRow("5 digits, [2]") << five << QVariantList{2} << false << QString();
+    QTest::newRow("5 digits, [5]") << five << QVariantList{5} << false << "52495";
+    QTest::newRow("5 digits, [2, 5]") << five << QVariantList{2, 5} << false << "52495";
+    QTest::newRow("no add-on, any length") << none << QVariantList() << false << "";
+    QTest::newRow("no add-on, [2]") << none << QVariantList{2} << false << QString();
+    // The try-harder pass takes a product code with any add-on or none.
+    QTest::newRow("2 digits, [5], trying harder") << two << QVariantList{5} << true << "12";
+    QTest::newRow("no add-on, [2], trying harder") << none << QVariantList{2} << true << "";
+    // The first code found may be refused: the allowed one is still found.
+    QTest::newRow("two codes, [5]") << both << QVariantList{5} << false << "52495";
+    QTest::newRow("two codes, [2]") << both << QVariantList{2} << false << "12";
+}
+
+// The allowed lengths of an EAN/UPC add-on: none allowed reads any add-on
+// and codes without one; otherwise an add-on of an allowed length is
+// required.
+void TestBarcodeDecoder::addOnLengths() {
+    QFETCH(QImage, picture);
+    QFETCH(QVariantList, allowed);
+    QFETCH(bool, tryHarder);
+    QFETCH(QString, addOn);
+    BarcodeDecoder decoder;
+    decoder.setProperty("allowedExtensions", allowed);
+    decoder.setTryHarder(tryHarder);
+    SignalLog log(&decoder);
+    const QString text = decoder.decodeImage(picture);
+    if (addOn.isNull()) {
+        QCOMPARE(text, QString());
+        QCOMPARE(log.errors, QStringList{"Unknown"});
+        return;
+    }
+    QCOMPARE(text, QStringLiteral("4006381333931"));
+    QCOMPARE(log.metadata.contains("UPC_EAN_EXTENSION"), !addOn.isEmpty());
+    QCOMPARE(log.metadata.value("UPC_EAN_EXTENSION").toString(), addOn);
 }
 
 QTEST_MAIN(TestBarcodeDecoder)

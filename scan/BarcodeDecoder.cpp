@@ -6,6 +6,7 @@
 #include "scan/BarcodeFilter.h"
 #include "scan/CameraImageAdapter.h"
 #include "scan/ImageHandler.h"
+#include "scan/LinearCodeBox.h"
 
 #include <QDebug>
 #include <QElapsedTimer>
@@ -329,8 +330,14 @@ QString BarcodeDecoder::decodeImage(const QImage &image, int maxWidth, int maxHe
                 m_lastFormat = format;
                 m_lastCharSet = charSet;
             }
+            // ZXing places a one-dimensional code on the few scan lines that
+            // read it; its rectangle takes the bars' whole height, measured
+            // in the view that was read.
+            ZXing::Position read = result.position();
+            if (ZXing::BarcodeFormats(BarcodeFormat::LinearCodes).testFlag(result.format()))
+                read = LinearCodeBox::measure(view.rotated(rotation), read);
             const ZXing::Position position =
-                unrotated(result.position(), rotation, source->width(), source->height());
+                unrotated(read, rotation, source->width(), source->height());
             emit tagFound(text);
             emit tagFoundAdvanced(text, format, charSet);
             // ZXing's orientation is that of the view it read, which the

@@ -107,6 +107,8 @@ private slots:
     void encodeLevels_data();
     void encodeLevels();
     void tryHarderTurnsThePicture();
+    void linearCodeRectangle_data();
+    void linearCodeRectangle();
     void allowedExtensions();
     void addOnLengths_data();
     void addOnLengths();
@@ -467,12 +469,67 @@ void TestBarcodeDecoder::tryHarderTurnsThePicture() {
     decoder.setTryHarder(true);
     QCOMPARE(decoder.decodeImage(vertical), QStringLiteral("KEYLOFT-128"));
     QCOMPARE(log.format, QStringLiteral("CODE_128"));
-    // Tall and narrow, within the code's columns 100..160.
-    QVERIFY2(qAbs(log.rect.height()) > 3 * log.rect.width(),
+    // Tall and narrow in the 300 x 700 picture, within the code's columns
+    // 100..160.
+    QVERIFY2(qAbs(log.rect.height()) * 700 > 3 * log.rect.width() * 300,
              qPrintable(QStringLiteral("%1 x %2").arg(log.rect.width()).arg(log.rect.height())));
     QVERIFY(log.rect.left() >= 95.0 / 300 && log.rect.right() <= 165.0 / 300);
     // Read top to bottom: a quarter turn clockwise.
     QCOMPARE(log.metadata.value("ORIENTATION"), QVariant(90));
+}
+
+void TestBarcodeDecoder::linearCodeRectangle_data() {
+    QTest::addColumn<QImage>("picture");
+    // The bars in the picture, first and last pixels included; the text
+    // lies below them or, turned, to their left.
+    QTest::addColumn<QRect>("bars");
+    QTest::addColumn<int>("tolerance");
+    QTest::newRow("horizontal") << placed(linearImage("code128"), QSize(400, 200), QPoint(24, 50))
+                                << QRect(QPoint(44, 50), QPoint(355, 149)) << 2;
+    QTest::newRow("vertical") << placed(linearImage("code128-vertical"), QSize(300, 440),
+                                        QPoint(100, 40))
+                              << QRect(QPoint(116, 60), QPoint(215, 371)) << 2;
+    // Turned by 5 degrees about its top-left corner at (60, 60): along the
+    // code's middle its bars run from y 75 to 175; rows where only some of
+    // them reach are no clear end.
+    QImage tilted(500, 300, QImage::Format_ARGB32);
+    tilted.fill(Qt::white);
+    {
+        QPainter painter(&tilted);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.translate(60, 60);
+        painter.rotate(5);
+        painter.drawImage(0, 0, linearImage("code128"));
+    }
+    QTest::newRow("tilted") << tilted << QRect(QPoint(75, 75), QPoint(385, 175)) << 10;
+}
+
+// The rectangle of a one-dimensional code spans its bars, not only the scan
+// lines that read it.
+void TestBarcodeDecoder::linearCodeRectangle() {
+    QFETCH(QImage, picture);
+    QFETCH(QRect, bars);
+    QFETCH(int, tolerance);
+    BarcodeDecoder decoder;
+    decoder.setTryHarder(true);
+    SignalLog log(&decoder);
+    QCOMPARE(decoder.decodeImage(picture), QStringLiteral("KEYLOFT-128"));
+    // Back in pixels; the rectangle runs from the bottom-left corner to the
+    // top-right one.
+    const QRectF &r = log.rect;
+    const QRectF found(QPointF(r.left() * picture.width(), r.bottom() * picture.height()),
+                       QPointF(r.right() * picture.width(), r.top() * picture.height()));
+    const QString report = QStringLiteral("x %1..%2, y %3..%4")
+                               .arg(found.left())
+                               .arg(found.right())
+                               .arg(found.top())
+                               .arg(found.bottom());
+    QVERIFY2(qAbs(found.left() - bars.left()) <= tolerance &&
+                 qAbs(found.right() - bars.right()) <= tolerance,
+             qPrintable(report));
+    QVERIFY2(qAbs(found.top() - bars.top()) <= tolerance &&
+                 qAbs(found.bottom() - bars.bottom()) <= tolerance,
+             qPrintable(report));
 }
 
 void TestBarcodeDecoder::allowedExtensions() {

@@ -1,4 +1,4 @@
-// Decoding and encoding of barcodes over ZXing's ReadBarcode and
+// Decoding and encoding of barcodes over ZXing's ReadBarcodes and
 // MultiFormatWriter.
 
 #include "scan/BarcodeDecoder.h"
@@ -6,6 +6,7 @@
 #include "scan/BarcodeFilter.h"
 #include "scan/CameraImageAdapter.h"
 #include "scan/ImageHandler.h"
+#include "scan/LinearCodeBox.h"
 
 #include <QDebug>
 #include <QElapsedTimer>
@@ -16,9 +17,9 @@
 #include <QTextCodec>
 #include <QtQml>
 #include <ZXing/BitMatrix.h>
+#include <ZXing/GTIN.h>
 #include <ZXing/MultiFormatWriter.h>
 #include <ZXing/ReadBarcode.h>
-#include <cmath>
 #include <iostream>
 
 using ZXing::BarcodeFormat;
@@ -70,6 +71,40 @@ uint formatBit(BarcodeFormat format) {
             return f.bit;
     }
     return 0;
+}
+
+// The EAN/UPC formats, the only ones that carry an add-on.
+bool isProductCode(BarcodeFormat format) {
+    return format == BarcodeFormat::EAN8 || format == BarcodeFormat::EAN13 ||
+           format == BarcodeFormat::UPCA || format == BarcodeFormat::UPCE;
+}
+
+// The add-on of an EAN/UPC result, empty for other formats.
+std::string addOnOf(const ZXing::Result &result) {
+    return isProductCode(result.format()) ? ZXing::GTIN::EanAddOn(result) : std::string();
+}
+
+// The text of the code itself: ZXing appends an add-on after a blank.
+std::string mainText(const ZXing::Result &result) {
+    std::string text = result.text();
+    const std::string addOn = addOnOf(result);
+    const std::string suffix = " " + addOn;
+    if (!addOn.empty() && text.size() > suffix.size() &&
+        text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0)
+        text.resize(text.size() - suffix.size());
+    return text;
+}
+
+// Whether a result has an add-on of one of the allowed lengths; with none
+// allowed, and for codes without add-ons, every result passes.
+bool addOnAllowed(const ZXing::Result &result, const std::set<int> &lengths) {
+    return lengths.empty() || !isProductCode(result.format()) ||
+           lengths.count(int(addOnOf(result).size())) > 0;
+}
+
+// Degrees clockwise in 0..359.
+int normalisedDegrees(int degrees) {
+    return ((degrees % 360) + 360) % 360;
 }
 
 // The text ZXing gives is UTF-8 whatever the code's own encoding was; it
@@ -222,10 +257,13 @@ QString BarcodeDecoder::decodeImage(const QImage &image, int maxWidth, int maxHe
     // The settings of this decode, taken once: QML may change them meanwhile.
     const uint enabled = m_enabledDecoders;
     const bool tryHarder = m_tryHarder;
-    bool hasExtensionLengths = false;
+    // The add-on lengths a result must have: empty when add-ons are not read
+    // or any add-on, and none, will do.
+    std::set<int> addOnLengths;
     {
         QMutexLocker locker(&m_lock);
-        hasExtensionLengths = !m_allowedExtensions.empty();
+        if (enabled & DecoderFormat_UPC_EAN_EXTENSION)
+            addOnLengths = m_allowedExtensions;
         m_lastDecodedSize = QSize(source->width(), source->height());
     }
 
@@ -237,26 +275,30 @@ QString BarcodeDecoder::decodeImage(const QImage &image, int maxWidth, int maxHe
             .setBinarizer(ZXing::Binarizer::GlobalHistogram)
             .setTryHarder(false)
             .setTryRotate(false);
-        // ZXing cannot filter add-ons by length: any allowed length makes the
-        // add-on required, none makes it optional.
+        // Allowed lengths make an add-on required. ZXing cannot hold it to
+        // those lengths, so the results are filtered here; as the first
+        // symbol found may be refused, all are read then.
         if (enabled & DecoderFormat_UPC_EAN_EXTENSION)
-            hints.setEanAddOnSymbol(hasExtensionLengths ? ZXing::EanAddOnSymbol::Require
-                                                        : ZXing::EanAddOnSymbol::Read);
+            hints.setEanAddOnSymbol(addOnLengths.empty() ? ZXing::EanAddOnSymbol::Read
+                                                         : ZXing::EanAddOnSymbol::Require);
+        hints.setMaxNumberOfSymbols(addOnLengths.empty() ? 1 : 0xff);
 
         ZXing::Result result;
         int rotation = 0;
         bool found = false;
         m_lastDecodeSucceeded = false;
-        // One attempt; a result without text counts as nothing found.
+        // One attempt: the first result with a text and an allowed add-on.
         auto attempt = [&](const ZXing::ImageView &v, int degrees) {
             try {
-                ZXing::Result r = ZXing::ReadBarcode(v, hints);
-                if (r.isValid() && !r.text().empty()) {
-                    result = std::move(r);
-                    rotation = degrees;
-                    m_processingTime = int(timer.elapsed());
-                    found = true;
-                    m_lastDecodeSucceeded = true;
+                for (ZXing::Result &r : ZXing::ReadBarcodes(v, hints)) {
+                    if (r.isValid() && !r.text().empty() && addOnAllowed(r, addOnLengths)) {
+                        result = std::move(r);
+                        rotation = degrees;
+                        m_processingTime = int(timer.elapsed());
+                        found = true;
+                        m_lastDecodeSucceeded = true;
+                        break;
+                    }
                 }
             } catch (const std::exception &) {
                 // As nothing found.
@@ -266,9 +308,11 @@ QString BarcodeDecoder::decodeImage(const QImage &image, int maxWidth, int maxHe
 
         if (!source->isEmpty() && !attempt(view, 0) && tryHarder) {
             hints.setTryHarder(true);
-            if ((enabled & DecoderFormat_UPC_EAN_EXTENSION) && hasExtensionLengths &&
-                (enabled & productCodeFormats))
-                hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Read);
+            // Trying harder, a product code with any add-on or none will do.
+            if (!addOnLengths.empty() && (enabled & productCodeFormats)) {
+                addOnLengths.clear();
+                hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Read).setMaxNumberOfSymbols(1);
+            }
             // Then counter-clockwise by 90, 180 and 270 degrees (ZXing turns
             // clockwise).
             if (!attempt(view, 0) && !attempt(view.rotated(270), 270) &&
@@ -278,7 +322,7 @@ QString BarcodeDecoder::decodeImage(const QImage &image, int maxWidth, int maxHe
 
         if (found) {
             const QString text = QTextCodec::codecForName(kTextCharSet)
-                                     ->toUnicode(QByteArray::fromStdString(result.text()));
+                                     ->toUnicode(QByteArray::fromStdString(mainText(result)));
             const QString format = formatName(formatBit(result.format()));
             const QString charSet = QString::fromLatin1(kTextCharSet);
             {
@@ -286,11 +330,20 @@ QString BarcodeDecoder::decodeImage(const QImage &image, int maxWidth, int maxHe
                 m_lastFormat = format;
                 m_lastCharSet = charSet;
             }
+            // ZXing places a one-dimensional code on the few scan lines that
+            // read it; its rectangle takes the bars' whole height, measured
+            // in the view that was read.
+            ZXing::Position read = result.position();
+            if (ZXing::BarcodeFormats(BarcodeFormat::LinearCodes).testFlag(result.format()))
+                read = LinearCodeBox::measure(view.rotated(rotation), read);
             const ZXing::Position position =
-                unrotated(result.position(), rotation, source->width(), source->height());
+                unrotated(read, rotation, source->width(), source->height());
             emit tagFound(text);
             emit tagFoundAdvanced(text, format, charSet);
-            emit tagFoundAdvanced(text, format, charSet, metadataMap(result, position));
+            // ZXing's orientation is that of the view it read, which the
+            // turned attempts had rotated clockwise by `rotation`.
+            const int orientation = normalisedDegrees(result.orientation() - rotation);
+            emit tagFoundAdvanced(text, format, charSet, metadataMap(result, orientation));
             emit tagFoundAdvanced(text, format, charSet,
                                   tagRect(position, source->width(), source->height()));
             emit decodingFinished(true);
@@ -410,12 +463,10 @@ QImage BarcodeDecoder::encodeData(const QString &data, EncoderFormat encoderForm
     return encodeData(data, config);
 }
 
-QVariantMap BarcodeDecoder::metadataMap(const ZXing::Result &result,
-                                        const ZXing::Position &position) {
+QVariantMap BarcodeDecoder::metadataMap(const ZXing::Result &result, int orientation) {
     QVariantMap map;
-    // ZXing's orientation of the code in the image, in degrees.
-    map.insert(QStringLiteral("ORIENTATION"),
-               int(std::lround(position.orientation() * 180 / M_PI)));
+    if (orientation != 0)
+        map.insert(QStringLiteral("ORIENTATION"), orientation);
     const std::string ecLevel = result.ecLevel();
     if (!ecLevel.empty())
         map.insert(QStringLiteral("ERROR_CORRECTION_LEVEL"), QString::fromStdString(ecLevel));
@@ -424,6 +475,29 @@ QVariantMap BarcodeDecoder::metadataMap(const ZXing::Result &result,
         map.insert(QStringLiteral("STRUCTURED_APPEND_CODE_COUNT"), result.sequenceSize());
         map.insert(QStringLiteral("STRUCTURED_APPEND_PARITY"),
                    QString::fromStdString(result.sequenceId()).toInt());
+    }
+
+    // A 2-digit add-on is an issue number, a 5-digit one a price.
+    const std::string addOn = addOnOf(result);
+    if (!addOn.empty()) {
+        map.insert(QStringLiteral("UPC_EAN_EXTENSION"), QString::fromStdString(addOn));
+        if (addOn.size() == 2) {
+            map.insert(QStringLiteral("ISSUE_NUMBER"),
+                       QString::fromStdString(ZXing::GTIN::IssueNr(addOn)).toInt());
+        } else if (addOn.size() == 5) {
+            // Empty for the codes that name no price.
+            const std::string price = ZXing::GTIN::Price(addOn);
+            if (!price.empty())
+                map.insert(QStringLiteral("SUGGESTED_PRICE"), QString::fromStdString(price));
+        }
+    }
+    // The country of the GS1 prefix, given for EAN-13 and UPC-A codes as
+    // ZXing's EAN/UPC readers have always given it.
+    if (result.format() == BarcodeFormat::EAN13 || result.format() == BarcodeFormat::UPCA) {
+        const std::string country =
+            ZXing::GTIN::LookupCountryIdentifier(mainText(result), result.format());
+        if (!country.empty())
+            map.insert(QStringLiteral("POSSIBLE_COUNTRY"), QString::fromStdString(country));
     }
     return map;
 }

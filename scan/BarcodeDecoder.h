@@ -136,9 +136,12 @@ public slots:
     void setDecoder(uint hint);
 
 private:
-    // The result's metadata under ZXing's key names; `position` is the
-    // code's corners in the decoded picture.
-    static QVariantMap metadataMap(const ZXing::Result &result, const ZXing::Position &position);
+    // The result's metadata under ZXing's key names: ORIENTATION (degrees
+    // clockwise, only when the code is turned in the decoded picture by
+    // `orientation`), ERROR_CORRECTION_LEVEL, the STRUCTURED_APPEND keys
+    // and, for EAN/UPC codes, UPC_EAN_EXTENSION, ISSUE_NUMBER,
+    // SUGGESTED_PRICE and POSSIBLE_COUNTRY where they apply.
+    static QVariantMap metadataMap(const ZXing::Result &result, int orientation);
     // The code's bounding box relative to a width x height picture.
     static QRectF tagRect(const ZXing::Position &position, int width, int height);
     QString finishFailed(const QString &message, qint64 elapsed);

@@ -1,5 +1,5 @@
-// The QR images of the barcode tests (made by qrencode at build time) and
-// helpers to place them in larger pictures.
+// The QR and one-dimensional images of the barcode tests (made by qrencode
+// and zint at build time) and helpers to place them in larger pictures.
 #pragma once
 
 #include <QFile>
@@ -18,7 +18,13 @@ inline QImage qrImage(const QString &name) {
     return QImage(dataPath(name + QStringLiteral(".png")));
 }
 
-// The text that NAME.png holds.
+// The one-dimensional code NAME.png: 2-pixel modules, bars 100 pixels high
+// from the image's top row.
+inline QImage linearImage(const QString &name) {
+    return QImage(dataPath(name + QStringLiteral(".png")));
+}
+
+// The text that the QR image NAME.png holds.
 inline QString qrText(const QString &name) {
     QFile file(dataPath(name + QStringLiteral(".txt")));
     if (!file.open(QIODevice::ReadOnly))

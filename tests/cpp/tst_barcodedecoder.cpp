@@ -1,6 +1,6 @@
 // The barcode decoder object and its grey picture: format masks, scaling,
-// the signals of a decode, files, QR writing and the extra passes of
-// tryHarder.
+// the signals of a decode, EAN/UPC codes and their metadata, files, QR
+// writing and the extra passes of tryHarder.
 
 #include "scan/BarcodeDecoder.h"
 #include "scan/CameraImageAdapter.h"
@@ -96,6 +96,8 @@ private slots:
 
     void signalsOfASuccessfulDecode();
     void failures();
+    void productCodesAndTheirMetadata_data();
+    void productCodesAndTheirMetadata();
     void textsReadBackExactly_data();
     void textsReadBackExactly();
     void files();
@@ -105,11 +107,16 @@ private slots:
     void encodeLevels_data();
     void encodeLevels();
     void tryHarderTurnsThePicture();
+    void linearCodeRectangle_data();
+    void linearCodeRectangle();
     void allowedExtensions();
+    void addOnLengths_data();
+    void addOnLengths();
 };
 
 void TestBarcodeDecoder::initTestCase() {
     QVERIFY2(!qrImage("otpauth-ascii").isNull(), "the test QR images were not generated");
+    QVERIFY2(!linearImage("ean13-addon2").isNull(), "the test 1-D images were not generated");
 }
 
 void TestBarcodeDecoder::setDecoder_data() {
@@ -237,8 +244,9 @@ void TestBarcodeDecoder::signalsOfASuccessfulDecode() {
     QCOMPARE(decoder.foundedFormat(), QStringLiteral("QR_CODE"));
     QCOMPARE(decoder.charSet(), QStringLiteral("UTF-8"));
     QVERIFY(decoder.getProcessTimeOfLastDecoding() >= 0);
-    QCOMPARE(log.metadata.value("ERROR_CORRECTION_LEVEL").toString(), QStringLiteral("L"));
-    QCOMPARE(log.metadata.value("ORIENTATION").toInt(), 0);
+    // An upright code has no orientation.
+    QCOMPARE(log.metadata,
+             QVariantMap({{QStringLiteral("ERROR_CORRECTION_LEVEL"), QStringLiteral("L")}}));
 
     // The code spans x 116..248 and y 66..198 of the 400 x 300 picture
     // (quiet zone left out); the rectangle runs from its bottom-left corner
@@ -280,6 +288,59 @@ void TestBarcodeDecoder::failures() {
         decoder.setDecoder(BarcodeDecoder::DecoderFormat_DATA_MATRIX);
         QCOMPARE(decoder.decodeImage(qrImage("otpauth-ascii")), QString());
         QCOMPARE(log.errors, QStringList{"Unknown"});
+    }
+}
+
+void TestBarcodeDecoder::productCodesAndTheirMetadata_data() {
+    QTest::addColumn<QString>("image");
+    QTest::addColumn<uint>("decoders");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QVariantMap>("metadata");
+    const uint all = BarcodeDecoder::allFormats;
+    const QVariantMap germany{{"POSSIBLE_COUNTRY", "DE"}};
+    QTest::newRow("EAN-13 with a 2-digit add-on")
+        << "ean13-addon2" << all << "4006381333931"
+        << "EAN_13"
+        << QVariantMap{
+               {"UPC_EAN_EXTENSION", "12"}, {"ISSUE_NUMBER", 12}, {"POSSIBLE_COUNTRY", "DE"}};
+    QTest::newRow("EAN-13 with a 5-digit add-on") << "ean13-addon5" << all << "4006381333931"
+                                                  << "EAN_13"
+                                                  << QVariantMap{{"UPC_EAN_EXTENSION", "52495"},
+                                                                 {"SUGGESTED_PRICE", "USD $24.95"},
+                                                                 {"POSSIBLE_COUNTRY", "DE"}};
+    QTest::newRow("add-ons not enabled: the add-on is not read")
+        << "ean13-addon2" << (all & ~uint(BarcodeDecoder::DecoderFormat_UPC_EAN_EXTENSION))
+        << "4006381333931"
+        << "EAN_13" << germany;
+    QTest::newRow("EAN-13 plain") << "ean13" << all << "4006381333931"
+                                  << "EAN_13" << germany;
+    QTest::newRow("UPC-A") << "upca" << all << "036000291452"
+                           << "UPC_A" << QVariantMap{{"POSSIBLE_COUNTRY", "US/CA"}};
+    QTest::newRow("EAN-8: no country") << "ean8" << all << "96385074"
+                                       << "EAN_8" << QVariantMap();
+    QTest::newRow("CODE_128") << "code128" << all << "KEYLOFT-128"
+                              << "CODE_128" << QVariantMap();
+}
+
+// The code's own text, and what its add-on and prefix say as metadata of
+// the types they are documented with.
+void TestBarcodeDecoder::productCodesAndTheirMetadata() {
+    QFETCH(QString, image);
+    QFETCH(uint, decoders);
+    QFETCH(QString, text);
+    QFETCH(QString, format);
+    QFETCH(QVariantMap, metadata);
+    const QImage code = linearImage(image);
+    BarcodeDecoder decoder(decoders);
+    SignalLog log(&decoder);
+    QCOMPARE(decoder.decodeImage(placed(code, code.size() + QSize(80, 100), QPoint(40, 50))), text);
+    QCOMPARE(log.tag, text);
+    QCOMPARE(log.format, format);
+    QCOMPARE(log.metadata.keys(), metadata.keys());
+    for (auto it = metadata.cbegin(); it != metadata.cend(); ++it) {
+        QCOMPARE(log.metadata.value(it.key()).userType(), it.value().userType());
+        QCOMPARE(log.metadata.value(it.key()), it.value());
     }
 }
 
@@ -408,11 +469,67 @@ void TestBarcodeDecoder::tryHarderTurnsThePicture() {
     decoder.setTryHarder(true);
     QCOMPARE(decoder.decodeImage(vertical), QStringLiteral("KEYLOFT-128"));
     QCOMPARE(log.format, QStringLiteral("CODE_128"));
-    // Tall and narrow, within the code's columns 100..160.
-    QVERIFY2(qAbs(log.rect.height()) > 3 * log.rect.width(),
+    // Tall and narrow in the 300 x 700 picture, within the code's columns
+    // 100..160.
+    QVERIFY2(qAbs(log.rect.height()) * 700 > 3 * log.rect.width() * 300,
              qPrintable(QStringLiteral("%1 x %2").arg(log.rect.width()).arg(log.rect.height())));
     QVERIFY(log.rect.left() >= 95.0 / 300 && log.rect.right() <= 165.0 / 300);
-    QCOMPARE(qAbs(log.metadata.value("ORIENTATION").toInt()), 90);
+    // Read top to bottom: a quarter turn clockwise.
+    QCOMPARE(log.metadata.value("ORIENTATION"), QVariant(90));
+}
+
+void TestBarcodeDecoder::linearCodeRectangle_data() {
+    QTest::addColumn<QImage>("picture");
+    // The bars in the picture, first and last pixels included; the text
+    // lies below them or, turned, to their left.
+    QTest::addColumn<QRect>("bars");
+    QTest::addColumn<int>("tolerance");
+    QTest::newRow("horizontal") << placed(linearImage("code128"), QSize(400, 200), QPoint(24, 50))
+                                << QRect(QPoint(44, 50), QPoint(355, 149)) << 2;
+    QTest::newRow("vertical") << placed(linearImage("code128-vertical"), QSize(300, 440),
+                                        QPoint(100, 40))
+                              << QRect(QPoint(116, 60), QPoint(215, 371)) << 2;
+    // Turned by 5 degrees about its top-left corner at (60, 60): along the
+    // code's middle its bars run from y 75 to 175; rows where only some of
+    // them reach are no clear end.
+    QImage tilted(500, 300, QImage::Format_ARGB32);
+    tilted.fill(Qt::white);
+    {
+        QPainter painter(&tilted);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.translate(60, 60);
+        painter.rotate(5);
+        painter.drawImage(0, 0, linearImage("code128"));
+    }
+    QTest::newRow("tilted") << tilted << QRect(QPoint(75, 75), QPoint(385, 175)) << 10;
+}
+
+// The rectangle of a one-dimensional code spans its bars, not only the scan
+// lines that read it.
+void TestBarcodeDecoder::linearCodeRectangle() {
+    QFETCH(QImage, picture);
+    QFETCH(QRect, bars);
+    QFETCH(int, tolerance);
+    BarcodeDecoder decoder;
+    decoder.setTryHarder(true);
+    SignalLog log(&decoder);
+    QCOMPARE(decoder.decodeImage(picture), QStringLiteral("KEYLOFT-128"));
+    // Back in pixels; the rectangle runs from the bottom-left corner to the
+    // top-right one.
+    const QRectF &r = log.rect;
+    const QRectF found(QPointF(r.left() * picture.width(), r.bottom() * picture.height()),
+                       QPointF(r.right() * picture.width(), r.top() * picture.height()));
+    const QString report = QStringLiteral("x %1..%2, y %3..%4")
+                               .arg(found.left())
+                               .arg(found.right())
+                               .arg(found.top())
+                               .arg(found.bottom());
+    QVERIFY2(qAbs(found.left() - bars.left()) <= tolerance &&
+                 qAbs(found.right() - bars.right()) <= tolerance,
+             qPrintable(report));
+    QVERIFY2(qAbs(found.top() - bars.top()) <= tolerance &&
+                 qAbs(found.bottom() - bars.bottom()) <= tolerance,
+             qPrintable(report));
 }
 
 void TestBarcodeDecoder::allowedExtensions() {
@@ -422,6 +539,61 @@ void TestBarcodeDecoder::allowedExtensions() {
     // Required add-ons: a plain QR code is still read (the add-on rule is
     // for EAN and UPC only).
     QCOMPARE(decoder.decodeImage(qrImage("otpauth-ascii")), qrText("otpauth-ascii"));
+}
+
+void TestBarcodeDecoder::addOnLengths_data() {
+    QTest::addColumn<QImage>("picture");
+    QTest::addColumn<QVariantList>("allowed");
+    QTest::addColumn<bool>("tryHarder");
+    // Null: nothing found; empty: the code without an add-on.
+    QTest::addColumn<QString>("addOn");
+    const QSize size(420, 220);
+    const QImage two = placed(linearImage("ean13-addon2"), size, QPoint(40, 50));
+    const QImage five = placed(linearImage("ean13-addon5"), size, QPoint(40, 50));
+    const QImage none = placed(linearImage("ean13"), size, QPoint(40, 50));
+    // The 2-digit one above the 5-digit one.
+    QImage both = placed(linearImage("ean13-addon2"), QSize(420, 360), QPoint(40, 40));
+    QPainter(&both).drawImage(QPoint(40, 200), linearImage("ean13-addon5"));
+
+    QTest::newRow("2 digits, any length") << two << QVariantList() << false << "12";
+    QTest::newRow("2 digits, [2]") << two << QVariantList{2} << false << "12";
+    QTest::newRow("2 digits, [5]") << two << QVariantList{5} << false << QString();
+    QTest::newRow("2 digits, [2, 5]") << two << QVariantList{2, 5} << false << "12";
+    QTest::newRow("5 digits, any length") << five << QVariantList() << false << "52495";
+    QTest::newRow("5 digits, [2]") << five << QVariantList{2} << false << QString();
+    QTest::newRow("5 digits, [5]") << five << QVariantList{5} << false << "52495";
+    QTest::newRow("5 digits, [2, 5]") << five << QVariantList{2, 5} << false << "52495";
+    QTest::newRow("no add-on, any length") << none << QVariantList() << false << "";
+    QTest::newRow("no add-on, [2]") << none << QVariantList{2} << false << QString();
+    // The try-harder pass takes a product code with any add-on or none.
+    QTest::newRow("2 digits, [5], trying harder") << two << QVariantList{5} << true << "12";
+    QTest::newRow("no add-on, [2], trying harder") << none << QVariantList{2} << true << "";
+    // The first code found may be refused: the allowed one is still found.
+    QTest::newRow("two codes, [5]") << both << QVariantList{5} << false << "52495";
+    QTest::newRow("two codes, [2]") << both << QVariantList{2} << false << "12";
+}
+
+// The allowed lengths of an EAN/UPC add-on: none allowed reads any add-on
+// and codes without one; otherwise an add-on of an allowed length is
+// required.
+void TestBarcodeDecoder::addOnLengths() {
+    QFETCH(QImage, picture);
+    QFETCH(QVariantList, allowed);
+    QFETCH(bool, tryHarder);
+    QFETCH(QString, addOn);
+    BarcodeDecoder decoder;
+    decoder.setProperty("allowedExtensions", allowed);
+    decoder.setTryHarder(tryHarder);
+    SignalLog log(&decoder);
+    const QString text = decoder.decodeImage(picture);
+    if (addOn.isNull()) {
+        QCOMPARE(text, QString());
+        QCOMPARE(log.errors, QStringList{"Unknown"});
+        return;
+    }
+    QCOMPARE(text, QStringLiteral("4006381333931"));
+    QCOMPARE(log.metadata.contains("UPC_EAN_EXTENSION"), !addOn.isEmpty());
+    QCOMPARE(log.metadata.value("UPC_EAN_EXTENSION").toString(), addOn);
 }
 
 QTEST_MAIN(TestBarcodeDecoder)

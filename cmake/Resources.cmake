@@ -3,7 +3,8 @@
 #    the SVG image sources;
 #  - every qml/**/*.svg rendered to a PNG at the same resource path, except
 #    that a source named NAME.jpg.svg is rendered to the JPEG NAME.jpg;
-#  - the per-locale country-name files generated from Debian's CLDR data.
+#  - the per-locale country-name files generated from Debian's CLDR data, in
+#    the script Qt gives each locale.
 
 set(RES_DIR ${CMAKE_BINARY_DIR}/resources)
 file(MAKE_DIRECTORY ${RES_DIR})
@@ -53,24 +54,43 @@ file(CONFIGURE OUTPUT ${RES_DIR}/images.qrc CONTENT "${_qrc}")
 add_custom_target(images DEPENDS ${PNG_FILES})
 qt5_add_resources(IMAGE_RCC ${RES_DIR}/images.qrc OPTIONS -no-compress)
 
-# Country names per locale, from CLDR (generated once per configure when the
-# generator changed).
+# Country names per locale, from CLDR. The list of locale folders depends on
+# CLDR alone and is written at configure time (again when the generator
+# changed); the files are written at build time, where localescripts tells
+# which script Qt gives a language and territory that CLDR has in several.
+add_executable(localescripts ${CMAKE_SOURCE_DIR}/tools/localescripts.cpp)
+target_link_libraries(localescripts PRIVATE Qt5::Core)
+
 set(CLDR_DIR /usr/share/unicode/cldr/common CACHE PATH "CLDR common data")
+set(COUNTRY_DIR ${RES_DIR}/country-list)
 set(COUNTRY_QRC ${RES_DIR}/country-list.qrc)
-file(SHA1 ${CMAKE_SOURCE_DIR}/tools/gen_country_list.py _gen_hash)
+set(COUNTRY_GEN ${CMAKE_SOURCE_DIR}/tools/gen_country_list.py)
+file(SHA1 ${COUNTRY_GEN} _gen_hash)
 if(NOT EXISTS ${COUNTRY_QRC} OR NOT "${_gen_hash}" STREQUAL "${COUNTRY_GEN_HASH}")
-    message(STATUS "Generating country-name files from ${CLDR_DIR}")
+    message(STATUS "Listing the country-name files of ${CLDR_DIR}")
     execute_process(
-        COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/gen_country_list.py
-            ${CLDR_DIR} ${RES_DIR}/country-list ${COUNTRY_QRC}
+        COMMAND ${Python3_EXECUTABLE} ${COUNTRY_GEN} qrc ${CLDR_DIR} ${COUNTRY_DIR} ${COUNTRY_QRC}
         RESULT_VARIABLE _rc)
     if(NOT _rc EQUAL 0)
         message(FATAL_ERROR "country list generation failed")
     endif()
     set(COUNTRY_GEN_HASH "${_gen_hash}" CACHE INTERNAL "")
 endif()
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-    ${CMAKE_SOURCE_DIR}/tools/gen_country_list.py)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${COUNTRY_GEN})
+
+file(STRINGS ${COUNTRY_QRC} _country_lines REGEX "<file ")
+set(COUNTRY_FILES)
+foreach(line ${_country_lines})
+    string(REGEX REPLACE "^.*>([^<]+)</file>.*$" "\\1" path "${line}")
+    list(APPEND COUNTRY_FILES ${path})
+endforeach()
+add_custom_command(OUTPUT ${COUNTRY_FILES}
+    # No leak report from a sanitizer build's tool.
+    COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
+        ${Python3_EXECUTABLE} ${COUNTRY_GEN} files ${CLDR_DIR} ${COUNTRY_DIR}
+        $<TARGET_FILE:localescripts>
+    DEPENDS localescripts ${COUNTRY_GEN}
+    COMMENT "Writing the country-name files" VERBATIM)
 qt5_add_resources(COUNTRY_RCC ${COUNTRY_QRC})
 
 add_library(keyloftresources OBJECT ${QML_RCC} ${IMAGE_RCC} ${COUNTRY_RCC})

@@ -146,6 +146,10 @@ SpacingLinePanel {
                         id: idLabel
                         objectName: "label"
                         Layout.fillWidth: !idRow.isEditRow
+                        // The label keeps its width and the value after it
+                        // gives way; only a label wider than half the row is
+                        // elided as well.
+                        Layout.minimumWidth: Math.min(Math.ceil(implicitWidth), idRow.width / 2)
                         Layout.alignment: Qt.AlignVCenter
                         visible: idRow.hasLabel
                         text: { idRow.rev; return idRow.entry.text !== undefined ? String(idRow.entry.text) : "" }
@@ -206,8 +210,13 @@ SpacingLinePanel {
                         }
                     }
 
-                    Row {
+                    // The value and the arrow. In a layout only filling items
+                    // give way: the value fills up to its own width (whole
+                    // pixels, which the layout hands out), so a value longer
+                    // than the room left beside the label is elided at its end.
+                    RowLayout {
                         objectName: "forward"
+                        Layout.fillWidth: true
                         Layout.alignment: Qt.AlignVCenter
                         spacing: Math.ceil(0.5 * Util.unitHeight)
                         visible: idRow.isPlainRow && (idRow.hasForwardText || idRow.hasChevron)
@@ -215,18 +224,21 @@ SpacingLinePanel {
                         ZVText {
                             id: idForwardText
                             objectName: "forwardText"
-                            anchors.verticalCenter: parent.verticalCenter
+                            Layout.fillWidth: true
+                            Layout.maximumWidth: Math.ceil(implicitWidth)
+                            Layout.alignment: Qt.AlignVCenter
                             visible: idRow.hasForwardText
                             text: { idRow.rev; return idRow.entry.forwardText !== undefined ? String(idRow.entry.forwardText) : "" }
                             textFormat: Text.PlainText
                             color: Theme.indicatorTextColor
+                            elide: Text.ElideRight
                         }
 
                         Canvas {
                             id: idChevron
-                            anchors.verticalCenter: parent.verticalCenter
-                            width: Util.unitHeight
-                            height: 2 * Util.unitHeight
+                            Layout.preferredWidth: Util.unitHeight
+                            Layout.preferredHeight: 2 * Util.unitHeight
+                            Layout.alignment: Qt.AlignVCenter
                             visible: idRow.hasChevron
                             property color stroke: Theme.indicatorForwardColor
                             onStrokeChanged: requestPaint()

@@ -21,6 +21,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QTemporaryDir>
@@ -233,6 +234,58 @@ private slots:
         QVERIFY(ca >= 0 && us > ca);
         QCOMPARE(list.at(us).toMap().value("number").toInt(), 1);
         QCOMPARE(list.at(ca).toMap().value("number").toInt(), 1);
+    }
+
+    // A folder named by language and territory holds the names in the
+    // script Qt gives that locale, where CLDR writes the language in more
+    // than one.
+    void countryNamesInQtScript_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("script");
+        QTest::newRow("zh_HK Traditional")
+            << "zh_HK"
+            << "CN" << QString::fromUtf8("中國") << int(QChar::Script_Han);
+        QTest::newRow("zh_MO Traditional")
+            << "zh_MO"
+            << "CN" << QString::fromUtf8("中國") << int(QChar::Script_Han);
+        QTest::newRow("zh_CN Simplified")
+            << "zh_CN"
+            << "CN" << QString::fromUtf8("中国") << int(QChar::Script_Han);
+        QTest::newRow("az_AZ Latin")
+            << "az_AZ"
+            << "AZ" << QString::fromUtf8("Azərbaycan") << int(QChar::Script_Latin);
+        QTest::newRow("uz_UZ Latin")
+            << "uz_UZ"
+            << "UZ" << QString::fromUtf8("Oʻzbekiston") << int(QChar::Script_Latin);
+        QTest::newRow("sr_RS Cyrillic")
+            << "sr_RS"
+            << "RS" << QString::fromUtf8("Србија") << int(QChar::Script_Cyrillic);
+        QTest::newRow("sr_ME Latin")
+            << "sr_ME"
+            << "ME" << QString::fromUtf8("Crna Gora") << int(QChar::Script_Latin);
+    }
+    void countryNamesInQtScript() {
+        QFETCH(QString, folder);
+        QFETCH(QString, region);
+        QFETCH(int, script);
+        const QJsonDocument doc = CountryList::loadCountryJson(
+            QStringLiteral(":/country-list/%1/country.json").arg(folder));
+        QVERIFY(doc.isObject());
+        QTEST(doc.object().value(region).toString(), "name");
+        // Every name of the file is written in that script.
+        const QJsonObject names = doc.object();
+        int wrong = 0;
+        for (auto it = names.begin(); it != names.end(); ++it) {
+            for (const QChar c : it.value().toString()) {
+                if (c.isLetter() && c.script() > QChar::Script_Common && c.script() != script) {
+                    ++wrong;
+                    break;
+                }
+            }
+        }
+        QVERIFY2(wrong == 0, qPrintable(QString::number(wrong) + " names in another script"));
     }
 
     void metrics() {

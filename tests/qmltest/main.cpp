@@ -3,6 +3,7 @@
 // tst_*.qml files.
 
 #include "DatabaseLock.h"
+#include "TestLanguage.h"
 #include "app/AppSetup.h"
 #include "compat/BaseFunctionTable.h"
 #include "services/Translator.h"
@@ -40,6 +41,10 @@ public slots:
         // that the database refuses.
         engine->rootContext()->setContextProperty(QStringLiteral("databaseLock"),
                                                   new DatabaseLock(engine));
+        // The language of the texts in a Chinese run, switched by tests that
+        // look at both: testLanguage.setEnglish(true) until setEnglish(false).
+        engine->rootContext()->setContextProperty(QStringLiteral("testLanguage"),
+                                                  new TestLanguage(engine));
         // Where the build put generated test files (QR images): empty when
         // not set.
         engine->rootContext()->setContextProperty(

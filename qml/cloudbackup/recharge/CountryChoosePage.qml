@@ -44,8 +44,9 @@ Drawer {
             }
         }
         idList.currentIndex = idx
-        idList.positionViewAtIndex(idx, ListView.Center)
+        idList.centreIndex = idx
         idStack.currentIndex = 1
+        idList.centreCurrent()
     }
 
     contentItem: Rectangle {
@@ -97,7 +98,22 @@ Drawer {
             ListView {
                 id: idList
                 objectName: "countryList"
+
+                // The entry to bring to the middle once the list is shown. At
+                // the first opening the list is still hidden behind the busy
+                // page, without its size, when the drawer has opened.
+                property int centreIndex: -1
+
+                function centreCurrent() {
+                    if (centreIndex < 0 || !visible || height <= 0)
+                        return
+                    positionViewAtIndex(centreIndex, ListView.Center)
+                    centreIndex = -1
+                }
+
                 clip: true
+                onVisibleChanged: centreCurrent()
+                onHeightChanged: centreCurrent()
                 delegate: ChooseListViewItem {
                     width: idList.width
                     titleText: modelData.name

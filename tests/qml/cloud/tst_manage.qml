@@ -72,6 +72,7 @@ Item {
 
         function cleanup() {
             T.closePopup(idCase, page)
+            verify(testLanguage.setEnglish(false))
         }
 
         function summary() { return page.managePageStack.userInfoPage }
@@ -363,13 +364,18 @@ Item {
             compare(JSON.stringify(DB.root.data), before)
         }
 
-        function test_devices() {
-            seedAccount()
+        function openDevices() {
             openSignedIn()
             C.clickRow(idCase, summary().entryRows, 1)
             var devices = summary().deviceListPage
             tryCompare(devices, "opened", true)
             idle(devices)
+            return devices
+        }
+
+        function test_devices() {
+            seedAccount()
+            var devices = openDevices()
             var panel = devices.devicePanel
             tryVerify(function() { return panel.deviceListModel.length === 2 })
             var self = T.find(panel, "deviceRecord0")
@@ -393,6 +399,74 @@ Item {
             var got = idFake.requests().filter(function(r) { return r.script === "device.php" })
                     .map(function(r) { return r.method + " " + r.params.device_code })
             compare(got, ["list " + Util.deviceCode, "remove phone-2", "list " + Util.deviceCode])
+        }
+
+        // A row whose value is too long for it: the label whole, the value
+        // elided at its end between the label and the row's right padding.
+        function checkElidedValue(rowItem) {
+            var label = T.find(rowItem, "label")
+            var value = T.find(rowItem, "forwardText")
+            tryVerify(function() { return value.truncated }, 5000, label.text + ": value not elided")
+            verify(!label.truncated, label.text + ": label elided")
+            verify(label.width >= label.implicitWidth)
+            var labelEnd = label.mapToItem(rowItem, label.implicitWidth, 0).x
+            var valueStart = value.mapToItem(rowItem, 0, 0).x
+            verify(labelEnd <= valueStart, label.text + ": value over the label")
+            verify(valueStart + value.width <= rowItem.width - 2 * Util.unitHeight,
+                   label.text + ": value past the row's edge")
+        }
+
+        // Device names of 60 characters, this computer's and another's, in
+        // both languages: elided in the records and the device list; the
+        // removal question names the device in full.
+        function test_longDeviceNames_data() {
+            return [{ tag: "zh", english: false }, { tag: "en", english: true }]
+        }
+        function test_longDeviceNames(data) {
+            var own = "研发部张伟的工作站 DESKTOP-7Q4K2M9 ThinkPad X1 Carbon Gen 11 (三楼东侧办公)"
+            var other = "Pixel-8-Pro-of-the-Shanghai-office-reception-desk-spare-0042"
+            compare(own.length, 60)
+            compare(other.length, 60)
+            seedAccount({
+                devices: [{ device_code: Util.deviceCode, device_name: own, creation_time: C.CREATION },
+                          { device_code: "phone-2", device_name: other, creation_time: C.CREATION }],
+                backups: [{ id: 1, upload_time: "2024-05-06 07:08:09", device_name: own,
+                            content_data: "x", attached_data: { pwdItemCount: 3, noteItemCount: 1 } }]
+            })
+            verify(testLanguage.setEnglish(data.english))
+            // Made again, now in the language of the case.
+            page = createTemporaryObject(idPageComp, idWindow)
+
+            var records = openRecords()
+            tryVerify(function() { return records.recordPanel.backupListModel.length === 1 })
+            var record = T.find(records.recordPanel, "backupRecord0")
+            compare(C.forwardText(record, 1), own)
+            compare(C.rowText(record, 1), data.english ? "Device" : "备份设备")
+            checkElidedValue(C.row(record, 1))
+            verify(!T.find(C.row(record, 0), "forwardText").truncated)
+            C.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-long-device-name-records-" + data.tag)
+            T.closePopup(idCase, records)
+
+            var devices = openDevices()
+            var panel = devices.devicePanel
+            tryVerify(function() { return panel.deviceListModel.length === 2 })
+            compare(C.rowText(T.find(panel, "deviceRecord0"), 0), data.english ? "Device name" : "设备名称")
+            for (var i = 0; i < 2; ++i) {
+                var group = T.find(panel, "deviceRecord" + i)
+                checkElidedValue(C.row(group, 0))
+                verify(!T.find(C.row(group, 1), "forwardText").truncated)
+            }
+            C.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-long-device-name-devices-" + data.tag)
+
+            C.clickRowButton(idCase, T.find(panel, "deviceRecord1"), 2)
+            tryCompare(devices.removeDialog, "opened", true)
+            verify(devices.removeDialog.msg.indexOf("\"" + other + "\"") > 0)
+            var msg = T.find(devices.removeDialog, "dialogMsg")
+            verify(msg.lineCount > 1)
+            verify(msg.contentWidth <= msg.width)
+            C.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-long-device-name-remove-" + data.tag)
+            mouseClick(T.find(devices.removeDialog, "rejectButton"))
+            tryCompare(devices.removeDialog, "visible", false)
         }
 
         function openAccountSettings() {

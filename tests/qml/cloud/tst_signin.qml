@@ -117,6 +117,32 @@ Item {
             C.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-phone-page")
         }
 
+        // The current country stands whole in the middle of the list below
+        // the title strip, at the first opening as at the later ones.
+        function test_countryListOpenings() {
+            openPage()
+            tryCompare(page.stack, "currentIndex", 1)
+            var country = phonePage().countryChoosePage
+            var list = country.listView
+            for (var opening = 1; opening <= 2; ++opening) {
+                C.clickRow(idCase, phonePage().rows, 0)
+                tryCompare(country, "opened", true)
+                tryVerify(function() { return list.visible && list.currentItem !== null })
+                compare(list.model[list.currentIndex].region, Util.countryCodeCurrent().region)
+                var item = list.currentItem
+                tryVerify(function() {
+                    var top = item.mapToItem(list, 0, 0).y
+                    return top >= 0 && top + item.height <= list.height
+                }, 5000, "opening " + opening + ": the current country is not whole")
+                var centre = item.mapToItem(list, 0, item.height / 2).y
+                verify(Math.abs(centre - list.height / 2) <= 1, "opening " + opening + ": " + centre)
+                if (opening === 1)
+                    C.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-country-list-first-opening")
+                T.tap(idCase, T.find(country, "countryCloseButton"))
+                tryCompare(country, "visible", false)
+            }
+        }
+
         // An existing account: check, query (this computer not yet one of
         // its devices), SMS code filled in from the answer, device added.
         function test_existingAccount() {

@@ -182,6 +182,38 @@ Item {
             compare(String(part(1, "buttonText").color), String(Theme.textRedColor))
         }
 
+        // A value too long for its row is elided at its end and gives the
+        // room to the label; a label wider than half the row gives way too.
+        function test_longValuesGiveWay() {
+            var value = "DESKTOP-7Q4K2M9-ThinkPad-X1-Carbon-Gen-11-of-the-third-floor"
+            makePanel([
+                { text: "设备名称", forwardText: value },
+                { text: "The name this computer shows to the other devices", forwardText: value,
+                  hideIndicator: true },
+                { text: "版本", forwardText: "2.1" }
+            ])
+            var u = Util.unitHeight
+            tryVerify(function() { return part(0, "forwardText").truncated })
+            for (var i = 0; i < 2; ++i) {
+                var label = part(i, "label")
+                var forward = part(i, "forward")
+                var labelEnd = label.mapToItem(row(i), label.width, 0).x
+                var forwardStart = forward.mapToItem(row(i), 0, 0).x
+                verify(part(i, "forwardText").truncated, "row " + i)
+                verify(labelEnd <= forwardStart, "row " + i)
+                compare(forwardStart + forward.width, row(i).width - 2 * u)
+            }
+            verify(!part(0, "label").truncated)
+            verify(part(0, "label").width >= part(0, "label").implicitWidth)
+            verify(part(1, "label").truncated)
+            verify(part(1, "label").width >= (row(1).width - 4 * u) / 2 - 1)
+            // The arrow keeps its size.
+            compare(part(0, "forward").width,
+                    part(0, "forwardText").width + Math.ceil(0.5 * u) + u)
+            verify(!part(2, "label").truncated)
+            verify(!part(2, "forwardText").truncated)
+        }
+
         function test_rowsOnAPageShownLater() {
             // Pages and popups build their panels while hidden.
             var page = createTemporaryQmlObject("import QtQuick 2.12; Item { visible: false }", idRoot)

@@ -5,6 +5,7 @@
 #include "scan/BarcodeFilter.h"
 #include "scan/BarcodeFilterRunnable.h"
 #include "scantestdata.h"
+#include "testlimits.h"
 
 #include <QAbstractPlanarVideoBuffer>
 #include <QSemaphore>
@@ -195,7 +196,8 @@ struct Rig {
     }
     QVideoFrame feed(QVideoFrame frame) { return runnable->run(&frame, QVideoSurfaceFormat(), {}); }
     bool waitForEnds(int n) {
-        return QTest::qWaitFor([&] { return ends.size() >= n && !filter->isDecoding(); }, 20000);
+        return QTest::qWaitFor([&] { return ends.size() >= n && !filter->isDecoding(); },
+                               waitLimit(20000));
     }
 };
 
@@ -534,7 +536,7 @@ void TestBarcodeFilter::unconvertibleFrameIsSkipped() {
     QTest::ignoreMessage(QtDebugMsg, "Image corresponding format:  Format_Invalid");
     QVideoFrame uyvy(64 * 32, QSize(32, 32), 64, QVideoFrame::Format_UYVY);
     rig.feed(uyvy);
-    QTRY_VERIFY(!rig.filter->isDecoding());
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.filter->isDecoding(), waitLimit());
     rig.feed(makeFrame(oddFrame(), QVideoFrame::Format_YUYV, 0));
     QVERIFY(rig.waitForEnds(1));
     QCOMPARE(started.count(), 1);

@@ -1,3 +1,4 @@
+#include "testlimits.h"
 #include "vault/Encryptor.h"
 
 #include <QCryptographicHash>
@@ -268,7 +269,7 @@ private slots:
                 p.start(openssl, args);
                 p.write(plain.toUtf8());
                 p.closeWriteChannel();
-                QVERIFY(p.waitForFinished(30000));
+                QVERIFY(p.waitForFinished(waitLimit(30000)));
                 QString expected = QString::fromLatin1(p.readAllStandardOutput());
                 if (!lines)
                     expected = expected.trimmed();

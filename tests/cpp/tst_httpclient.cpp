@@ -2,6 +2,7 @@
 // itself (tests/cpp/httptestserver.py, with a CA made for this run).
 
 #include "app/AppSetup.h"
+#include "testlimits.h"
 #include "vault/HttpClient.h"
 
 #include <QElapsedTimer>
@@ -47,7 +48,7 @@ void runTransfer(Outcome &out, const QString &url, const QString &method, int ti
 }
 
 Outcome transfer(const QString &url, const QString &method = QStringLiteral("GET"),
-                 int timeoutMs = 20000) {
+                 int timeoutMs = waitLimit(20000)) {
     Outcome out;
     runTransfer(out, url, method, timeoutMs);
     return out;
@@ -103,7 +104,7 @@ private slots:
                                 m_dir.path()});
         QVERIFY(m_server.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(m_server.canReadLine() || m_server.state() == QProcess::NotRunning,
-                                 30000);
+                                 waitLimit(30000));
         m_ports = QJsonDocument::fromJson(m_server.readLine()).object();
         m_caFile = m_ports.value(QLatin1String("caFile")).toString();
         QVERIFY(!m_caFile.isEmpty());
@@ -245,8 +246,8 @@ private slots:
         client.setUrl(url("http", "/echo?late=1"));
         client.setMethod(QStringLiteral("POST"));
         QVERIFY(!client.request());
-        QTRY_COMPARE_WITH_TIMEOUT(responsed.count(), 1, 20000);
-        QTRY_VERIFY(client.isFinished());
+        QTRY_COMPARE_WITH_TIMEOUT(responsed.count(), 1, waitLimit(20000));
+        QTRY_VERIFY_WITH_TIMEOUT(client.isFinished(), waitLimit());
         QCoreApplication::processEvents();
         QCOMPARE(requested.count(), 1);
         QCOMPARE(responsed.count(), 1);
@@ -257,7 +258,7 @@ private slots:
 
         // Idle again: the next request() uses the new properties.
         QVERIFY(client.request());
-        QTRY_COMPARE_WITH_TIMEOUT(responsed.count(), 2, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(responsed.count(), 2, waitLimit(20000));
         const QJsonObject echo =
             QJsonDocument::fromJson(responsed.at(1).at(1).toString().toUtf8()).object();
         QCOMPARE(echo.value("method").toString(), QStringLiteral("POST"));
@@ -291,10 +292,10 @@ private slots:
         });
         client.setUrl(url("http", QStringLiteral("/echo?n=0")));
         QVERIFY(client.request());
-        QTRY_VERIFY_WITH_TIMEOUT(answers == chain || refused > 0, 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(answers == chain || refused > 0, waitLimit(60000));
         QCOMPARE(refused, 0);
         QCOMPARE(failed, 0);
-        QTRY_VERIFY(client.isFinished());
+        QTRY_VERIFY_WITH_TIMEOUT(client.isFinished(), waitLimit());
     }
 
     void certificates_data() {
@@ -345,7 +346,8 @@ private slots:
     void stalledTransferEnds() {
         QElapsedTimer timer;
         timer.start();
-        const Outcome out = transfer(url("http", "/stall"), QStringLiteral("GET"), 120000);
+        const Outcome out =
+            transfer(url("http", "/stall"), QStringLiteral("GET"), waitLimit(120000));
         QCOMPARE(out.curlerr, int(CURLE_OPERATION_TIMEDOUT));
         QCOMPARE(out.respstr, QStringLiteral("x"));
         QVERIFY2(timer.elapsed() >= (HttpClient::lowSpeedTime - 1) * 1000,
@@ -357,12 +359,12 @@ private slots:
         QSignalSpy requested(client, &HttpClient::requested);
         client->setUrl(url("http", "/stall"));
         client->request();
-        QTRY_COMPARE_WITH_TIMEOUT(requested.count(), 1, 10000);
-        QTRY_COMPARE_WITH_TIMEOUT(hits(QStringLiteral("/stall")) > 0, true, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(requested.count(), 1, waitLimit(10000));
+        QTRY_COMPARE_WITH_TIMEOUT(hits(QStringLiteral("/stall")) > 0, true, waitLimit(10000));
         QElapsedTimer timer;
         timer.start();
         delete client;
-        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY2(timer.elapsed() < waitLimit(5000), qPrintable(QString::number(timer.elapsed())));
         QCoreApplication::processEvents();
     }
 
@@ -394,11 +396,11 @@ private slots:
         const int stallBefore = hits(QStringLiteral("/stall"));
         std::unique_ptr<QObject> root(component.create());
         QVERIFY2(root, qPrintable(component.errorString()));
-        QTRY_VERIFY_WITH_TIMEOUT(hits(QStringLiteral("/stall")) > stallBefore, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(hits(QStringLiteral("/stall")) > stallBefore, waitLimit(10000));
         QElapsedTimer timer;
         timer.start();
         root.reset();
-        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY2(timer.elapsed() < waitLimit(5000), qPrintable(QString::number(timer.elapsed())));
         QCoreApplication::processEvents();
     }
 };

@@ -1,3 +1,4 @@
+#include "testlimits.h"
 #include "vault/OPTClient.h"
 #include "vault/OtpCore.h"
 #include "vault/OtpParams.h"
@@ -472,7 +473,7 @@ void TestOtp::timerTicks() {
     QSignalSpy expireSpy(&client, &OPTClient::expireChanged);
     client.start();
     QCOMPARE(expireSpy.count(), 1);
-    QTRY_VERIFY_WITH_TIMEOUT(expireSpy.count() >= 2, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(expireSpy.count() >= 2, waitLimit(5000));
     client.stop();
 }
 

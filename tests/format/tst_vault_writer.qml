@@ -4,11 +4,12 @@ import QtQuick.LocalStorage 2.12
 import Lib.Encryptor 1.0
 import "qrc:/js/db.js" as DB
 import "qrc:/js/pubfun.js" as Pubfun
+import "../qml/common"
 
 // Writes a vault and a framed backup through the real store, for the format
 // check of tests/scripts/test_vault_format.py (which reads them back with
 // independent tools). The passwords here and there must be the same.
-TestCase {
+KeyloftTestCase {
     name: "VaultWriter"
 
     function test_writeVault() {

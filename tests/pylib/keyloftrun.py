@@ -53,8 +53,18 @@ def fail(msg):
     raise Failed(msg)
 
 
+def wait_limit(seconds):
+    """The limit of a wait that takes `seconds` on a plain build: times the
+    run's KEYLOFT_TEST_TIME_SCALE, which the sanitizer build lengthens."""
+    try:
+        scale = float(os.environ.get("KEYLOFT_TEST_TIME_SCALE", "1"))
+    except ValueError:
+        scale = 1.0
+    return seconds * max(scale, 1.0)
+
+
 def wait_for(cond, what, timeout=30.0):
-    end = time.time() + timeout
+    end = time.time() + wait_limit(timeout)
     while True:
         if cond():
             return
@@ -144,11 +154,11 @@ def start_raw(build, appdata, **extra):
 def finish(proc, what, timeout=15.0):
     """Waits for a start that ends by itself: (status, stdout, stderr)."""
     try:
-        out, err = proc.communicate(timeout=timeout)
+        out, err = proc.communicate(timeout=wait_limit(timeout))
     except subprocess.TimeoutExpired:
         proc.kill()
         proc.communicate()
-        fail("%s did not end within %.0f s" % (what, timeout))
+        fail("%s did not end within %.0f s" % (what, wait_limit(timeout)))
     return proc.returncode, out, err
 
 
@@ -211,7 +221,7 @@ class Program:
     def wait_end(self, what, timeout=15.0):
         """Waits for the program to end by itself; its exit status."""
         try:
-            return self.proc.wait(timeout)
+            return self.proc.wait(wait_limit(timeout))
         except subprocess.TimeoutExpired:
             fail("the program did not end after " + what)
         finally:

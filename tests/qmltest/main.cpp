@@ -50,6 +50,12 @@ public slots:
         engine->rootContext()->setContextProperty(
             QStringLiteral("testDataDir"),
             QString::fromLocal8Bit(qgetenv("KEYLOFT_TEST_DATA_DIR")));
+        // How much longer the waits may take than on a plain build
+        // (KeyloftTestCase): KEYLOFT_TEST_TIME_SCALE, 1 when not set.
+        bool scaled = false;
+        const double timeScale = qEnvironmentVariable("KEYLOFT_TEST_TIME_SCALE").toDouble(&scaled);
+        engine->rootContext()->setContextProperty(QStringLiteral("testTimeScale"),
+                                                  scaled && timeScale > 1 ? timeScale : 1.0);
         // Control address of the fake cloud service (tests/fake_cloud), set
         // for directories with a FAKE_CLOUD marker; empty otherwise.
         engine->rootContext()->setContextProperty(

@@ -19,6 +19,7 @@ import urllib.parse
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "pylib"))
 from fakecloudclient import FakeCloud  # noqa: E402
+from keyloftrun import wait_limit  # noqa: E402
 
 BUILD = sys.argv[1]
 CREATION = "2024-03-01 10:20:30"   # cloudtest.js CREATION
@@ -46,7 +47,7 @@ def main():
                               os.path.join(BUILD, "keyloft-qmltest"), "-input",
                               os.path.join(HERE, "..", "qml", "cloud", "tst_autoupload.qml"),
                               "AutoUpload::test_firstUpload"],
-                             env=env, capture_output=True, text=True, timeout=300)
+                             env=env, capture_output=True, text=True, timeout=wait_limit(300))
         if run.returncode != 0:
             print(run.stdout[-4000:], run.stderr[-4000:])
             raise SystemExit("the QML upload test failed")

@@ -18,7 +18,7 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "pylib"))
-from keyloftrun import Skipped, fail, run_cases  # noqa: E402
+from keyloftrun import Skipped, fail, run_cases, wait_limit  # noqa: E402
 
 BUILD = os.path.abspath(sys.argv[1])
 ROOT = os.environ["KEYLOFT_TEST_ROOT"]
@@ -62,7 +62,7 @@ def qmltest(appdata, path, *functions, logged=None):
     env = dict(os.environ, KEYLOFT_TEST_APPDATA=appdata)
     cmd = [RUN_ISOLATED, QMLTEST, "-input", os.path.join(FAULTS, path)] + list(functions)
     try:
-        r = subprocess.run(cmd, env=env, capture_output=True, text=True, timeout=120)
+        r = subprocess.run(cmd, env=env, capture_output=True, text=True, timeout=wait_limit(120))
     except subprocess.TimeoutExpired:
         fail("%s did not end in 120 s" % path)
     lines = [ln for ln in r.stdout.splitlines() if not ln.startswith(("QDEBUG", "QWARN"))]

@@ -15,6 +15,9 @@ import sqlite3
 import subprocess
 import sys
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "pylib"))
+from keyloftrun import wait_limit  # noqa: E402
+
 IV = "5e0a9c13d7f24b68a1c3e5f70b2d4f96"
 WRAP = "format-check-device"
 LOGIN = "login password 密码"
@@ -108,7 +111,7 @@ def main():
     env = dict(os.environ, QT_MESSAGE_PATTERN="%{message}")
     p = subprocess.run([os.path.join(build, "keyloft-qmltest"), "-input",
                         os.path.join(src, "tests", "format")],
-                       capture_output=True, text=True, env=env, timeout=300)
+                       capture_output=True, text=True, env=env, timeout=wait_limit(300))
     out = p.stdout + p.stderr
     if p.returncode != 0:
         print(out)

@@ -8,6 +8,7 @@ import "qrc:/js/db.js" as DB
 import "../common/pagetest.js" as T
 import "../store/StoreFixture.js" as Fx
 import "backuptest.js" as B
+import "../common"
 
 // The backup page, and what the restore page takes from the clipboard: the
 // backup password, the framing, texts that are no backup.
@@ -31,7 +32,7 @@ Item {
         signalName: "accepted"
     }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "Backup"
         when: windowShown

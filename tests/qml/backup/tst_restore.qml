@@ -11,6 +11,7 @@ import "../common/pagetest.js" as T
 import "../store/StoreFixture.js" as Fx
 import "../frame/Fixture.js" as Fixture
 import "backuptest.js" as B
+import "../common"
 
 // The restore page from the backup's security questions to the restored
 // vault: the questions of the backup, the confirmation, what a restore
@@ -39,7 +40,7 @@ Item {
         signalName: "accepted"
     }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "Restore"
         when: windowShown

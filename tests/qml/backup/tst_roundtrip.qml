@@ -8,6 +8,7 @@ import "qrc:/js/db.js" as DB
 import "../common/pagetest.js" as T
 import "../frame/Fixture.js" as Fixture
 import "backuptest.js" as B
+import "../common"
 
 // A vault carried through the clipboard into another vault with its own
 // login password.
@@ -26,7 +27,7 @@ Item {
         RestorePage {}
     }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "RoundTrip"
         when: windowShown

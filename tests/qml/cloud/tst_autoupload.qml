@@ -26,7 +26,7 @@ Item {
         testCase: idCase
     }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "AutoUpload"
 

@@ -34,7 +34,7 @@ Item {
         testCase: idCase
     }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "CloudRequest"
         when: windowShown

@@ -37,7 +37,7 @@ Item {
         testCase: idCase
     }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "Manage"
         when: windowShown

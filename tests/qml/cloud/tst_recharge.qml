@@ -50,7 +50,7 @@ Item {
         testCase: idCase
     }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "Recharge"
         when: windowShown

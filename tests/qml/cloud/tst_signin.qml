@@ -28,7 +28,7 @@ Item {
         testCase: idCase
     }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "SignIn"
         when: windowShown

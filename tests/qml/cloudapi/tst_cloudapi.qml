@@ -7,10 +7,11 @@ import "qrc:/js/cloudapi.js" as CloudApi
 import "qrc:/js/payapi.js" as Payapi
 import "qrc:/js/dbcloud.js" as DBCloud
 import "qrc:/js/pubfun.js" as Pubfun
+import "../common"
 
 // The request URLs of the cloud and purchase services as they go on the
 // wire (built-in hosts), and the cloud-state row.
-TestCase {
+KeyloftTestCase {
     id: idCase
     name: "CloudApi"
 

@@ -5,10 +5,11 @@ import Lib.Util 1.0
 import Lib.Encryptor 1.0
 import "qrc:/js/dbcloud.js" as DBCloud
 import "qrc:/js/pubfun.js" as Pubfun
+import "../common"
 
 // The cloud-state row: its key, what a failed write reports, and how an
 // unreadable or old row loads.
-TestCase {
+KeyloftTestCase {
     id: idCase
     name: "DBCloud"
 

@@ -7,7 +7,7 @@ import Lib.HttpClient 1.0
 import Lib.Util 1.0
 import "../common"
 
-TestCase {
+KeyloftTestCase {
     id: idCase
     name: "FakeCloud"
 

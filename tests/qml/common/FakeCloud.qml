@@ -63,7 +63,7 @@ QtObject {
     // count requests with seq above since have arrived; returns them (fewer
     // when the time ran out).
     function waitForRequests(count, since, timeoutSec) {
-        var timeout = timeoutSec || 10
+        var timeout = (timeoutSec || 10) * (testCase.timeScale || 1)
         return call("requests", { since: since || 0, count: count, timeout: timeout },
                     (timeout + 10) * 1000).requests
     }

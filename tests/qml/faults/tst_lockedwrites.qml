@@ -10,6 +10,7 @@ import "qrc:/js/db.js" as DB
 import "../frame/Fixture.js" as Fixture
 import "../common/pagetest.js" as T
 import "../store/StoreFixture.js" as Fx
+import "../common"
 
 // Writes that the database itself refuses: another process holds the write
 // lock on the vault file while the store writes ("database is locked"). The
@@ -27,7 +28,7 @@ Item {
     Component { id: idChangeSecComp; ChangeSecQuestionPage {} }
     Component { id: idChangePinComp; ChangePinCodePage {} }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "LockedWrites"
         when: windowShown

@@ -8,6 +8,7 @@ import "qrc:/js/dbcloud.js" as DBCloud
 import "../frame/Fixture.js" as Fixture
 import "../common/pagetest.js" as T
 import "../store/StoreFixture.js" as Fx
+import "../common"
 
 // The whole window at start with a vault that does not open here, and a
 // first password whose write the database refuses.
@@ -16,7 +17,7 @@ Item {
     width: 400
     height: 650
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "FaultsAtStart"
         when: windowShown

@@ -9,6 +9,7 @@ import "qrc:/js/db.js" as DB
 import "qrc:/js/dbcloud.js" as DBCloud
 import "Fixture.js" as Fixture
 import "../common/pagetest.js" as T
+import "../common"
 
 // The whole application window: start-up, first run, navigation and the
 // auto-lock, driven through the platform event hub with a test clock.
@@ -17,7 +18,7 @@ Item {
     width: 400
     height: 650
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "Frame"
         when: windowShown

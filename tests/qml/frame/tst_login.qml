@@ -7,6 +7,7 @@ import "qrc:/"
 import "qrc:/js/db.js" as DB
 import "Fixture.js" as Fixture
 import "../common/pagetest.js" as T
+import "../common"
 
 // The login page: text and keypad passwords, the first run, failures and the lockout.
 Item {
@@ -23,7 +24,7 @@ Item {
         }
     }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "Login"
         when: windowShown

@@ -8,6 +8,7 @@ import "qrc:/js/db.js" as DB
 import "Fixture.js" as Fixture
 import "../common/pagetest.js" as T
 import "../store/StoreFixture.js" as Fx
+import "../common"
 
 // The pages that check and change the login password, the security
 // questions and the PIN, each opened as its callers open it.
@@ -30,7 +31,7 @@ Item {
         function aesDecrypt(key, text) { return Encryptor.aesDecrypt(key, text) }
     }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "Security"
         when: windowShown

@@ -1,9 +1,10 @@
 import QtQuick 2.12
 import QtTest 1.12
 import Lib.HttpClient 1.0
+import "../common"
 
 // The HTTP client and the cloud and payment error codes as QML sees them.
-TestCase {
+KeyloftTestCase {
     id: idCase
     name: "HttpClientQml"
 

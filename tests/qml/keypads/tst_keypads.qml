@@ -1,6 +1,7 @@
 import QtQuick 2.12
 import QtTest 1.12
 import "qrc:/widgets"
+import "../common"
 
 // Both six-digit keypads share their key logic and clearing animations, so
 // every case runs once on the password keypad and once on the PIN keypad.
@@ -9,7 +10,7 @@ Item {
     width: 400
     height: 650
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "Keypads"
         when: windowShown

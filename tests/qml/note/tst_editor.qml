@@ -11,6 +11,7 @@ import "qrc:/js/icon.js" as Icon
 import "qrc:/js/pubfun.js" as Pubfun
 import "../common/pagetest.js" as T
 import "notetest.js" as N
+import "../common"
 
 // The note editor, opened from the notes tab: title and summary, the cut of
 // long texts, dirty state, dates and list positions, the attribute sheet and
@@ -27,7 +28,7 @@ Item {
         }
     }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "NoteEditor"
         when: windowShown

@@ -7,6 +7,7 @@ import "qrc:/note"
 import "qrc:/js/db.js" as DB
 import "../common/pagetest.js" as T
 import "notetest.js" as N
+import "../common"
 
 // The notes tab: box grid and its menu, the list of one box, the notes'
 // hold menu, the PIN check in front of confidential notes, new notes and the
@@ -23,7 +24,7 @@ Item {
         }
     }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "NoteTab"
         when: windowShown

@@ -1,9 +1,10 @@
 import QtQuick 2.12
 import QtTest 1.12
 import ZV.OPTClient 1.0
+import "../common"
 
 // OPTClient from QML: codes while started, bindings, building and checking URLs.
-TestCase {
+KeyloftTestCase {
     id: idCase
     name: "OPTClient"
 

@@ -5,8 +5,9 @@
 import QtQuick 2.12
 import QtTest 1.12
 import Lib.Pay 1.0
+import "../common"
 
-TestCase {
+KeyloftTestCase {
     id: idCase
     name: "PayBridges"
 

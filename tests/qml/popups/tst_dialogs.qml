@@ -3,6 +3,7 @@ import QtTest 1.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
+import "../common"
 
 // The question and input dialogs: texts, buttons, Escape and taps outside.
 Item {
@@ -26,7 +27,7 @@ Item {
     SignalSpy { id: idIAccepted; target: idInput; signalName: "accepted" }
     SignalSpy { id: idIRejected; target: idInput; signalName: "rejected" }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "Dialogs"
         when: windowShown

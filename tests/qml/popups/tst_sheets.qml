@@ -4,6 +4,7 @@ import QtTest 1.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
+import "../common"
 
 // The bottom sheets, the icon chooser, the one-use prompt and the busy indicator.
 Item {
@@ -29,7 +30,7 @@ Item {
 
     MyBusyIndicator { id: idBusy }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "Sheets"
         when: windowShown

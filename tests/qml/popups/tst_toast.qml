@@ -2,6 +2,7 @@ import QtQuick 2.12
 import QtTest 1.12
 import Widgets.Theme 1.0
 import "qrc:/widgets"
+import "../common"
 
 // The toast: closing by itself, the sticky toast and its dismissal, its palette.
 Item {
@@ -23,7 +24,7 @@ Item {
         onClicked: taps++
     }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "Toast"
         when: windowShown

@@ -8,6 +8,7 @@ import Lib.Util 1.0
 import "qrc:/pwd"
 import "qrc:/js/db.js" as DB
 import "../common/pagetest.js" as T
+import "../common"
 
 // The entry editor: fields, security level and PIN rules, typed one-time
 // code secrets, saving.
@@ -42,7 +43,7 @@ Item {
         }
     }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "PwdEdit"
         when: windowShown

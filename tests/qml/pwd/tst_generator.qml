@@ -4,6 +4,7 @@ import QtTest 1.12
 import Lib.Util 1.0
 import "qrc:/pwd"
 import "../common/pagetest.js" as T
+import "../common"
 
 // The password generator: character sets, lengths and the selection rule.
 Item {
@@ -27,7 +28,7 @@ Item {
         signalName: "accepted"
     }
 
-    TestCase {
+    KeyloftTestCase {
         name: "Generator"
         when: windowShown
 

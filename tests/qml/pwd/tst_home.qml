@@ -6,6 +6,7 @@ import Lib.Encryptor 1.0
 import "qrc:/pwd"
 import "qrc:/js/db.js" as DB
 import "../common/pagetest.js" as T
+import "../common"
 
 // The passwords tab through its home page: box grid, box menu, page menu,
 // box editor and new entries.
@@ -21,7 +22,7 @@ Item {
         }
     }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "PwdHome"
         when: windowShown

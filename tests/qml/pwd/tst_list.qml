@@ -9,6 +9,7 @@ import ZV.OPTClient 1.0
 import "qrc:/pwd"
 import "qrc:/js/db.js" as DB
 import "../common/pagetest.js" as T
+import "../common"
 
 // The entry list of one box: rows, reveal button, live codes and the PIN
 // check in front of confidential entries.
@@ -41,7 +42,7 @@ Item {
         signalName: "expireChanged"
     }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "PwdList"
         when: windowShown

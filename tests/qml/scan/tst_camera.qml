@@ -6,6 +6,7 @@ import BarcodeDecoder 2.3
 import "qrc:/widgets"
 import "qrc:/pwd"
 import "../common/pagetest.js" as T
+import "../common"
 
 // The camera view and the QR scan page on a machine without a camera: the
 // view shows its busy indicator and says so in the log, the page closes
@@ -35,7 +36,7 @@ Item {
     SignalSpy { id: idScanFinished; target: idCamera; signalName: "scanFinished" }
     SignalSpy { id: idPageClosed; target: idRoot.scanPage; signalName: "closed" }
 
-    TestCase {
+    KeyloftTestCase {
         name: "QRCodeCamera"
         when: windowShown
 

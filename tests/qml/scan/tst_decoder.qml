@@ -1,6 +1,7 @@
 import QtQuick 2.12
 import QtTest 1.12
 import BarcodeDecoder 2.3
+import "../common"
 
 // BarcodeDecoder as QML sees it: a QR round trip through encodeData and
 // decodeImage, QR images of an independent encoder (qrencode) from a path, a
@@ -39,7 +40,7 @@ Item {
 
     SignalSpy { id: idFormatsChanged; target: idDecoder; signalName: "enabledFormatsChanged" }
 
-    TestCase {
+    KeyloftTestCase {
         name: "BarcodeDecoderQml"
         when: windowShown
 

@@ -5,6 +5,7 @@ import Widgets.Theme 1.0
 import "qrc:/widgets"
 import "qrc:/Widgets2/Panel"
 import "pixels.js" as Pixels
+import "../common"
 
 // What a few canvas-drawn widgets paint, read back from the window.
 Item {
@@ -68,7 +69,7 @@ Item {
 
     SignalSpy { id: idDoubleSpy; target: idRing; signalName: "doubleClicked" }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "Rendering"
         when: windowShown

@@ -6,6 +6,7 @@ import Widgets.Theme 1.0
 import "qrc:/widgets"
 import "qrc:/Widgets2/Panel"
 import "pixels.js" as Pixels
+import "../common"
 
 // Screenshots of the widget library in both palettes, saved as PNGs into
 // testArtifactDir for people to look at. What is checked is only what can
@@ -216,7 +217,7 @@ Item {
         asynchronous: false
     }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "Screens"
         when: windowShown

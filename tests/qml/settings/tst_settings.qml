@@ -10,6 +10,7 @@ import "qrc:/js/dbcloud.js" as DBCloud
 import "../common/pagetest.js" as T
 import "../frame/Fixture.js" as Fixture
 import "../backup/backuptest.js" as B
+import "../common"
 
 // The settings tab with its rows, driven by taps on the rows as a user
 // would, over a vault opened in this run.
@@ -45,7 +46,7 @@ Item {
         }
     }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "Settings"
         when: windowShown

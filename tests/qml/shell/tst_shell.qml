@@ -1,9 +1,10 @@
 import QtQuick 2.12
 import QtTest 1.12
 import Lib.Util 1.0
+import "../common"
 
 // The native shell seen from QML: permissions, units and fonts, the device code.
-TestCase {
+KeyloftTestCase {
     id: idCase
     name: "Shell"
 

@@ -3,10 +3,11 @@ import QtTest 1.12
 import Lib.Util 1.0
 import "qrc:/js/pubfun.js" as Pubfun
 import "qrc:/js/icon.js" as Icon
+import "../common"
 
 // The shared script helpers: dates, marker lines, platform, phone numbers,
 // icons and note colours.
-TestCase {
+KeyloftTestCase {
     id: idCase
     name: "Helpers"
 

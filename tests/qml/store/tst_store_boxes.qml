@@ -4,9 +4,10 @@ import QtQuick.LocalStorage 2.12
 import Lib.Encryptor 1.0
 import "qrc:/js/db.js" as DB
 import "StoreFixture.js" as Fx
+import "../common"
 
 // Boxes and entries of both sides.
-TestCase {
+KeyloftTestCase {
     id: idCase
     name: "StoreBoxes"
 

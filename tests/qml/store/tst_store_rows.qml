@@ -5,10 +5,11 @@ import Lib.Encryptor 1.0
 import "qrc:/js/db.js" as DB
 import "qrc:/js/pubfun.js" as Pubfun
 import "StoreFixture.js" as Fx
+import "../common"
 
 // The stored row: insert and update, row keys, older tables, counted
 // failures, unreadable rows and refused writes.
-TestCase {
+KeyloftTestCase {
     id: idCase
     name: "StoreRows"
 

@@ -5,9 +5,10 @@ import Lib.Encryptor 1.0
 import "qrc:/js/db.js" as DB
 import "qrc:/js/pubfun.js" as Pubfun
 import "StoreFixture.js" as Fx
+import "../common"
 
 // Backup, verification, restore and the PIN change.
-TestCase {
+KeyloftTestCase {
     id: idCase
     name: "StoreVault"
 

@@ -16,6 +16,7 @@ import "qrc:/js/db.js" as DB
 import "../common/pagetest.js" as T
 import "../frame/Fixture.js" as Fixture
 import "../screens/pixels.js" as Pixels
+import "../common"
 
 // The help index, the help and agreement web pages, the about page with its
 // share menu and the welcome page's links, against the local web server that
@@ -50,7 +51,7 @@ Item {
     ZVText { id: idRichRef; textFormat: Text.RichText; visible: false }
     Image { id: idSaved; visible: false; cache: false; asynchronous: false }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "Web"
         when: windowShown

@@ -2,6 +2,7 @@ import QtQuick 2.12
 import QtTest 1.12
 import Lib.Util 1.0
 import "qrc:/widgets"
+import "../common"
 
 // The picture carousel: its pages every four seconds, and taps.
 Item {
@@ -20,7 +21,7 @@ Item {
         }
     }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "AdSwipeWidget"
         when: windowShown

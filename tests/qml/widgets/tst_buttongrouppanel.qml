@@ -3,6 +3,7 @@ import QtTest 1.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
+import "../common"
 
 // ButtonGroupPanel: layout and the plain, button, switch and edit rows.
 Item {
@@ -22,7 +23,7 @@ Item {
         SignalSpy { signalName: "itemClicked" }
     }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "ButtonGroupPanel"
         when: windowShown

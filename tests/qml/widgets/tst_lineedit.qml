@@ -4,6 +4,7 @@ import QtTest 1.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
+import "../common"
 
 // LineEdit: the length limit and its toast, border and placeholder.
 Item {
@@ -18,7 +19,7 @@ Item {
         }
     }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "LineEdit"
         when: windowShown

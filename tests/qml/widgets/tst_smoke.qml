@@ -3,9 +3,10 @@ import QtTest 1.12
 import "qrc:/widgets"
 import "qrc:/Widgets2/Panel"
 import "qrc:/Widgets2/ViewItem"
+import "../common"
 
 // Every component of the library can be created and has a sensible size.
-TestCase {
+KeyloftTestCase {
     id: idCase
     name: "WidgetSmoke"
     width: 400

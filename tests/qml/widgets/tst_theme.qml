@@ -1,9 +1,10 @@
 import QtQuick 2.12
 import QtTest 1.12
 import Widgets.Theme 1.0
+import "../common"
 
 // Theme: the light and dark palettes and the switch between them.
-TestCase {
+KeyloftTestCase {
     id: idCase
     name: "Theme"
 

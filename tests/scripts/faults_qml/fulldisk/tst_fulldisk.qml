@@ -5,12 +5,13 @@ import Lib.Util 1.0
 import Lib.Encryptor 1.0
 import "qrc:/js/db.js" as DB
 import "../faults.js" as Faults
+import "../../../qml/common"
 
 // The keypad vault of faults_qml/setup on a small tmpfs (a few hundred KiB
 // free): a save too large for the space left is refused without a throw,
 // the row keeps every byte, the vault in memory is the one on disk, and the
 // next save that fits goes through.
-TestCase {
+KeyloftTestCase {
     name: "FullDisk"
 
     function key() {

@@ -8,6 +8,7 @@ import "qrc:/pwd"
 import "qrc:/js/db.js" as DB
 import "../faults.js" as Faults
 import "../../../qml/common/pagetest.js" as T
+import "../../../qml/common"
 
 // A vault in a data directory mounted read-only (as root, file modes do not
 // stop writes; the mount does): the logins open it, failures count for the
@@ -38,7 +39,7 @@ Item {
         EditPwdBoxPage {}
     }
 
-    TestCase {
+    KeyloftTestCase {
         id: idCase
         name: "ReadOnly"
         when: windowShown

@@ -6,11 +6,12 @@ import Lib.Encryptor 1.0
 import "qrc:/js/db.js" as DB
 import "../faults.js" as Faults
 import "../../../qml/frame/Fixture.js" as Fixture
+import "../../../qml/common"
 
 // Stores a vault in the data directory of APPDATA, before the directory is
 // made read-only or its disk full. One function per kind of login; the
 // driving script picks one per data directory.
-TestCase {
+KeyloftTestCase {
     name: "Setup"
 
     function makeVault(pwd, typeIndex) {

@@ -50,15 +50,16 @@ Item {
             return false
         }
         var h = handlers || {}
-        __handlers = h
         idHttp.method = method || "GET"
         idHttp.url = url
-        if (idHttp.request())
-            return true
-        __handlers = null
-        console.log(logName + ": the client is still transferring, not sent: " + url)
-        __fail(h, { kind: "unsent", detail: "client busy" }, qsTr("请求未能发出，请稍后再试"))
-        return false
+        if (!idHttp.request()) {
+            console.log(logName + ": the client is still transferring, not sent: " + url)
+            __fail(h, { kind: "unsent", detail: "client busy" }, qsTr("请求未能发出，请稍后再试"))
+            return false
+        }
+        // The answer comes as a queued signal, never inside request().
+        __handlers = h
+        return true
     }
 
     // Writes the cloud state; a refused write is told to the user.

@@ -244,7 +244,11 @@ ApplicationWindow {
             console.log("main: Recived WillEnterForeground."
                         + Pubfun.millisecToDateTimeSecStr(currTime))
             var lockSecs = Util.isOnDistribution() ? 60 : 15
-            if (1000 * lockSecs <= currTime - backgroundTime && idLoginStack.currentIndex === 2) {
+            // Once the data are cleared no password is left to ask for; the
+            // lock would offer to set one and so write a new, empty vault
+            // before the program ends. The final dialog stays up instead.
+            if (1000 * lockSecs <= currTime - backgroundTime && idLoginStack.currentIndex === 2
+                    && !DB.isEmptyPassword()) {
                 console.log("main: Out login time.")
                 idLoginPopupLoader.item.open()
                 idApplicationWindow.appScreenLocked()

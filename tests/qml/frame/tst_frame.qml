@@ -449,6 +449,29 @@ Item {
             tryCompare(dialog, "visible", false)
         }
 
+        // After the data are cleared nothing is written before the program
+        // ends: the lock, which could only offer a new password, stays away.
+        function test_noLockAfterClear() {
+            openVault()
+            var exits = 0
+            T.findType(win.contentItem, "SettingPage").exitApp = function () { exits++ }
+            T.tap(idCase, T.find(openClearDialog(), "acceptButton"))
+            var done = T.find(win.contentItem, "clearedDialog")
+            tryCompare(done, "opened", true)
+
+            background(now)
+            foreground(now + 60000)
+            verify(!win.lockPopup.visible)
+            compare(idLocked.count, 0)
+            verify(done.opened)
+            T.reload()
+            verify(DB.isEmptyPassword())
+
+            keyClick(Qt.Key_Escape)
+            tryCompare(done, "visible", false)
+            compare(exits, 1)
+        }
+
         function test_navigation_data() {
             return [
                 { tag: "notes tab", from: 0, button: "navBtnNote", to: 1, homeBack: false },

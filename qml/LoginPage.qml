@@ -187,6 +187,9 @@ Rectangle {
                         inputMethodHints: Qt.ImhHiddenText | Qt.ImhSensitiveData
                                           | Qt.ImhNoPredictiveText | Qt.ImhNoAutoUppercase
                         validator: RegExpValidator { regExp: /\S+/ }
+                        // Only a new password has a button to confirm it; a
+                        // login is checked at every change.
+                        submitButton: idOkButton
 
                         onTextChanged: {
                             if (idLoginPage.__clearing || idOkButton.visible)

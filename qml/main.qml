@@ -159,6 +159,12 @@ ApplicationWindow {
         hasRejectedButton: false
     }
 
+    // The lock screen holds every key and every press while it is up: it
+    // is modal and stands above all other popups, so Qt's Escape of the
+    // sheets, drawers and dialogs beneath it (and any other shortcut of
+    // theirs) does not fire, and it takes the keyboard focus back from
+    // anything that opens beneath it. Once it closes, Qt gives the focus
+    // back to the popup that had it; what is open beneath is as it was.
     Component {
         id: idLoginPopupComp
         Popup {
@@ -170,7 +176,35 @@ ApplicationWindow {
             margins: 0
             padding: 0
             focus: true
+            modal: true
+            dim: false
+            z: 1
             property alias loginPage: idLoginPageContent
+            // True from the opening to the start of the closing.
+            property bool __holdsKeys: false
+
+            onOpened: __holdsKeys = true
+            onAboutToHide: __holdsKeys = false
+
+            // True when item belongs to the lock, or to a popup as high as
+            // the lock or higher (its own toasts, should it show any), and
+            // not to the vault beneath.
+            function __holds(item) {
+                for (var p = item; p; p = p.parent) {
+                    if (p.parent === idApplicationWindow.overlay)
+                        return p.z >= z
+                }
+                return false
+            }
+
+            Connections {
+                target: idApplicationWindow
+                function onActiveFocusItemChanged() {
+                    if (idLoginPopup.__holdsKeys
+                            && !idLoginPopup.__holds(idApplicationWindow.activeFocusItem))
+                        idLoginPopup.forceActiveFocus()
+                }
+            }
 
             LoginPage {
                 id: idLoginPageContent
@@ -210,7 +244,11 @@ ApplicationWindow {
             console.log("main: Recived WillEnterForeground."
                         + Pubfun.millisecToDateTimeSecStr(currTime))
             var lockSecs = Util.isOnDistribution() ? 60 : 15
-            if (1000 * lockSecs <= currTime - backgroundTime && idLoginStack.currentIndex === 2) {
+            // Once the data are cleared no password is left to ask for; the
+            // lock would offer to set one and so write a new, empty vault
+            // before the program ends. The final dialog stays up instead.
+            if (1000 * lockSecs <= currTime - backgroundTime && idLoginStack.currentIndex === 2
+                    && !DB.isEmptyPassword()) {
                 console.log("main: Out login time.")
                 idLoginPopupLoader.item.open()
                 idApplicationWindow.appScreenLocked()

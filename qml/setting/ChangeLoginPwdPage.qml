@@ -101,6 +101,7 @@ SheetPage {
                     inputMethodHints: Qt.ImhHiddenText | Qt.ImhSensitiveData
                                       | Qt.ImhNoPredictiveText | Qt.ImhNoAutoUppercase
                     validator: RegExpValidator { regExp: /\S+/ }
+                    submitButton: idOkButton
                 }
             }
         }

@@ -60,13 +60,8 @@ Drawer {
             color: "black"
             opacity: idMenu.position === 1 ? Theme.overlayOpacity : 0
         }
-        // A drawer that is not interactive does not close on Escape by
-        // itself, so the key is handled here.
-        Shortcut {
-            sequence: "Esc"
-            enabled: idMenu.opened
-            onActivated: idMenu.close()
-            onActivatedAmbiguously: idMenu.close()
+        DrawerEscape {
+            drawer: idMenu
         }
     }
 

@@ -24,7 +24,7 @@ Drawer {
     dragMargin: 0
     focus: true
     interactive: false
-    // Escape closes it; see the shortcut below for the non-interactive case.
+    // Escape closes it; see DrawerEscape below for the non-interactive case.
     closePolicy: interactive ? Popup.CloseOnEscape : Popup.NoAutoClose
 
     leftPadding: Util.isPad() ? Math.ceil(__screen.width * 0.125) : __screen.unit
@@ -38,13 +38,8 @@ Drawer {
             color: "black"
             opacity: idMenu.position === 1 ? Theme.overlayOpacity : 0
         }
-        // A drawer that is not interactive does not close on Escape by
-        // itself, so the key is handled here for it.
-        Shortcut {
-            sequence: "Esc"
-            enabled: !idMenu.interactive && idMenu.opened
-            onActivated: idMenu.close()
-            onActivatedAmbiguously: idMenu.close()
+        DrawerEscape {
+            drawer: idMenu
         }
     }
 

@@ -22,6 +22,9 @@ Popup {
     // The line above the buttons and between them.
     property color lineColor: Theme.dialogSpacingColor
     default property alias content: idBody.data
+    // For a field of the body that Return presses it from
+    // (LineEdit.submitButton).
+    readonly property alias acceptButton: idAcceptButton
 
     signal accepted()
     signal rejected()

@@ -27,6 +27,11 @@ Canvas {
     // The inner input, for callers that need its signals.
     readonly property alias input: idInput
 
+    // The page's one confirm button for this edit: Return and the keypad's
+    // Enter press it once (a held key does not repeat it) while it is shown
+    // and enabled. Without one the keys do nothing here.
+    property Item submitButton: null
+
     readonly property int __sidePadding: showBorder ? Math.ceil(0.6 * Util.unitHeight) : 0
 
     // The text as of the last change, to go back to when an edit would pass
@@ -44,6 +49,17 @@ Canvas {
             __limitToast = idLimitToastComponent.createObject(
                         idEdit, Overlay.overlay ? { parent: Overlay.overlay } : {})
         __limitToast.show(qsTr("最多输入%1个字符").arg(Theme.lineEditMaxLen), false)
+    }
+
+    function __submit(event) {
+        var button = submitButton
+        if (!button || !button.visible || !button.enabled) {
+            event.accepted = false
+            return
+        }
+        event.accepted = true
+        if (!event.isAutoRepeat)
+            button.clicked()
     }
 
     function setFocus(isFocus) {
@@ -131,6 +147,8 @@ Canvas {
                 idEdit.__refuseLongEdit()
         }
         onTextChanged: idEdit.__keptText = text
+        Keys.onReturnPressed: idEdit.__submit(event)
+        Keys.onEnterPressed: idEdit.__submit(event)
 
         cursorDelegate: Rectangle {
             id: idCursor

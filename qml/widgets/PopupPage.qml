@@ -21,7 +21,7 @@ Drawer {
     dragMargin: 0
     focus: true
     interactive: true
-    // Escape closes it; see the shortcut below for the non-interactive case.
+    // Escape closes it; see DrawerEscape below for the non-interactive case.
     closePolicy: interactive ? Popup.CloseOnEscape : Popup.NoAutoClose
 
     padding: 0
@@ -30,13 +30,8 @@ Drawer {
     topPadding: height - contentHeight
 
     background: Item {
-        // A drawer that is not interactive does not close on Escape by
-        // itself, so the key is handled here for it.
-        Shortcut {
-            sequence: "Esc"
-            enabled: !idPopupPage.interactive && idPopupPage.opened
-            onActivated: idPopupPage.close()
-            onActivatedAmbiguously: idPopupPage.close()
+        DrawerEscape {
+            drawer: idPopupPage
         }
         Rectangle {
             anchors.fill: parent

@@ -39,5 +39,6 @@ DialogFrame {
         objectName: "dialogEdit"
         width: parent.width
         showBorder: true
+        submitButton: idDialog.acceptButton
     }
 }

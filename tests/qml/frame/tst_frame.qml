@@ -85,16 +85,25 @@ Item {
             return win.lockPopup.loginPage
         }
 
-        // A stored vault with the keypad password 123456 and security
-        // questions, opened on the main login page.
-        function openVault() {
-            Fixture.makeVault(Encryptor, "123456", 0, ["a", "b"], 0)
+        // A stored vault with the password 123456 on the keypad (typeIndex
+        // 0, the default) or in the text field (1) and security questions,
+        // opened on the main login page.
+        function openVault(typeIndex) {
+            var type = typeIndex === 1 ? 1 : 0
+            Fixture.makeVault(Encryptor, "123456", type, ["a", "b"], 0)
             startApp()
             compare(win.loginStack.currentIndex, 1)
-            T.clickDigits(idCase, win.loginPage.pwdInput, "123456")
+            enterPassword(win.loginPage, type)
             tryCompare(win.loginStack, "currentIndex", 2)
             // The tabs are laid out with the first frame that shows them.
             waitForRendering(win.contentItem)
+        }
+
+        function enterPassword(page, typeIndex) {
+            if (typeIndex === 0)
+                T.clickDigits(idCase, page.pwdInput, "123456")
+            else
+                T.typeText(idCase, "123456")
         }
 
         function test_window() {
@@ -321,6 +330,146 @@ Item {
             tryCompare(win.lockPopup, "visible", false)
             compare(idUnlocked.count, 1)
             compare(page.lineEdit.text, "")
+        }
+
+        function lockNow() {
+            background(now)
+            foreground(now + 60000)
+            tryCompare(win.lockPopup, "opened", true)
+        }
+
+        function settingsRow(panelName, idx) {
+            T.tap(idCase, findChild(win.navBar, "navBtnSetting"))
+            T.tap(idCase, T.find(T.find(win.contentItem, panelName), "row" + idx))
+        }
+
+        // "清除应用数据" on the settings tab, the answers given: its question.
+        function openClearDialog() {
+            settingsRow("dataPanel", 0)
+            var check = T.find(win.contentItem, "checkSecQuestionPage")
+            tryCompare(check, "opened", true)
+            T.answerQuestions(idCase, check, "a", "b")
+            var ask = T.find(win.contentItem, "clearDialog")
+            tryCompare(ask, "opened", true)
+            return ask
+        }
+
+        // Opens what a lock may find open, with what the user entered in it;
+        // returns it and a function that tells whether it is as it was.
+        function openBeneath(what) {
+            var popup
+            var asItWas = function () { return popup.opened }
+            if (what === "entry editor") {
+                T.tap(idCase, T.findType(T.find(win.homePage, "homeTitleBar"), "PlusButton"))
+                var menu = T.find(win.homePage, "pwdPageMenu")
+                tryCompare(menu, "opened", true)
+                T.tap(idCase, T.find(menu, "pageMenuItem_1"))
+                popup = T.find(win.homePage, "homeEditPwdItemPage")
+                tryCompare(popup, "opened", true)
+                T.typeInto(idCase, T.find(popup, "accountEdit"), "alice")
+                T.typeInto(idCase, T.find(popup, "noteEdit"), "half a no")
+                asItWas = function () {
+                    return popup.opened && popup.accountText === "alice" && popup.noteText === "half a no"
+                }
+            } else if (what === "PIN change") {
+                settingsRow("securityPanel", 2)
+                popup = T.find(win.contentItem, "changePinCodePage")
+                tryCompare(popup, "opened", true)
+                T.clickDigits(idCase, popup.pinInput, "135")
+                asItWas = function () {
+                    return popup.opened && T.find(popup.pinInput, "echo").pwdStr === "135"
+                }
+            } else if (what === "restore drawer") {
+                settingsRow("backupPanel", 1)
+                popup = T.find(win.contentItem, "restorePage")
+            } else {
+                popup = openClearDialog()
+                asItWas = function () { return popup.opened && !DB.isEmptyPassword() }
+            }
+            tryCompare(popup, "opened", true)
+            return { popup: popup, asItWas: asItWas }
+        }
+
+        // Keys pressed on the lock screen reach nothing beneath it; once the
+        // vault is unlocked, what was open is as it was and has the keys
+        // again (typing goes on in the field, Escape closes it).
+        function test_lockScreenHoldsKeys_data() {
+            var beneath = ["entry editor", "PIN change", "restore drawer", "clear question"]
+            var rows = []
+            for (var i = 0; i < beneath.length; ++i) {
+                rows.push({ tag: beneath[i] + ", keypad", beneath: beneath[i], typeIndex: 0 })
+                rows.push({ tag: beneath[i] + ", text", beneath: beneath[i], typeIndex: 1 })
+            }
+            return rows
+        }
+        function test_lockScreenHoldsKeys(data) {
+            openVault(data.typeIndex)
+            var open = openBeneath(data.beneath)
+            verify(open.asItWas())
+
+            lockNow()
+            var keys = [Qt.Key_Escape, Qt.Key_Tab, Qt.Key_Backtab, Qt.Key_Return, Qt.Key_Enter,
+                        Qt.Key_Space, Qt.Key_Backspace, Qt.Key_Delete, Qt.Key_Escape]
+            for (var i = 0; i < keys.length; ++i)
+                keyClick(keys[i])
+            keyClick(Qt.Key_A, Qt.ControlModifier)
+            keyClick(Qt.Key_Escape)
+            verify(win.lockPopup.opened)
+            verify(!lockPage().popupMsg.opened)
+            verify(open.asItWas(), "under the lock")
+
+            enterPassword(lockPage(), data.typeIndex)
+            tryCompare(win.lockPopup, "visible", false)
+            verify(open.asItWas(), "after unlocking")
+            if (data.beneath === "entry editor") {
+                T.typeText(idCase, "te")
+                compare(open.popup.noteText, "half a note")
+            }
+            keyClick(Qt.Key_Escape)
+            tryCompare(open.popup, "visible", false)
+        }
+
+        // A popup that opens beneath the lock (a late answer, say) stays
+        // beneath it and takes neither the keys nor the pointer.
+        function test_lockScreenKeepsFocus() {
+            openVault(1)
+            lockNow()
+            T.typeText(idCase, "12")
+            var dialog = win.unreadableVaultDialog
+            dialog.open()
+            tryCompare(dialog, "opened", true)
+            verify(T.reachable(lockPage().lineEdit))
+            // A one-button dialog would take Escape as its button.
+            keyClick(Qt.Key_Escape)
+            verify(dialog.opened)
+            T.typeText(idCase, "3456")
+            tryCompare(win.lockPopup, "visible", false)
+            verify(dialog.opened)
+            keyClick(Qt.Key_Escape)
+            tryCompare(dialog, "visible", false)
+        }
+
+        // After the data are cleared nothing is written before the program
+        // ends: the lock, which could only offer a new password, stays away.
+        function test_noLockAfterClear() {
+            openVault()
+            var exits = 0
+            T.findType(win.contentItem, "SettingPage").exitApp = function () { exits++ }
+            T.tap(idCase, T.find(openClearDialog(), "acceptButton"))
+            var done = T.find(win.contentItem, "clearedDialog")
+            tryCompare(done, "opened", true)
+
+            background(now)
+            foreground(now + 60000)
+            verify(!win.lockPopup.visible)
+            compare(idLocked.count, 0)
+            verify(done.opened)
+            T.reload()
+            verify(DB.isEmptyPassword())
+
+            keyClick(Qt.Key_Escape)
+            tryCompare(done, "visible", false)
+            compare(exits, 1)
         }
 
         function test_navigation_data() {

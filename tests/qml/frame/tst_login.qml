@@ -42,6 +42,7 @@ Item {
         }
 
         function cleanup() {
+            verify(testLanguage.setEnglish(false))
             if (page) {
                 page.popupMsg.close()
                 page.destroy()
@@ -96,6 +97,33 @@ Item {
             DB.load()
             compare(DB.root.app.login.typeIndex, 1)
             verify(DB.tryLogin(Qt.md5("abc1")))
+        }
+
+        // Return and the keypad's Enter in the field confirm a new password
+        // as "确定" does, in either language.
+        function test_enterConfirmsNewPassword_data() {
+            return [
+                { tag: "Chinese", english: false, empty: "请输入密码", confirm: "验证新密码" },
+                { tag: "English", english: true, empty: "Please enter a password",
+                  confirm: "Confirm the new password" }
+            ]
+        }
+        function test_enterConfirmsNewPassword(data) {
+            verify(testLanguage.setEnglish(data.english))
+            showPage()
+            tryCompare(page.lineEdit.input, "activeFocus", true)
+            keyClick(Qt.Key_Return)
+            T.expectToast(idCase, page.popupMsg, data.empty)
+            T.typeInto(idCase, page.lineEdit, "abc1")
+            keyClick(Qt.Key_Return)
+            compare(page.promptText.text, data.confirm)
+            compare(page.lineEdit.text, "")
+            T.typeText(idCase, "abc1")
+            keyClick(Qt.Key_Enter, Qt.KeypadModifier)
+            compare(idSucceeded.count, 1)
+            compare(idSucceeded.signalArguments[0][0], true)
+            compare(DB.loginPassword, Qt.md5("abc1"))
+            verify(!page.okButton.visible)
         }
 
         // A first password set while the security answer is held is wrapped

@@ -166,6 +166,27 @@ Item {
             compare(DB.root.app.login.typeIndex, 1)
         }
 
+        // Return and the keypad's Enter confirm each entry as "确定" does;
+        // under the keypad (no field, no button) they do nothing.
+        function test_changeLoginPwdEnter() {
+            openVault("123456", 0, null)
+            var page = openPage(idChangeLoginPwdComp)
+            keyClick(Qt.Key_Return)
+            verify(page.opened)
+            verify(!page.popupMsg.opened)
+            compare(page.promptText.text, "请输入新密码")
+
+            T.tap(idCase, page.switchButton)
+            T.typeText(idCase, "new-text")
+            keyClick(Qt.Key_Return)
+            compare(page.promptText.text, "验证新密码")
+            T.typeText(idCase, "new-text")
+            keyClick(Qt.Key_Enter, Qt.KeypadModifier)
+            tryCompare(page, "visible", false)
+            compare(idAccepted.count, 1)
+            reloadWith("new-text")
+        }
+
         function test_changeLoginPwdReopensWithFirstEntry() {
             openVault("secret", 1, null)
             var page = openPage(idChangeLoginPwdComp)

@@ -140,6 +140,33 @@ Item {
             compare(idInput.userText, "bc")
         }
 
+        // Return and the keypad's Enter in the field do what "完成" does,
+        // and nothing while it cannot be pressed.
+        function test_inputEnterAccepts_data() {
+            return [
+                { tag: "Return", key: Qt.Key_Return, modifiers: Qt.NoModifier },
+                { tag: "keypad Enter", key: Qt.Key_Enter, modifiers: Qt.KeypadModifier }
+            ]
+        }
+        function test_inputEnterAccepts(data) {
+            idInput.userText = ""
+            idInput.open()
+            tryCompare(idInput, "opened", true)
+            keyClick(data.key, data.modifiers)
+            verify(idInput.opened)
+            compare(idIAccepted.count, 0)
+            // Typed mid-text, as a person corrects a name.
+            keyClick(Qt.Key_A)
+            keyClick(Qt.Key_C)
+            keyClick(Qt.Key_Left)
+            keyClick(Qt.Key_B)
+            keyClick(data.key, data.modifiers)
+            tryCompare(idInput, "visible", false)
+            compare(idIAccepted.count, 1)
+            compare(idIRejected.count, 0)
+            compare(idInput.userText, "abc")
+        }
+
         function test_inputRejectEmptiesText() {
             idInput.userText = "旧名称"
             idInput.open()

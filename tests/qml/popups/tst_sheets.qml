@@ -30,6 +30,19 @@ Item {
 
     MyBusyIndicator { id: idBusy }
 
+    AppSharePopupMenu { id: idShare }
+
+    // A popup that takes the keys without being modal (as the lock screen
+    // once did).
+    Popup {
+        id: idKeyTaker
+        focus: true
+        modal: false
+        closePolicy: Popup.NoAutoClose
+        width: 10
+        height: 10
+    }
+
     KeyloftTestCase {
         id: idCase
         name: "Sheets"
@@ -93,6 +106,32 @@ Item {
             keyClick(Qt.Key_Escape)
             tryCompare(idSheet, "visible", false)
             compare(idTriggered.count, 1)
+        }
+
+        // The sheets that cannot be dragged close on Escape only while they
+        // hold the keys: not while another popup has them.
+        function test_escapeOnlyWithTheKeys_data() {
+            return [
+                { tag: "action sheet", sheet: idSheet },
+                { tag: "share sheet", sheet: idShare },
+                { tag: "bottom sheet", sheet: idIcons }
+            ]
+        }
+        function test_escapeOnlyWithTheKeys(data) {
+            if (data.sheet === idSheet)
+                idSheet.menuItems = [{ text: "删除", color: Theme.textRedColor }]
+            data.sheet.open()
+            tryCompare(data.sheet, "opened", true)
+            idKeyTaker.open()
+            tryCompare(idKeyTaker, "opened", true)
+            verify(!data.sheet.activeFocus)
+            keyClick(Qt.Key_Escape)
+            verify(data.sheet.opened)
+            idKeyTaker.close()
+            tryCompare(idKeyTaker, "visible", false)
+            tryCompare(data.sheet, "activeFocus", true)
+            keyClick(Qt.Key_Escape)
+            tryCompare(data.sheet, "visible", false)
         }
 
         function test_sheetRebuildsRowsAndHighlights() {

@@ -160,6 +160,7 @@ Item {
             compare(T.find(page, "enable2faButton").visible, false)
             compare(T.find(page, "passwordEdit").visible, false)
             tryVerify(function () { return /^[0-9]{6}$/.test(T.find(page, "codeText").text) })
+            T.expectRingFollows(idCase, T.find(page, "totpRing"), T.find(page, "editOptClient"), 30)
 
             save()
             tryCompare(page, "visible", false)

@@ -188,6 +188,7 @@ Item {
             tryVerify(function () { return /^[0-9]{6}$/.test(code.text) })
             var secs = Number(ring.text)
             verify(secs >= 1 && secs <= 30, ring.text)
+            T.expectRingFollows(idCase, ring, T.find(r, "rowOptClient"), 30)
             // the stored secret is never shown in the row
             compare(r.pwdText, "JBSWY3DPEHPK3PXP")
             compare(pwdText.visible, false)
@@ -211,8 +212,8 @@ Item {
         }
 
         // The view page of an entry with a one-time code: the code shown is
-        // the current one at every opening, "复制" copies it, and a double
-        // click on the ring shows the stored secret.
+        // the current one at every opening, the ring runs down, "复制" copies
+        // the code, and a double click on the ring shows the stored secret.
         function test_viewPageLiveCode() {
             var view = T.find(page, "viewPwdItemPage")
             var client = T.find(view, "viewOptClient")
@@ -230,6 +231,7 @@ Item {
 
             T.tap(idCase, T.find(row("otp-acc"), "holdButton"))
             tryCompare(view, "opened", true)
+            T.expectRingFollows(idCase, T.find(view, "totpRing"), client, 30)
             Util.clipboardText = ""
             T.tap(idCase, T.find(view, "copyPwdButton"))
             compare(Util.clipboardText, code.text)

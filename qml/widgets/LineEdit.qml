@@ -23,6 +23,9 @@ Canvas {
     property color borderColor: Theme.editBorderColor
     property color textColor: Theme.textColor
     property color cursorColor: Theme.buttonBlueColor
+    // Every change of the text is turned to upper case at once, the cursor
+    // and a selection staying where the user left them.
+    property bool upperCase: false
 
     // The inner input, for callers that need its signals.
     readonly property alias input: idInput
@@ -44,6 +47,23 @@ Canvas {
             __limitToast = idLimitToastComponent.createObject(
                         idEdit, Overlay.overlay ? { parent: Overlay.overlay } : {})
         __limitToast.show(qsTr("最多输入%1个字符").arg(Theme.lineEditMaxLen), false)
+    }
+
+    function __toUpperCase() {
+        var text = idInput.text
+        var upper = text.toUpperCase()
+        if (upper === text)
+            return
+        // A position counted in the upper-cased text ("ß" grows to "SS").
+        var at = function (pos) { return text.substring(0, pos).toUpperCase().length }
+        var cursor = idInput.cursorPosition
+        var anchor = cursor
+        if (idInput.selectedText !== "")
+            anchor = idInput.selectionStart === cursor ? idInput.selectionEnd
+                                                       : idInput.selectionStart
+        idInput.text = upper
+        // The cursor lands on select()'s second position.
+        idInput.select(at(anchor), at(cursor))
     }
 
     function setFocus(isFocus) {
@@ -130,7 +150,11 @@ Canvas {
             if (text.length > Theme.lineEditMaxLen && text.length > idEdit.__keptText.length)
                 idEdit.__refuseLongEdit()
         }
-        onTextChanged: idEdit.__keptText = text
+        onTextChanged: {
+            if (idEdit.upperCase)
+                idEdit.__toUpperCase()
+            idEdit.__keptText = text
+        }
 
         cursorDelegate: Rectangle {
             id: idCursor

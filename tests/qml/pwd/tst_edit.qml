@@ -177,6 +177,40 @@ Item {
             compare(T.find(page, "codeText").text, client.code)
         }
 
+        // A secret corrected in the middle: each letter is upper-cased where
+        // it was typed, and the typing goes on from there.
+        function test_secretEditedInTheMiddle_data() {
+            return [
+                { tag: "after Left", keys: ["abc", Qt.Key_Left, "de"], secret: "ABDEC" },
+                { tag: "after Home", keys: ["bc", Qt.Key_Home, "ax"], secret: "AXBC" },
+                { tag: "over a selection", keys: ["abcd", [Qt.Key_Left, Qt.ShiftModifier],
+                                                  [Qt.Key_Left, Qt.ShiftModifier], "x", "y"],
+                  secret: "ABXY" },
+                { tag: "pasted", keys: ["ad", Qt.Key_Left, "paste:bc", "x"], secret: "ABCXD" }
+            ]
+        }
+        function test_secretEditedInTheMiddle(data) {
+            openPage(0)
+            var dialog = typeSecret("")
+            for (var i = 0; i < data.keys.length; ++i) {
+                var k = data.keys[i]
+                if (typeof k === "string" && k.indexOf("paste:") === 0) {
+                    Util.clipboardText = k.substring(6)
+                    keySequence(StandardKey.Paste)
+                } else if (typeof k === "string") {
+                    T.typeText(idCase, k)
+                } else if (Array.isArray(k)) {
+                    keyClick(k[0], k[1])
+                } else {
+                    keyClick(k)
+                }
+            }
+            compare(dialog.userText, data.secret)
+            acceptDialog(dialog)
+            compare(page.passwordText, data.secret)
+            compare(T.find(page, "editOptClient").secret, data.secret)
+        }
+
         function test_typedSecretUsesAccountAsLabel() {
             openPage(0)
             typeInto("accountEdit", "me")

@@ -3,6 +3,7 @@ import QtQuick.Controls 2.12
 import QtQuick.LocalStorage 2.12
 import QtTest 1.12
 import Lib.Encryptor 1.0
+import Lib.Util 1.0
 import "qrc:/note"
 import "qrc:/js/db.js" as DB
 import "../common/pagetest.js" as T
@@ -324,6 +325,12 @@ Item {
             var listHint = T.find(list(), "noteListPrompt")
             tryCompare(listHint, "opened", true)
             compare(T.find(listHint, "promptText").text, "长按可删除")
+            // centred over the list, 7 units from its top, on this its only showing
+            verify(listHint.width > 0)
+            var left = listHint.contentItem.mapToItem(list(), 0, 0)
+            verify(Math.abs(left.x + listHint.width / 2 - list().width / 2) <= 1,
+                   "hint at " + left.x + ", width " + listHint.width + " over " + list().width)
+            compare(left.y, Util.unitHeight * 7)
             compare(DB.root.app.prompt.noteItemEdit, false)
             T.tap(idCase, listHint.contentItem)
             tryCompare(listHint, "visible", false)

@@ -7,6 +7,7 @@ import Lib.Util 1.0
 import Widgets.Theme 1.0
 import ZV.OPTClient 1.0
 import "qrc:/pwd"
+import "qrc:/widgets"
 import "qrc:/js/db.js" as DB
 import "../common/pagetest.js" as T
 import "../common"
@@ -40,6 +41,18 @@ Item {
         id: idRefSpy
         target: idRefClient
         signalName: "expireChanged"
+    }
+
+    // A clock for "the PIN check's pause would have ended by now": the
+    // success tick, longer than the keypad's pause.
+    SuccessfulAnimation {
+        id: idReferenceTick
+    }
+
+    SignalSpy {
+        id: idReferenceSpy
+        target: idReferenceTick
+        signalName: "stopped"
     }
 
     KeyloftTestCase {
@@ -175,6 +188,26 @@ Item {
             T.answerPinCheck(idCase, page, true)
             tryCompare(T.find(page, "pwdListView"), "count", 2)
             compare(DB.getPwdItem(secretItem.id), null)
+        }
+
+        // The right PIN, then the check closed during the keypad's pause:
+        // the entry is not deleted and the PIN key not kept.
+        function test_pinCheckClosedDuringItsPause() {
+            var menu = T.find(page, "itemMenu")
+            T.hold(idCase, T.find(row("secret-acc"), "holdButton"), menu)
+            T.tap(idCase, T.findText(menu, "删除 \"Bank\""))
+            var check = checkPage()
+            tryCompare(check, "opened", true)
+            T.clickDigits(idCase, check, T.PIN)
+            idReferenceSpy.clear()
+            idReferenceTick.start()
+            mouseClick(T.findType(check, "CloseButton"))
+            tryCompare(check, "visible", false)
+            tryCompare(idReferenceSpy, "count", 1)
+            verify(DB.getPwdItem(secretItem.id) !== null)
+            compare(check.checkPassed, false)
+            compare(DB.pinCode, "")
+            waitRows()
         }
 
         function test_otpRowShowsLiveCode() {

@@ -41,6 +41,7 @@ Item {
                 notes.destroy()
                 notes = null
             }
+            verify(testLanguage.setEnglish(false))
             DB.pinCode = ""
         }
 
@@ -307,6 +308,29 @@ Item {
             compare(T.find(pinRequest(), "checkPinCodePage").visible, false)
         }
 
+        // The list's hint, on its one showing (the first time the list is
+        // shown at all), stands centred over the list, 7 units from its top.
+        function test_listHintCentred_data() {
+            return [ { tag: "Chinese", english: false, text: "长按可删除" },
+                     { tag: "English", english: true, text: "Press and hold to delete" } ]
+        }
+        function test_listHintCentred(data) {
+            N.addNote({ note: "n", title: "n" }, Encryptor)
+            DB.root.app.prompt.noteItemEdit = true
+            DB.save()
+            verify(testLanguage.setEnglish(data.english))
+            createNotes()
+            N.openBox(idCase, notes, -1)
+            var hint = T.find(list(), "noteListPrompt")
+            tryCompare(hint, "opened", true)
+            compare(T.find(hint, "promptText").text, data.text)
+            verify(hint.width > 0)
+            var left = hint.contentItem.mapToItem(list(), 0, 0)
+            verify(Math.abs(left.x + hint.width / 2 - list().width / 2) <= 1,
+                   "hint at " + left.x + ", " + hint.width + " wide, over " + list().width)
+            compare(left.y, Util.unitHeight * 7)
+        }
+
         function test_hintsShownOnce() {
             N.addBox("Work")
             N.addNote({ note: "n", title: "n" }, Encryptor)
@@ -325,12 +349,6 @@ Item {
             var listHint = T.find(list(), "noteListPrompt")
             tryCompare(listHint, "opened", true)
             compare(T.find(listHint, "promptText").text, "长按可删除")
-            // centred over the list, 7 units from its top, on this its only showing
-            verify(listHint.width > 0)
-            var left = listHint.contentItem.mapToItem(list(), 0, 0)
-            verify(Math.abs(left.x + listHint.width / 2 - list().width / 2) <= 1,
-                   "hint at " + left.x + ", width " + listHint.width + " over " + list().width)
-            compare(left.y, Util.unitHeight * 7)
             compare(DB.root.app.prompt.noteItemEdit, false)
             T.tap(idCase, listHint.contentItem)
             tryCompare(listHint, "visible", false)

@@ -9,14 +9,16 @@ struct OtpParams;
 
 // The time-based one-time code of one otpauth URL for QML ("ZV.OPTClient"
 // 1.0). Once started it recomputes the code every second; codeChanged fires
-// only when the text changes, expireChanged on every computation.
+// only when the text changes, expireChanged on every computation. The fields
+// read from the URL change only with it, so urlChanged announces them too:
+// a binding on period follows a URL set after the binding was made.
 class OPTClient : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString url READ url WRITE setUrl NOTIFY urlChanged)
-    Q_PROPERTY(QString label READ label)
-    Q_PROPERTY(QString secret READ secret)
-    Q_PROPERTY(QString issuer READ issuer)
-    Q_PROPERTY(int period READ period)
+    Q_PROPERTY(QString label READ label NOTIFY urlChanged)
+    Q_PROPERTY(QString secret READ secret NOTIFY urlChanged)
+    Q_PROPERTY(QString issuer READ issuer NOTIFY urlChanged)
+    Q_PROPERTY(int period READ period NOTIFY urlChanged)
     Q_PROPERTY(int expire READ expire NOTIFY expireChanged)
     Q_PROPERTY(QString code READ code NOTIFY codeChanged)
 

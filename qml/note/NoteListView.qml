@@ -39,8 +39,6 @@ Item {
             DB.root.app.prompt.noteItemEdit = false
             if (!DB.saveOnly())
                 writeRefused()
-            idPromptMenu.x = (width - idPromptMenu.width) / 2
-            idPromptMenu.y = Util.unitHeight * 7
             idPromptMenu.open()
         }
     }
@@ -143,9 +141,13 @@ Item {
         onClicked: idNoteListView.gobackClicked()
     }
 
+    // Centred by a binding: the list is first shown before the layout has
+    // given it its width.
     PromptMenu {
         id: idPromptMenu
         objectName: "noteListPrompt"
+        x: (idNoteListView.width - width) / 2
+        y: Util.unitHeight * 7
         arrowPosition: 0.3
         text: qsTr("长按可删除")
     }

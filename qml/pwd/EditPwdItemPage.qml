@@ -416,11 +416,7 @@ SheetPage {
             regExp: /[0-9A-Za-z]+/
         }
         inputMethodHints: Qt.ImhHiddenText
-        onUserTextChanged: {
-            var upper = userText.toUpperCase()
-            if (upper !== userText)
-                userText = upper
-        }
+        upperCase: true
         onAccepted: idRoot.__acceptSecret()
     }
 }

@@ -24,6 +24,15 @@ SheetPage {
             callback()
     }
 
+    // A check closed while it shows its success (the keypad's pause, the
+    // tick) ends in nothing: no accepted(), no callback, now or later. What
+    // was typed does not stay behind in the hidden page.
+    onAboutToHide: {
+        idPwdInput.reset()
+        idSuccessAnimation.stop()
+        idLineEdit.text = ""
+    }
+
     onAboutToShow: {
         idPwdInput.reset()
         idLineEdit.text = ""

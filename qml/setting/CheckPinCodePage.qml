@@ -15,7 +15,21 @@ SheetPage {
 
     readonly property alias pinInput: idPinInput
 
-    onAboutToShow: checkPassed = false
+    // The key of the PIN found right, held through the keypad's pause.
+    property string __passedKey: ""
+
+    onAboutToShow: {
+        checkPassed = false
+        __passedKey = ""
+    }
+
+    // A check closed during the keypad's pause after the right PIN ends in
+    // nothing: checkPassed stays false and the key is not kept, so the
+    // caller does not go on (a confidential entry is not deleted).
+    onAboutToHide: {
+        idPinInput.reset()
+        __passedKey = ""
+    }
 
     Column {
         width: parent.width
@@ -38,14 +52,15 @@ SheetPage {
             onInputFinished: {
                 var key = Qt.md5(pwdStr)
                 if (Qt.md5(key) === DB.root.security.verifiedPinCode) {
-                    DB.pinCode = key
-                    idPage.checkPassed = true
+                    idPage.__passedKey = key
                     cleanInput(true)
                 } else {
                     errorInput()
                 }
             }
             onCleanInputFinished: {
+                DB.pinCode = idPage.__passedKey
+                idPage.checkPassed = true
                 idPage.accepted()
                 idPage.close()
             }

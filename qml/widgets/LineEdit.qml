@@ -23,6 +23,9 @@ Canvas {
     property color borderColor: Theme.editBorderColor
     property color textColor: Theme.textColor
     property color cursorColor: Theme.buttonBlueColor
+    // Every change of the text is turned to upper case at once, the cursor
+    // and a selection staying where the user left them.
+    property bool upperCase: false
 
     // The inner input, for callers that need its signals.
     readonly property alias input: idInput
@@ -60,6 +63,23 @@ Canvas {
         event.accepted = true
         if (!event.isAutoRepeat)
             button.clicked()
+    }
+
+    function __toUpperCase() {
+        var text = idInput.text
+        var upper = text.toUpperCase()
+        if (upper === text)
+            return
+        // A position counted in the upper-cased text ("ß" grows to "SS").
+        var at = function (pos) { return text.substring(0, pos).toUpperCase().length }
+        var cursor = idInput.cursorPosition
+        var anchor = cursor
+        if (idInput.selectedText !== "")
+            anchor = idInput.selectionStart === cursor ? idInput.selectionEnd
+                                                       : idInput.selectionStart
+        idInput.text = upper
+        // The cursor lands on select()'s second position.
+        idInput.select(at(anchor), at(cursor))
     }
 
     function setFocus(isFocus) {
@@ -146,7 +166,11 @@ Canvas {
             if (text.length > Theme.lineEditMaxLen && text.length > idEdit.__keptText.length)
                 idEdit.__refuseLongEdit()
         }
-        onTextChanged: idEdit.__keptText = text
+        onTextChanged: {
+            if (idEdit.upperCase)
+                idEdit.__toUpperCase()
+            idEdit.__keptText = text
+        }
         Keys.onReturnPressed: idEdit.__submit(event)
         Keys.onEnterPressed: idEdit.__submit(event)
 

@@ -20,6 +20,11 @@ Rectangle {
             idCode.reset()
     }
 
+    // Empties the code at once, ending a pause or a blink under way.
+    function reset() {
+        idCode.reset()
+    }
+
     function cleanInput(isNotify) {
         idCode.cleanInput(isNotify)
     }

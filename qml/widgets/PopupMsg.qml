@@ -4,7 +4,8 @@ import Lib.Util 1.0
 import Widgets.Theme 1.0
 
 // Toast: shows msg for 1500 ms. With autoClose false it stays after that
-// until the user dismisses it, and autoClose is set back to true.
+// until the user dismisses it, and autoClose is set back to true. Shown
+// again while it is up, it shows the new message for a time of its own.
 Popup {
     id: idToast
 
@@ -15,11 +16,23 @@ Popup {
     readonly property PopupScreen __screen: PopupScreen { overlay: idToast.Overlay.overlay }
     property bool __dismissable: false
 
-    // Shows msg; a sticky toast stays after its time until dismissed.
+    // Shows msg; a sticky toast stays after its time until dismissed. A
+    // toast already up starts its time again (open() would leave it as it
+    // is): a plain message closes by itself 1500 ms on, never waiting for
+    // the tap that an earlier sticky one was waiting for.
     function show(text, sticky) {
         msg = text
         autoClose = !sticky
+        __startTime()
         open()
+    }
+
+    // The 1500 ms during which nothing closes the toast.
+    function __startTime() {
+        __dismissable = false
+        closePolicy = Popup.NoAutoClose
+        opacity = 1
+        idTimer.restart()
     }
 
     modal: true
@@ -77,12 +90,7 @@ Popup {
         NumberAnimation { property: "opacity"; from: 1; to: 0; duration: 100 }
     }
 
-    onAboutToShow: {
-        __dismissable = false
-        closePolicy = Popup.NoAutoClose
-        opacity = 1
-        idTimer.restart()
-    }
+    onAboutToShow: __startTime()
 
     onClosed: {
         idTimer.stop()

@@ -2,7 +2,8 @@ import QtQuick 2.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
 
-// A success tick that fades in on start() and then disappears.
+// A success tick that fades in on start() and then disappears; stop() ends
+// it at once, without stopped().
 Canvas {
     id: idTick
 
@@ -14,6 +15,11 @@ Canvas {
         idAnimation.stop()
         opacity = 0
         idAnimation.start()
+    }
+
+    function stop() {
+        idAnimation.stop()
+        opacity = 0
     }
 
     implicitWidth: 3 * Util.unitHeight

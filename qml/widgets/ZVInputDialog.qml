@@ -13,6 +13,7 @@ DialogFrame {
     property alias inputValidator: idEdit.validator
     property alias inputMethodHints: idEdit.inputMethodHints
     property alias echoMode: idEdit.echoMode
+    property alias upperCase: idEdit.upperCase
 
     acceptButtonText: qsTr("完成")
     rejectedButtonText: qsTr("取消")

@@ -170,6 +170,21 @@ function expectStickyToast(tc, toast, text) {
     tc.tryCompare(toast, "visible", false)
 }
 
+// The ring of a one-time code once its client has ticked at least twice:
+// the seconds left as its text and, in degrees, the part of the period gone
+// by as its progress. The last tick waited for is not the first second of a
+// step, so that part is never 0.
+function expectRingFollows(tc, ring, client, period) {
+    var first = client.expire
+    tc.tryVerify(function () { return client.expire !== first }, 3000, "the client did not tick")
+    var second = client.expire
+    tc.tryVerify(function () { return client.expire !== second && client.expire < period }, 3000,
+                 "the client did not tick again")
+    tc.compare(client.period, period)
+    tc.compare(ring.text, String(client.expire))
+    tc.compare(ring.progress, (period - client.expire) * 360 / period)
+}
+
 function typeText(tc, text) {
     for (var i = 0; i < text.length; ++i)
         tc.keyClick(text[i])

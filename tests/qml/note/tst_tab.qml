@@ -3,6 +3,7 @@ import QtQuick.Controls 2.12
 import QtQuick.LocalStorage 2.12
 import QtTest 1.12
 import Lib.Encryptor 1.0
+import Lib.Util 1.0
 import "qrc:/note"
 import "qrc:/js/db.js" as DB
 import "../common/pagetest.js" as T
@@ -40,6 +41,7 @@ Item {
                 notes.destroy()
                 notes = null
             }
+            verify(testLanguage.setEnglish(false))
             DB.pinCode = ""
         }
 
@@ -304,6 +306,29 @@ Item {
             // with the key held the note opens at once
             N.openNote(idCase, notes, s.id)
             compare(T.find(pinRequest(), "checkPinCodePage").visible, false)
+        }
+
+        // The list's hint, on its one showing (the first time the list is
+        // shown at all), stands centred over the list, 7 units from its top.
+        function test_listHintCentred_data() {
+            return [ { tag: "Chinese", english: false, text: "长按可删除" },
+                     { tag: "English", english: true, text: "Press and hold to delete" } ]
+        }
+        function test_listHintCentred(data) {
+            N.addNote({ note: "n", title: "n" }, Encryptor)
+            DB.root.app.prompt.noteItemEdit = true
+            DB.save()
+            verify(testLanguage.setEnglish(data.english))
+            createNotes()
+            N.openBox(idCase, notes, -1)
+            var hint = T.find(list(), "noteListPrompt")
+            tryCompare(hint, "opened", true)
+            compare(T.find(hint, "promptText").text, data.text)
+            verify(hint.width > 0)
+            var left = hint.contentItem.mapToItem(list(), 0, 0)
+            verify(Math.abs(left.x + hint.width / 2 - list().width / 2) <= 1,
+                   "hint at " + left.x + ", " + hint.width + " wide, over " + list().width)
+            compare(left.y, Util.unitHeight * 7)
         }
 
         function test_hintsShownOnce() {

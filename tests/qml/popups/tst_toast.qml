@@ -15,6 +15,13 @@ Item {
         msg: "已复制到剪贴板"
     }
 
+    // The length-limit toast of a full edit.
+    LineEdit {
+        id: idFullEdit
+        y: 300
+        width: 300
+    }
+
     // Tells whether the page beneath the toast received a tap.
     MouseArea {
         id: idBelow
@@ -34,6 +41,79 @@ Item {
             tryCompare(idToast, "visible", false)
             idToast.autoClose = true
             idBelow.taps = 0
+        }
+
+        // Waits until ms milliseconds have passed since the time given.
+        function waitSince(since, ms) {
+            tryVerify(function () { return Date.now() - since >= ms }, ms + 1000)
+        }
+
+        // A toast shown again, open or not yet dismissed, shows the new
+        // message for its own time: a plain one closes by itself 1500 ms
+        // after its show, whatever the first one was, and a tap on it before
+        // then is not taken as a dismissal; a sticky one waits for its tap.
+        function test_shownAgainRestartsItsTime_data() {
+            return [
+                { tag: "plain 1 s after plain", first: false, second: false },
+                { tag: "sticky 1 s after plain", first: false, second: true },
+                { tag: "plain 1 s after sticky", first: true, second: false },
+                { tag: "plain on a sticky waiting for its tap", first: true, second: false,
+                  afterWait: true }
+            ]
+        }
+        function test_shownAgainRestartsItsTime(data) {
+            var firstShown = Date.now()
+            idToast.show("第一条", data.first)
+            tryCompare(idToast, "opened", true)
+            if (data.afterWait) {
+                tryCompare(idToast, "autoClose", true)
+                verify(idToast.visible)
+            } else {
+                waitSince(firstShown, 1000)
+            }
+            var closedAt = 0
+            var onClosed = function () { closedAt = Date.now() }
+            idToast.closed.connect(onClosed)
+            var shown = Date.now()
+            idToast.show("第二条", data.second)
+            compare(idToast.msg, "第二条")
+            mouseClick(idToast.contentItem)
+            verify(idToast.visible)
+            if (data.second) {
+                tryCompare(idToast, "autoClose", true)
+                verify(idToast.visible)
+                mouseClick(idToast.contentItem)
+            }
+            tryCompare(idToast, "visible", false)
+            idToast.closed.disconnect(onClosed)
+            // (Qt's timers may fire a little early.)
+            verify(closedAt - shown >= 1400, "closed " + (closedAt - shown) + " ms after its show")
+        }
+
+        // The length-limit toast stays while the user keeps typing into the
+        // full edit, and closes by itself once the typing stops.
+        function test_limitToastStaysWhileTyping() {
+            idFullEdit.text = "a".repeat(64)
+            mouseClick(idFullEdit)
+            var lastKey = 0
+            var gaps = [] // from the last key to each closing
+            for (var i = 0; i < 4; ++i) {
+                waitSince(lastKey, 600)
+                lastKey = Date.now()
+                keyClick(Qt.Key_B)
+                compare(idFullEdit.text, "a".repeat(64))
+                if (i === 0)
+                    idFullEdit.__limitToast.closed.connect(function () {
+                        gaps.push(Date.now() - lastKey)
+                    })
+                verify(idFullEdit.__limitToast.visible)
+            }
+            tryCompare(idFullEdit.__limitToast, "visible", false)
+            // (Once more than 1500 ms between two keys, on a slow run, and
+            // it rightly closes in between.)
+            verify(gaps.length > 0)
+            for (var g = 0; g < gaps.length; ++g)
+                verify(gaps[g] >= 1400, "closed " + gaps[g] + " ms after the last key")
         }
 
         function test_autoCloseIgnoresPressesAndEscape() {

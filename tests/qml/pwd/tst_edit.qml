@@ -160,6 +160,7 @@ Item {
             compare(T.find(page, "enable2faButton").visible, false)
             compare(T.find(page, "passwordEdit").visible, false)
             tryVerify(function () { return /^[0-9]{6}$/.test(T.find(page, "codeText").text) })
+            T.expectRingFollows(idCase, T.find(page, "totpRing"), T.find(page, "editOptClient"), 30)
 
             save()
             tryCompare(page, "visible", false)
@@ -174,6 +175,40 @@ Item {
             var client = T.find(page, "editOptClient")
             verify(/^[0-9]{6}$/.test(client.code), client.code)
             compare(T.find(page, "codeText").text, client.code)
+        }
+
+        // A secret corrected in the middle: each letter is upper-cased where
+        // it was typed, and the typing goes on from there.
+        function test_secretEditedInTheMiddle_data() {
+            return [
+                { tag: "after Left", keys: ["abc", Qt.Key_Left, "de"], secret: "ABDEC" },
+                { tag: "after Home", keys: ["bc", Qt.Key_Home, "ax"], secret: "AXBC" },
+                { tag: "over a selection", keys: ["abcd", [Qt.Key_Left, Qt.ShiftModifier],
+                                                  [Qt.Key_Left, Qt.ShiftModifier], "x", "y"],
+                  secret: "ABXY" },
+                { tag: "pasted", keys: ["ad", Qt.Key_Left, "paste:bc", "x"], secret: "ABCXD" }
+            ]
+        }
+        function test_secretEditedInTheMiddle(data) {
+            openPage(0)
+            var dialog = typeSecret("")
+            for (var i = 0; i < data.keys.length; ++i) {
+                var k = data.keys[i]
+                if (typeof k === "string" && k.indexOf("paste:") === 0) {
+                    Util.clipboardText = k.substring(6)
+                    keySequence(StandardKey.Paste)
+                } else if (typeof k === "string") {
+                    T.typeText(idCase, k)
+                } else if (Array.isArray(k)) {
+                    keyClick(k[0], k[1])
+                } else {
+                    keyClick(k)
+                }
+            }
+            compare(dialog.userText, data.secret)
+            acceptDialog(dialog)
+            compare(page.passwordText, data.secret)
+            compare(T.find(page, "editOptClient").secret, data.secret)
         }
 
         function test_typedSecretUsesAccountAsLabel() {

@@ -7,6 +7,7 @@ import Lib.Util 1.0
 import Widgets.Theme 1.0
 import ZV.OPTClient 1.0
 import "qrc:/pwd"
+import "qrc:/widgets"
 import "qrc:/js/db.js" as DB
 import "../common/pagetest.js" as T
 import "../common"
@@ -40,6 +41,18 @@ Item {
         id: idRefSpy
         target: idRefClient
         signalName: "expireChanged"
+    }
+
+    // A clock for "the PIN check's pause would have ended by now": the
+    // success tick, longer than the keypad's pause.
+    SuccessfulAnimation {
+        id: idReferenceTick
+    }
+
+    SignalSpy {
+        id: idReferenceSpy
+        target: idReferenceTick
+        signalName: "stopped"
     }
 
     KeyloftTestCase {
@@ -177,6 +190,26 @@ Item {
             compare(DB.getPwdItem(secretItem.id), null)
         }
 
+        // The right PIN, then the check closed during the keypad's pause:
+        // the entry is not deleted and the PIN key not kept.
+        function test_pinCheckClosedDuringItsPause() {
+            var menu = T.find(page, "itemMenu")
+            T.hold(idCase, T.find(row("secret-acc"), "holdButton"), menu)
+            T.tap(idCase, T.findText(menu, "删除 \"Bank\""))
+            var check = checkPage()
+            tryCompare(check, "opened", true)
+            T.clickDigits(idCase, check, T.PIN)
+            idReferenceSpy.clear()
+            idReferenceTick.start()
+            mouseClick(T.findType(check, "CloseButton"))
+            tryCompare(check, "visible", false)
+            tryCompare(idReferenceSpy, "count", 1)
+            verify(DB.getPwdItem(secretItem.id) !== null)
+            compare(check.checkPassed, false)
+            compare(DB.pinCode, "")
+            waitRows()
+        }
+
         function test_otpRowShowsLiveCode() {
             var r = row("otp-acc")
             var pwdText = T.find(r, "pwdText")
@@ -188,6 +221,7 @@ Item {
             tryVerify(function () { return /^[0-9]{6}$/.test(code.text) })
             var secs = Number(ring.text)
             verify(secs >= 1 && secs <= 30, ring.text)
+            T.expectRingFollows(idCase, ring, T.find(r, "rowOptClient"), 30)
             // the stored secret is never shown in the row
             compare(r.pwdText, "JBSWY3DPEHPK3PXP")
             compare(pwdText.visible, false)
@@ -211,8 +245,8 @@ Item {
         }
 
         // The view page of an entry with a one-time code: the code shown is
-        // the current one at every opening, "复制" copies it, and a double
-        // click on the ring shows the stored secret.
+        // the current one at every opening, the ring runs down, "复制" copies
+        // the code, and a double click on the ring shows the stored secret.
         function test_viewPageLiveCode() {
             var view = T.find(page, "viewPwdItemPage")
             var client = T.find(view, "viewOptClient")
@@ -230,6 +264,7 @@ Item {
 
             T.tap(idCase, T.find(row("otp-acc"), "holdButton"))
             tryCompare(view, "opened", true)
+            T.expectRingFollows(idCase, T.find(view, "totpRing"), client, 30)
             Util.clipboardText = ""
             T.tap(idCase, T.find(view, "copyPwdButton"))
             compare(Util.clipboardText, code.text)

@@ -5,6 +5,7 @@ import Lib.Util 1.0
 import Lib.Encryptor 1.0
 import Widgets.Theme 1.0
 import "qrc:/setting"
+import "qrc:/widgets"
 import "qrc:/js/db.js" as DB
 import "qrc:/js/dbcloud.js" as DBCloud
 import "../common/pagetest.js" as T
@@ -44,6 +45,18 @@ Item {
                 }
             }
         }
+    }
+
+    // A clock for "a check's success would have shown by now": the tick
+    // of the text check, longer than the keypad's pause.
+    SuccessfulAnimation {
+        id: idReferenceTick
+    }
+
+    SignalSpy {
+        id: idReferenceSpy
+        target: idReferenceTick
+        signalName: "stopped"
     }
 
     KeyloftTestCase {
@@ -173,6 +186,48 @@ Item {
             }
             T.expectToast(idCase, idPage.popupMsg, "登录密码已修改")
             compare(DB.loginPassword, Qt.md5(change.inputStack.currentIndex === 0 ? "222222" : "new-text"))
+        }
+
+        // The right password, then the check page closed while it shows its
+        // success (the keypad's pause, the text's green tick): neither the
+        // change page nor the clear question comes, then or later; and a
+        // page opened again at once asks afresh.
+        function test_checkClosedDuringItsSuccess_data() {
+            return [
+                { tag: "keypad, before the change", typeIndex: 0, clear: false },
+                { tag: "text, before the change", typeIndex: 1, clear: false },
+                { tag: "keypad, before clearing", typeIndex: 0, clear: true },
+                { tag: "text, before clearing", typeIndex: 1, clear: true }
+            ]
+        }
+        function test_checkClosedDuringItsSuccess(data) {
+            var pwd = data.typeIndex === 0 ? "123456" : "old-text"
+            var next = data.clear ? "clearDialog" : "changeLoginPwdPage"
+            var panel = data.clear ? idPage.dataPanel : idPage.securityPanel
+            openVault(pwd, data.typeIndex, false)
+            for (var reopen = 0; reopen < 2; ++reopen) {
+                T.tap(idCase, row(panel, 0))
+                var check = opened("checkLoginPwdPage")
+                if (data.typeIndex === 0)
+                    T.clickDigits(idCase, check.pwdInput, pwd)
+                else
+                    T.typeText(idCase, pwd)
+                idReferenceSpy.clear()
+                idReferenceTick.start()
+                mouseClick(check.closeButton)
+                tryCompare(check, "visible", false)
+                if (reopen) {
+                    T.tap(idCase, row(panel, 0))
+                    tryCompare(check, "opened", true)
+                }
+                tryCompare(idReferenceSpy, "count", 1)
+                compare(check.opened, reopen === 1)
+                verify(!page(next).visible)
+                compare(check.lineEdit.text, "")
+                compare(T.find(check.pwdInput, "echo").pwdStr, "")
+                compare(DB.loginPassword, Qt.md5(pwd))
+                compare(idRoot.exits, 0)
+            }
         }
 
         function test_securityQuestions_data() {

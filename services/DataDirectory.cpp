@@ -31,6 +31,17 @@ QString offlineStoragePath(QString *error) {
     if (n == 0)
         return fail(error, QStringLiteral("no application-data directory (APPDATA, "
                                           "XDG_DATA_HOME or HOME) could be found"));
+    // A relative base would put the vault under whatever directory the
+    // program was started from, a different one at each start. (A relative
+    // XDG_DATA_HOME is already passed over as the XDG rules ask.)
+    const QString base = QString::fromWCharArray(buffer.data(), -1);
+    if (!QDir::isAbsolutePath(base)) {
+        const QString from = qEnvironmentVariableIsEmpty("APPDATA") ? QStringLiteral("HOME")
+                                                                    : QStringLiteral("APPDATA");
+        return fail(error, QStringLiteral("the application-data directory \"%1\" (from %2) "
+                                          "is not an absolute path")
+                               .arg(base, from));
+    }
     auto joinPath = compat::baseFunction<compat::JoinPathFn>(compat::kSlotJoinPath);
     if (!joinPath)
         return fail(error, QStringLiteral("the path helper is missing"));

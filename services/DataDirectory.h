@@ -4,6 +4,7 @@
 
 // The per-user data directory: the expanded %APPDATA% with "Ormel\Keyloft"
 // appended. It holds the vault database and is private to the user (0700).
+// Only an absolute application-data directory is used.
 namespace DataDirectory {
 
 // The data directory, created when missing and set to mode 0700 when it

@@ -44,6 +44,17 @@
     </message>
 </context>
 <context>
+    <name>CategoryRow</name>
+    <message>
+        <source>分类</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>选择分类</source>
+        <translation>Choose</translation>
+    </message>
+</context>
+<context>
     <name>BoxEditSheet</name>
     <message>
         <source>请输入名称</source>
@@ -373,7 +384,7 @@
     </message>
     <message>
         <source>如：儿时最好的玩伴名字</source>
-        <translation>e.g. name of best childhood friend</translation>
+        <translation>e.g. best childhood friend</translation>
     </message>
     <message>
         <source>请输入完整的信息</source>
@@ -492,14 +503,6 @@
     <message>
         <source>机密</source>
         <translation>Confidential</translation>
-    </message>
-    <message>
-        <source>分类</source>
-        <translation>Category</translation>
-    </message>
-    <message>
-        <source>选择分类</source>
-        <translation>Choose Category</translation>
     </message>
     <message>
         <source>图标</source>
@@ -657,10 +660,6 @@
         <translation>Normal</translation>
     </message>
     <message>
-        <source>分类</source>
-        <translation>Category</translation>
-    </message>
-    <message>
         <source>图标</source>
         <translation>Icon</translation>
     </message>
@@ -708,14 +707,6 @@
     <message>
         <source>机密</source>
         <translation>Confidential</translation>
-    </message>
-    <message>
-        <source>分类</source>
-        <translation>Category</translation>
-    </message>
-    <message>
-        <source>选择分类</source>
-        <translation>Choose Category</translation>
     </message>
     <message>
         <source>完成</source>

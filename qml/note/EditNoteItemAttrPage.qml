@@ -21,10 +21,11 @@ SheetPage {
 
     readonly property var __colorList: Icon.getNoteColorList(Theme.darkMode)
 
+    // The box shown in the "分类" row; a box that is gone shows as "未分类".
+    property var __box: null
+
     function __updateBox() {
-        var box = DB.getNoteBox(currentBoxId)
-        idBoxIcon.source = Icon.getIconUrl(box ? box.iconId : 0)
-        idBoxName.text = box ? box.name : qsTr("未分类")
+        __box = DB.getNoteBox(currentBoxId) || { iconId: 0, name: qsTr("未分类") }
     }
 
     // "机密" stays selected only while the PIN key is present and verified.
@@ -84,16 +85,8 @@ SheetPage {
             color: Theme.popupSpacingColor
         }
 
-        // Row "安全".
-        RowLayout {
-            x: Util.unitHeight * 2
-            width: parent.width - Util.unitHeight * 4
-            height: Util.unitHeight * 5
-            spacing: Util.unitHeight * 2
-            ZVText {
-                text: qsTr("安全")
-                color: Theme.textColor3
-            }
+        TitledRow {
+            title: qsTr("安全")
             RdoButton {
                 id: idRdoNormal
                 objectName: "noteRdoNormal"
@@ -116,38 +109,14 @@ SheetPage {
             color: Theme.popupSpacingColor
         }
 
-        // Row "分类".
-        RowLayout {
-            x: Util.unitHeight * 2
-            width: parent.width - Util.unitHeight * 4
-            height: Util.unitHeight * 5
-            spacing: Util.unitHeight
-            ZVText {
-                text: qsTr("分类")
-                color: Theme.textColor3
-                Layout.rightMargin: Util.unitHeight
-            }
-            Image {
-                id: idBoxIcon
-                Layout.preferredWidth: Util.unitHeight * 2.4
-                Layout.preferredHeight: Util.unitHeight * 2.4
-                sourceSize: Qt.size(width * 2, height * 2)
-            }
-            ZVText {
-                id: idBoxName
-                objectName: "noteAttrBoxName"
-                Layout.fillWidth: true
-                color: Theme.textColor3
-                elide: Text.ElideRight
-                text: qsTr("未分类")
-            }
-            TxtButton {
-                objectName: "noteChooseBox"
-                text: qsTr("选择分类")
-                onClicked: {
-                    idNoteBoxChoosePage.currentBoxId = idEditNoteItemAttrPage.currentBoxId
-                    idNoteBoxChoosePage.open()
-                }
+        CategoryRow {
+            box: idEditNoteItemAttrPage.__box
+            nameItem.objectName: "noteAttrBoxName"
+            nameItem.color: Theme.textColor3
+            buttonItem.objectName: "noteChooseBox"
+            onChooseClicked: {
+                idNoteBoxChoosePage.currentBoxId = idEditNoteItemAttrPage.currentBoxId
+                idNoteBoxChoosePage.open()
             }
         }
 

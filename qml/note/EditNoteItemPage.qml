@@ -215,8 +215,13 @@ DrawerPage {
                 }
             }
             contentItem: RowLayout {
-                spacing: Util.unitHeight * 2
+                // The gaps close up to one unit before the box name is cut
+                // (longer translations of the level).
+                spacing: idBoxName.implicitWidth <= width - idAttrDate.implicitWidth
+                         - idAttrLevel.implicitWidth - Util.unitHeight * 8
+                         ? Util.unitHeight * 2 : Util.unitHeight
                 ZVText {
+                    id: idAttrDate
                     objectName: "noteAttrDate"
                     Layout.leftMargin: Util.unitHeight * 2
                     color: Theme.textWhiteColor
@@ -224,6 +229,7 @@ DrawerPage {
                     text: idEditNoteItemPage.noteDate >= 0 ? Pubfun.millisecToDateTimeStr(idEditNoteItemPage.noteDate) : ""
                 }
                 ZVText {
+                    id: idAttrLevel
                     objectName: "noteAttrLevel"
                     color: Theme.textWhiteColor
                     font.pointSize: Util.relativeFontPoint(-2)
@@ -236,7 +242,7 @@ DrawerPage {
                     Layout.rightMargin: Util.unitHeight * 2
                     color: Theme.textWhiteColor
                     font.pointSize: Util.relativeFontPoint(-2)
-                    elide: Text.ElideMiddle
+                    elide: Text.ElideRight
                 }
             }
             onClicked: {

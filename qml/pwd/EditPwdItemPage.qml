@@ -217,7 +217,7 @@ SheetPage {
                 width: parent.width
                 spacing: 0
 
-                PwdItemRow {
+                TitledRow {
                     title: qsTr("安全")
                     RdoButton {
                         id: idRdoNormal
@@ -239,30 +239,15 @@ SheetPage {
                         Layout.fillWidth: true
                     }
                 }
-                PwdItemRow {
-                    title: qsTr("分类")
-                    Image {
-                        Layout.preferredWidth: Util.unitHeight * 2.4
-                        Layout.preferredHeight: Util.unitHeight * 2.4
-                        source: idRoot.__box ? Icon.getIconUrl(idRoot.__box.iconId) : ""
-                    }
-                    ZVText {
-                        objectName: "boxText"
-                        Layout.fillWidth: true
-                        text: idRoot.__box ? idRoot.__box.name : ""
-                        color: Theme.textColor3
-                        elide: Text.ElideRight
-                    }
-                    TxtButton {
-                        objectName: "chooseBoxButton"
-                        text: qsTr("选择分类")
-                        onClicked: {
-                            idBoxChoosePage.currentBoxId = idRoot.currentBoxId
-                            idBoxChoosePage.open()
-                        }
+                CategoryRow {
+                    box: idRoot.__box
+                    nameItem.color: Theme.textColor3
+                    onChooseClicked: {
+                        idBoxChoosePage.currentBoxId = idRoot.currentBoxId
+                        idBoxChoosePage.open()
                     }
                 }
-                PwdItemRow {
+                TitledRow {
                     title: qsTr("图标")
                     Image {
                         Layout.preferredWidth: Util.unitHeight * 3
@@ -281,7 +266,7 @@ SheetPage {
                         }
                     }
                 }
-                PwdItemRow {
+                TitledRow {
                     title: qsTr("标签")
                     LineEdit {
                         id: idLabelEdit
@@ -291,7 +276,7 @@ SheetPage {
                         onTextChanged: idRoot.__edited()
                     }
                 }
-                PwdItemRow {
+                TitledRow {
                     title: qsTr("账号")
                     LineEdit {
                         id: idAccountEdit
@@ -318,7 +303,7 @@ SheetPage {
                         }
                     }
                 }
-                PwdItemRow {
+                TitledRow {
                     title: idRoot.viewIndex === 0 ? qsTr("密码") : qsTr("令牌")
                     LineEdit {
                         id: idPasswordEdit
@@ -348,7 +333,7 @@ SheetPage {
                         Layout.fillWidth: true
                     }
                 }
-                PwdItemRow {
+                TitledRow {
                     title: qsTr("备注")
                     LineEdit {
                         id: idNoteEdit

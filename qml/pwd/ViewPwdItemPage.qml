@@ -86,7 +86,7 @@ SheetPage {
                 width: parent.width
                 spacing: 0
 
-                PwdItemRow {
+                TitledRow {
                     title: qsTr("安全")
                     ZVText {
                         objectName: "levelText"
@@ -96,21 +96,11 @@ SheetPage {
                                ? Theme.textYellowColor : Theme.textGreenColor
                     }
                 }
-                PwdItemRow {
-                    title: qsTr("分类")
-                    Image {
-                        Layout.preferredWidth: Util.unitHeight * 2.4
-                        Layout.preferredHeight: Util.unitHeight * 2.4
-                        source: idRoot.__box ? Icon.getIconUrl(idRoot.__box.iconId) : ""
-                    }
-                    ZVText {
-                        objectName: "boxText"
-                        Layout.fillWidth: true
-                        text: idRoot.__box ? idRoot.__box.name : ""
-                        elide: Text.ElideRight
-                    }
+                CategoryRow {
+                    box: idRoot.__box
+                    chooseButton: false
                 }
-                PwdItemRow {
+                TitledRow {
                     title: qsTr("图标")
                     Image {
                         Layout.preferredWidth: Util.unitHeight * 3
@@ -118,7 +108,7 @@ SheetPage {
                         source: idRoot.__item ? Icon.getIconUrl(idRoot.__item.iconId) : ""
                     }
                 }
-                PwdItemRow {
+                TitledRow {
                     title: qsTr("标签")
                     ZVText {
                         objectName: "labelText"
@@ -127,7 +117,7 @@ SheetPage {
                         elide: Text.ElideRight
                     }
                 }
-                PwdItemRow {
+                TitledRow {
                     title: qsTr("账号")
                     ZVText {
                         id: idAccountText
@@ -142,7 +132,7 @@ SheetPage {
                         onClicked: idRoot.__copy(idAccountText.text)
                     }
                 }
-                PwdItemRow {
+                TitledRow {
                     id: idPwdRow
                     objectName: "pwdRow"
                     title: idRoot.__pwdTitle
@@ -172,7 +162,7 @@ SheetPage {
                                                                         : idRoot.__password)
                     }
                 }
-                PwdItemRow {
+                TitledRow {
                     title: qsTr("备注")
                     ZVText {
                         objectName: "noteText"

@@ -153,6 +153,10 @@ Canvas {
         topPadding: Math.max(0, Math.floor((idEdit.height - idProbe.contentHeight) / 2))
         verticalAlignment: TextInput.AlignTop
         clip: true
+        // Without the focus the text is shown from its start, also when it
+        // was set before the edit had its final width; typing scrolls to
+        // the cursor.
+        autoScroll: activeFocus
         font.family: Util.systemFontFamily
         font.pointSize: idEdit.fontPointSize
         color: idEdit.textColor

@@ -9,8 +9,11 @@ Button {
 
     property int fontPointSize: Util.relativeFontPoint(-2)
 
-    implicitWidth: Math.min(idLabel.implicitWidth + 2 * Util.unitHeight,
-                            Math.ceil(Util.screenSize.width * 0.25))
+    // The width that shows the whole text; the implicit width stops at a
+    // quarter of the screen.
+    readonly property real naturalWidth: idLabel.implicitWidth + 2 * Util.unitHeight
+
+    implicitWidth: Math.min(naturalWidth, Math.ceil(Util.screenSize.width * 0.25))
     implicitHeight: 3 * Util.unitHeight
     leftPadding: Util.unitHeight
     rightPadding: 0

@@ -42,11 +42,10 @@ PopupPage {
                 onClicked: idSheet.close()
             }
 
-            ZVText {
+            BarTitle {
                 id: idTitle
                 objectName: "sheetTitle"
-                anchors.centerIn: parent
-                font.bold: true
+                leftItems: [idCloseButton]
                 font.pointSize: Util.relativeFontPoint(-1)
                 color: Theme.popupTextColor
             }

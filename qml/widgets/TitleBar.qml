@@ -3,8 +3,8 @@ import Lib.Util 1.0
 import Widgets.Theme 1.0
 
 // The page title bar: status-bar spacer, then the content bar with an
-// optional back button, the centred title, an optional plus button and an
-// optional custom button.
+// optional back button, the title (centred where the side buttons leave room
+// for it), an optional plus button and an optional custom button.
 Rectangle {
     id: idBar
 
@@ -37,25 +37,28 @@ Rectangle {
             width: parent.width
             height: idBar.contentBarHeight
 
+            // Its text is shown whole when the title stays whole beside it,
+            // else cut to a quarter of the screen at most.
             ReturnButton {
                 id: idReturnButton
                 anchors.left: parent.left
                 anchors.leftMargin: Math.ceil(1.3 * Util.unitHeight)
                 anchors.verticalCenter: parent.verticalCenter
+                width: naturalWidth <= idTitle.rightBound - idTitle.implicitWidth - idTitle.gap - x
+                       ? naturalWidth : implicitWidth
                 visible: idBar.haveReturnButton
                 text: idBar.returnText.length > 0 ? idBar.returnText : "    "
                 onClicked: idBar.returnButtonClicked()
             }
 
-            ZVText {
-                anchors.centerIn: parent
-                width: parent.width / 2
+            BarTitle {
+                id: idTitle
+                objectName: "titleBarTitle"
+                leftItems: [idReturnButton]
+                rightItems: [idMenuButton, idCustomButton]
                 text: idBar.text
-                font.bold: true
                 font.pointSize: Util.relativeFontPoint(0)
                 color: Theme.appBarTextColor
-                horizontalAlignment: Text.AlignHCenter
-                elide: Text.ElideRight
             }
 
             PlusButton {
@@ -69,6 +72,7 @@ Rectangle {
             }
 
             Loader {
+                id: idCustomButton
                 anchors.right: parent.right
                 anchors.rightMargin: 2 * Util.unitHeight
                 anchors.verticalCenter: parent.verticalCenter

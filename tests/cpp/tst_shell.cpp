@@ -37,6 +37,9 @@ void captureMessages(QtMsgType, const QMessageLogContext &, const QString &messa
     g_log.append(message);
 }
 
+// How a directory variable is set in a case of the data-directory test.
+enum PathSetting { Unset, Absolute, Relative };
+
 bool isChinese() {
     return QLocale::system().name().startsWith(QLatin1String("zh"));
 }
@@ -77,34 +80,58 @@ private slots:
         qInstallMessageHandler(captureMessages);
     }
 
+    // APPDATA and XDG_DATA_HOME as a PathSetting; HOME is always an absolute
+    // directory.
     void dataDirectory_data() {
-        QTest::addColumn<bool>("setAppData");
-        QTest::addColumn<bool>("setXdg");
-        QTest::addColumn<QString>("expectedBase"); // "appdata", "xdg" or "home"
-        QTest::newRow("APPDATA wins") << true << true << "appdata";
-        QTest::newRow("XDG data home") << false << true << "xdg";
-        QTest::newRow("home fallback") << false << false << "home";
+        QTest::addColumn<int>("appData");
+        QTest::addColumn<int>("xdg");
+        QTest::addColumn<QString>("expectedBase"); // "appdata", "xdg", "home" or "" (none)
+        QTest::newRow("APPDATA wins") << int(Absolute) << int(Absolute) << "appdata";
+        QTest::newRow("XDG data home") << int(Unset) << int(Absolute) << "xdg";
+        QTest::newRow("home fallback") << int(Unset) << int(Unset) << "home";
+        // The XDG rules: a relative XDG_DATA_HOME is not used.
+        QTest::newRow("relative XDG data home ignored") << int(Unset) << int(Relative) << "home";
+        // A relative APPDATA would follow the current directory: refused.
+        QTest::newRow("relative APPDATA refused") << int(Relative) << int(Absolute) << "";
     }
     void dataDirectory() {
-        QFETCH(bool, setAppData);
-        QFETCH(bool, setXdg);
+        QFETCH(int, appData);
+        QFETCH(int, xdg);
         QFETCH(QString, expectedBase);
         QTemporaryDir tmp;
-        const QString appdata = tmp.filePath("roaming");
-        const QString xdg = tmp.filePath("xdg");
         const QString home = tmp.filePath("home");
-        EnvGuard a("APPDATA", setAppData ? QFile::encodeName(appdata) : QByteArray());
-        EnvGuard x("XDG_DATA_HOME", setXdg ? QFile::encodeName(xdg) : QByteArray());
+        auto value = [&](int kind, const QString &name) {
+            if (kind == Unset)
+                return QByteArray();
+            return QFile::encodeName(kind == Absolute ? tmp.filePath(name) : name);
+        };
+        EnvGuard a("APPDATA", value(appData, "roaming"));
+        EnvGuard x("XDG_DATA_HOME", value(xdg, "xdg"));
         EnvGuard h("HOME", QFile::encodeName(home));
+        // Relative paths would be taken from here.
+        const QString here = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(tmp.path()));
 
-        const QString path = DataDirectory::offlineStoragePath();
-        const QString base = expectedBase == "appdata" ? appdata
-                             : expectedBase == "xdg"   ? xdg
+        QString error;
+        const QString path = DataDirectory::offlineStoragePath(&error);
+        QVERIFY(QDir::setCurrent(here));
+        if (expectedBase.isEmpty()) {
+            QCOMPARE(path, QString());
+            QVERIFY2(error.contains("\"roaming\"") && error.contains("APPDATA") &&
+                         error.contains("not an absolute path"),
+                     qPrintable(error));
+            QVERIFY(!QFileInfo::exists(tmp.filePath("roaming")));
+            return;
+        }
+        const QString base = expectedBase == "appdata" ? tmp.filePath("roaming")
+                             : expectedBase == "xdg"   ? tmp.filePath("xdg")
                                                        : home + "/.local/share";
         QCOMPARE(path, base + "/Ormel/Keyloft");
         struct stat st {};
         QCOMPARE(stat(QFile::encodeName(path).constData(), &st), 0);
         QCOMPARE(int(st.st_mode & 0777), 0700);
+        // A relative XDG_DATA_HOME left nothing under the current directory.
+        QVERIFY(!QFileInfo::exists(tmp.filePath("xdg/Ormel")) || expectedBase == "xdg");
     }
 
     void expandEnvironment() {

@@ -136,17 +136,19 @@ def end_all():
 
 
 def program_env(appdata, **extra):
+    """The program's environment: APPDATA is appdata (unset when None); a
+    variable of extra given as None is unset."""
     env = dict(os.environ, QT_MESSAGE_PATTERN="%{message}", QT_QUICK_BACKEND="software",
                QT_QPA_PLATFORM="xcb", APPDATA=appdata)
     env.update(extra)
-    return env
+    return {k: v for k, v in env.items() if v is not None}
 
 
-def start_raw(build, appdata, **extra):
-    """Starts the program with stdout and stderr piped, for a start that is
-    expected to end by itself."""
+def start_raw(build, appdata, cwd=None, **extra):
+    """Starts the program (in cwd, when given) with stdout and stderr piped,
+    for a start that is expected to end by itself."""
     proc = subprocess.Popen([os.path.join(build, "keyloft")], env=program_env(appdata, **extra),
-                            stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+                            cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
     _started.append(proc)
     return proc
 

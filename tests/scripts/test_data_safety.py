@@ -1,7 +1,7 @@
 """The data directory and the vault file, with the real program under a
 private X server: one program per data directory, private files, a vault
-file SQLite cannot read, a long APPDATA, no usable data directory, a lock
-left by a killed program.
+file SQLite cannot read, a long APPDATA, no usable data directory, a
+relative APPDATA or XDG_DATA_HOME, a lock left by a killed program.
 
 Each case has its own APPDATA under the test's directory. Screenshots and
 the programs' logs are kept under <build>/artifacts/data_safety/.
@@ -224,6 +224,39 @@ def no_usable_data_directory():
             fail("the regular file was changed")
 
 
+def relative_data_home():
+    """A relative APPDATA is refused as an unusable data directory would be:
+    the reason on standard error, status 1, nothing made under the current
+    directory. A relative XDG_DATA_HOME is ignored (the XDG rules): the vault
+    goes under $HOME/.local/share, wherever the program is started from."""
+    base = os.path.join(ROOT, "cases", "relative")
+    here = os.path.join(base, "started-here")
+    home = os.path.join(base, "home")
+    os.makedirs(here)
+    os.makedirs(home)
+    rc, out, err = finish(start_raw(BUILD, "appdata", cwd=here), "a start with APPDATA=appdata")
+    if rc != 1:
+        fail("relative APPDATA: status %d, stderr %r" % (rc, err))
+    if NO_DATA_DIR not in err or '"appdata"' not in err or "not an absolute path" not in err:
+        fail("relative APPDATA: no reason on stderr: %r" % err)
+    if "Theme.statusBarHeight" in out + err:
+        fail("relative APPDATA: the QML frame was loaded")
+    if os.listdir(here):
+        fail("relative APPDATA: made %s in the current directory" % os.listdir(here))
+
+    proc = start_raw(BUILD, None, cwd=here, XDG_DATA_HOME="data", HOME=home)
+    vault = vault_file(os.path.join(home, ".local", "share"))
+    wait_for(lambda: os.path.exists(vault) or proc.poll() is not None,
+             "the vault file under $HOME/.local/share")
+    if proc.poll() is not None:
+        fail("relative XDG_DATA_HOME: the program ended (status %d): %r"
+             % (proc.returncode, proc.communicate()))
+    proc.terminate()
+    proc.communicate()
+    if os.listdir(here):
+        fail("relative XDG_DATA_HOME: made %s in the current directory" % os.listdir(here))
+
+
 def lock_of_a_killed_program():
     """A lock left by a program killed with SIGKILL is taken over by the next
     start, which then holds it against a further start."""
@@ -246,5 +279,6 @@ sys.exit(run_cases([
     ("a vault file SQLite cannot read", unreadable_vault_file),
     ("APPDATA of 300 characters", long_appdata),
     ("no usable data directory", no_usable_data_directory),
+    ("a relative APPDATA or XDG_DATA_HOME", relative_data_home),
     ("a lock left by a killed program", lock_of_a_killed_program),
 ]))

@@ -22,27 +22,6 @@ Item {
         EditPwdItemPage {}
     }
 
-    Component {
-        id: idRowsComp
-        ColumnLayout {
-            width: idWindow.width
-            PwdItemRow {
-                title: "Note"
-                Item {
-                    objectName: "rowContent"
-                    Layout.fillWidth: true
-                }
-            }
-            PwdItemRow {
-                title: "A title longer than four units"
-                Item {
-                    objectName: "rowContent"
-                    Layout.fillWidth: true
-                }
-            }
-        }
-    }
-
     KeyloftTestCase {
         id: idCase
         name: "PwdEdit"
@@ -362,21 +341,6 @@ Item {
             compare(DB.root.data.pwdItemList.length, 3)
             compare(DB.root.data.pwdItemList[0].account, "a3")
             compare(DB.root.data.pwdItemList[1].id, newer.id)
-        }
-
-        // Long (translated) titles widen the shared title column instead of
-        // running into the row's content.
-        function test_rowTitlesShareColumn() {
-            var rows = idRowsComp.createObject(idWindow)
-            var titles = T.findAll(rows, function (o) { return o.objectName === "rowTitle" })
-            compare(titles.length, 2)
-            tryVerify(function () { return titles[0].width > 0 })
-            verify(titles[1].width >= titles[1].implicitWidth)
-            compare(titles[0].width, titles[1].width)
-            var contents = T.findAll(rows, function (o) { return o.objectName === "rowContent" })
-            compare(contents[0].x, contents[1].x)
-            verify(contents[1].x >= titles[1].implicitWidth)
-            rows.destroy()
         }
 
         function test_boxChoice() {

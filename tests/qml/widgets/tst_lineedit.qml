@@ -121,6 +121,30 @@ Item {
             expectLimitToast(edit)
         }
 
+        // A text set by a page while the edit was still narrow (a sheet
+        // laying itself out) is shown from its start once the edit has its
+        // width; typing at its end shows the end.
+        function test_textShownFromItsStart() {
+            var edit = makeEdit({ width: 4 * Util.unitHeight })
+            edit.text = "someone@example.com"
+            edit.width = 30 * Util.unitHeight
+            waitForRendering(edit)
+            var input = edit.input
+            var y = input.height / 2
+            compare(input.positionAt(input.leftPadding + 1, y), 0)
+            mouseClick(edit, edit.width - 2, edit.height / 2)
+            verify(input.activeFocus)
+            edit.width = 4 * Util.unitHeight
+            input.cursorPosition = input.text.length
+            keyClick(Qt.Key_X)
+            compare(edit.text, "someone@example.comx")
+            waitForRendering(edit)
+            verify(input.positionAt(input.leftPadding + 1, y) > 0)
+            edit.setFocus(false)
+            waitForRendering(edit)
+            compare(input.positionAt(input.leftPadding + 1, y), 0)
+        }
+
         function test_borderIndentsTextAndPlaceholder_data() {
             return [
                 { tag: "borderless", showBorder: false, indent: 0 },

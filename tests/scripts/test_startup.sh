@@ -3,6 +3,8 @@
 # directory and checks the start-up log and the data directory.
 set -u
 build="$1"
+# Polls of 0.1 s: 60 s on a plain build, times the run's time scale.
+polls=$((600 * ${KEYLOFT_TEST_TIME_SCALE:-1}))
 log="$KEYLOFT_TEST_ROOT/startup.log"
 QT_MESSAGE_PATTERN='%{message}' "$build/keyloft" > "$log" 2>&1 &
 pid=$!
@@ -12,7 +14,7 @@ while ! grep -q "dummy QtAppDelegateInitialize." "$log" 2>/dev/null; do
         echo "program ended before its window was up:"; cat "$log"; exit 1
     fi
     i=$((i + 1))
-    [ $i -gt 600 ] && { echo "timed out"; cat "$log"; kill "$pid"; exit 1; }
+    [ $i -gt "$polls" ] && { echo "timed out"; cat "$log"; kill "$pid"; exit 1; }
     sleep 0.1
 done
 kill "$pid"; wait "$pid" 2>/dev/null
@@ -63,7 +65,7 @@ i=0
 while ! ls "$quiet"/Ormel/Keyloft/Databases/*.sqlite > /dev/null 2>&1; do
     kill -0 "$pid" 2>/dev/null || { log="$quiet/out"; fail "program ended at start"; }
     i=$((i + 1))
-    [ $i -gt 600 ] && { kill "$pid"; log="$quiet/out"; fail "no vault database made"; }
+    [ $i -gt "$polls" ] && { kill "$pid"; log="$quiet/out"; fail "no vault database made"; }
     sleep 0.1
 done
 kill "$pid"; wait "$pid" 2>/dev/null

@@ -23,7 +23,8 @@ Popup {
     function show(text, sticky) {
         msg = text
         autoClose = !sticky
-        __startTime()
+        if (visible)
+            __startTime()
         open()
     }
 

@@ -15,6 +15,16 @@ TestCase {
         return Math.ceil((ms || 5000) * timeScale)
     }
 
+    // Waits, polling every 50 ms as TestCase does, until done() or the
+    // limit; returns done()'s last answer.
+    function __waitFor(done, limit) {
+        if (!done())
+            wait(0)
+        for (var i = 0; i < limit && !done(); i += 50)
+            wait(50)
+        return done()
+    }
+
     // As TestCase's own, with the scaled limit; failures name the test's line.
     function tryCompare(obj, prop, value, timeout, msg) {
         if (typeof prop !== "string" && typeof prop !== "number")
@@ -24,11 +34,7 @@ TestCase {
         if (timeout !== undefined && typeof timeout !== "number")
             qtest_fail("timeout should be a number", 1)
         var limit = waitLimit(timeout)
-        if (!qtest_compareInternal(obj[prop], value))
-            wait(0)
-        for (var i = 0; i < limit && !qtest_compareInternal(obj[prop], value); i += 50)
-            wait(50)
-        if (!qtest_compareInternal(obj[prop], value))
+        if (!__waitFor(function () { return qtest_compareInternal(obj[prop], value) }, limit))
             qtest_fail((msg === undefined ? "property " + prop : msg)
                        + "\n   Actual   : " + qtest_results.stringify(obj[prop])
                        + "\n   Expected : " + qtest_results.stringify(value)
@@ -43,11 +49,7 @@ TestCase {
         if (msg !== undefined && typeof msg !== "string")
             qtest_fail("message argument must be a string", 1)
         var limit = waitLimit(timeout)
-        if (!expressionFunction())
-            wait(0)
-        for (var i = 0; i < limit && !expressionFunction(); i += 50)
-            wait(50)
-        if (!expressionFunction())
+        if (!__waitFor(expressionFunction, limit))
             qtest_fail((msg === undefined ? "function returned false" : msg)
                        + " (waited " + limit + " ms)", 1)
     }

@@ -11,6 +11,7 @@
 #include <QDebug>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMetaMethod>
 #include <QMutexLocker>
 #include <QQmlEngine>
 #include <QQuickImageProvider>
@@ -342,22 +343,29 @@ QString BarcodeDecoder::decodeImage(const QImage &image, int maxWidth, int maxHe
                 m_lastFormat = format;
                 m_lastCharSet = charSet;
             }
-            // ZXing places a one-dimensional code on the few scan lines that
-            // read it; its rectangle takes the bars' whole height, measured
-            // in the view that was read.
-            ZXing::Position read = result.position();
-            if (ZXing::BarcodeFormats(BarcodeFormat::LinearCodes).testFlag(result.format()))
-                read = LinearCodeBox::measure(view.rotated(rotation), read);
-            const ZXing::Position position =
-                unrotated(read, rotation, source->width(), source->height());
             emit tagFound(text);
             emit tagFoundAdvanced(text, format, charSet);
             // ZXing's orientation is that of the view it read, which the
             // turned attempts had rotated clockwise by `rotation`.
             const int orientation = normalisedDegrees(result.orientation() - rotation);
             emit tagFoundAdvanced(text, format, charSet, metadataMap(result, orientation));
-            emit tagFoundAdvanced(text, format, charSet,
-                                  tagRect(position, source->width(), source->height()));
+            // The rectangle is worked out for a listener only (a QML handler
+            // of tagFoundAdvanced takes the metadata): measuring the bars of
+            // a one-dimensional code costs about as much as decoding it.
+            static const QMetaMethod rectSignal = QMetaMethod::fromSignal(
+                qOverload<QString, QString, QString, QRectF>(&BarcodeDecoder::tagFoundAdvanced));
+            if (isSignalConnected(rectSignal)) {
+                // ZXing places a one-dimensional code on the few scan lines
+                // that read it; its rectangle takes the bars' whole height,
+                // measured in the view that was read.
+                ZXing::Position read = result.position();
+                if (ZXing::BarcodeFormats(BarcodeFormat::LinearCodes).testFlag(result.format()))
+                    read = LinearCodeBox::measure(view.rotated(rotation), read);
+                const ZXing::Position position =
+                    unrotated(read, rotation, source->width(), source->height());
+                emit tagFoundAdvanced(text, format, charSet,
+                                      tagRect(position, source->width(), source->height()));
+            }
             emit decodingFinished(true);
             return text;
         }

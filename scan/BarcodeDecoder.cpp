@@ -11,6 +11,7 @@
 #include <QDebug>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMetaMethod>
 #include <QMutexLocker>
 #include <QQmlEngine>
 #include <QQuickImageProvider>
@@ -74,9 +75,12 @@ uint formatBit(BarcodeFormat format) {
 }
 
 // The EAN/UPC formats, the only ones that carry an add-on.
+constexpr ZXing::BarcodeFormats kAddOnFormats =
+    BarcodeFormat::EAN8 | BarcodeFormat::EAN13 | BarcodeFormat::UPCA | BarcodeFormat::UPCE;
+
+// Whether `format` is one of them.
 bool isProductCode(BarcodeFormat format) {
-    return format == BarcodeFormat::EAN8 || format == BarcodeFormat::EAN13 ||
-           format == BarcodeFormat::UPCA || format == BarcodeFormat::UPCE;
+    return kAddOnFormats.testFlag(format);
 }
 
 // The add-on of an EAN/UPC result, empty for other formats.
@@ -100,6 +104,14 @@ std::string mainText(const ZXing::Result &result) {
 bool addOnAllowed(const ZXing::Result &result, const std::set<int> &lengths) {
     return lengths.empty() || !isProductCode(result.format()) ||
            lengths.count(int(addOnOf(result).size())) > 0;
+}
+
+// Whether addOnAllowed may refuse a result that ZXing read with `hints`
+// and an add-on required: only a product code can be refused, and only when
+// not both of the lengths ZXing reads, 2 and 5 digits, are allowed.
+bool addOnMayBeRefused(const std::set<int> &lengths, const ZXing::DecodeHints &hints) {
+    return !lengths.empty() && hints.hasFormat(kAddOnFormats) &&
+           !(lengths.count(2) > 0 && lengths.count(5) > 0);
 }
 
 // Degrees clockwise in 0..359.
@@ -276,12 +288,13 @@ QString BarcodeDecoder::decodeImage(const QImage &image, int maxWidth, int maxHe
             .setTryHarder(false)
             .setTryRotate(false);
         // Allowed lengths make an add-on required. ZXing cannot hold it to
-        // those lengths, so the results are filtered here; as the first
-        // symbol found may be refused, all are read then.
+        // those lengths, so the results are filtered here; where the first
+        // symbol found may be refused, all are read (a frame then costs
+        // several times as much).
         if (enabled & DecoderFormat_UPC_EAN_EXTENSION)
             hints.setEanAddOnSymbol(addOnLengths.empty() ? ZXing::EanAddOnSymbol::Read
                                                          : ZXing::EanAddOnSymbol::Require);
-        hints.setMaxNumberOfSymbols(addOnLengths.empty() ? 1 : 0xff);
+        hints.setMaxNumberOfSymbols(addOnMayBeRefused(addOnLengths, hints) ? 0xff : 1);
 
         ZXing::Result result;
         int rotation = 0;
@@ -330,22 +343,29 @@ QString BarcodeDecoder::decodeImage(const QImage &image, int maxWidth, int maxHe
                 m_lastFormat = format;
                 m_lastCharSet = charSet;
             }
-            // ZXing places a one-dimensional code on the few scan lines that
-            // read it; its rectangle takes the bars' whole height, measured
-            // in the view that was read.
-            ZXing::Position read = result.position();
-            if (ZXing::BarcodeFormats(BarcodeFormat::LinearCodes).testFlag(result.format()))
-                read = LinearCodeBox::measure(view.rotated(rotation), read);
-            const ZXing::Position position =
-                unrotated(read, rotation, source->width(), source->height());
             emit tagFound(text);
             emit tagFoundAdvanced(text, format, charSet);
             // ZXing's orientation is that of the view it read, which the
             // turned attempts had rotated clockwise by `rotation`.
             const int orientation = normalisedDegrees(result.orientation() - rotation);
             emit tagFoundAdvanced(text, format, charSet, metadataMap(result, orientation));
-            emit tagFoundAdvanced(text, format, charSet,
-                                  tagRect(position, source->width(), source->height()));
+            // The rectangle is worked out for a listener only (a QML handler
+            // of tagFoundAdvanced takes the metadata): measuring the bars of
+            // a one-dimensional code costs about as much as decoding it.
+            static const QMetaMethod rectSignal = QMetaMethod::fromSignal(
+                qOverload<QString, QString, QString, QRectF>(&BarcodeDecoder::tagFoundAdvanced));
+            if (isSignalConnected(rectSignal)) {
+                // ZXing places a one-dimensional code on the few scan lines
+                // that read it; its rectangle takes the bars' whole height,
+                // measured in the view that was read.
+                ZXing::Position read = result.position();
+                if (ZXing::BarcodeFormats(BarcodeFormat::LinearCodes).testFlag(result.format()))
+                    read = LinearCodeBox::measure(view.rotated(rotation), read);
+                const ZXing::Position position =
+                    unrotated(read, rotation, source->width(), source->height());
+                emit tagFoundAdvanced(text, format, charSet,
+                                      tagRect(position, source->width(), source->height()));
+            }
             emit decodingFinished(true);
             return text;
         }

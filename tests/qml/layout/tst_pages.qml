@@ -16,9 +16,9 @@ import "../common"
 // Every page of the program's window, in the language of the run (the
 // directory runs in English and in Chinese, see LOCALES), opened with real
 // clicks as a person opens it: no text is cut, runs outside its box or the
-// window, or is drawn over another text, picture or button; in English no
-// text is left in Chinese. Each page is saved as NAME.png in the test's
-// artefact directory.
+// window, or is drawn over another text, picture or button (only a name too
+// long for its room may be cut, at its end); in English no text is left in
+// Chinese. Each page is saved as NAME.png in the test's artefact directory.
 Item {
     id: idRoot
     width: 400
@@ -33,6 +33,10 @@ Item {
         readonly property var answers: ["Blue", "Tokyo"]
         property var win: null
         property real now: 1600000000000
+        // A box name too long for its room, and the boxes of test_longBoxName.
+        readonly property string longName: "Household, family and shared accounts of the flat"
+        property var longBox: null
+        property var longNoteBox: null
 
         function init() {
             Fixture.reset(LocalStorage, Encryptor, Util)
@@ -396,6 +400,71 @@ Item {
             T.tap(idCase, find("noteCard_" + secret.id))
             opened(find("editNoteItemPage"))
             check("note-editor-confidential", english ? ["[Uncategorized]"] : [])
+        }
+
+        // A box of passwords and one of notes, each named longName, with an
+        // entry and a note in them; logged in.
+        function openLongNames() {
+            DB.loginPassword = Qt.md5("Safe-2021pw")
+            longBox = DB.addPwdBox()
+            longBox.name = longName
+            longBox.iconId = 3
+            T.addEntry({ boxId: longBox.id, iconId: 2, label: "Mail", account: "someone@example.com",
+                         password: "mail-pw", note: "", otpUrl: "" }, Encryptor)
+            longNoteBox = DB.addNoteBox()
+            longNoteBox.name = longName
+            longNoteBox.iconId = 4
+            var item = DB.addNoteItem()
+            item.note = "Shopping"
+            item.title = "Shopping"
+            item.boxId = longNoteBox.id
+            open(false)
+        }
+
+        // The entry list of the long-named box; returns its one row.
+        function openLongList() {
+            T.tap(idCase, find("boxButton_" + longBox.id, find("pwdBoxView")))
+            return shownRows(find("pwdListView"), 1)[0]
+        }
+
+        function openLongNote() {
+            T.tap(idCase, find("navBtnNote"))
+            T.tap(idCase, find("boxButton_" + longNoteBox.id, find("noteBoxView")))
+            T.tap(idCase, find("noteCard_" + note().id))
+            return opened(find("editNoteItemPage"))
+        }
+
+        // Wherever a box name too long for its room is shown, it is cut at
+        // its end, and nothing else is cut or run into.
+        function test_longBoxName_data() {
+            return [
+                { tag: "passwords title", open: function () { openLongList() } },
+                { tag: "entry view", open: function () {
+                    T.tap(idCase, openLongList())
+                    opened(find("viewPwdItemPage"))
+                } },
+                { tag: "entry editor", open: function () {
+                    T.hold(idCase, openLongList(), find("itemMenu"))
+                    T.tap(idCase, T.find(find("itemMenu"), "menuRow0"))
+                    opened(find("listEditPwdItemPage"))
+                } },
+                { tag: "note editor", open: openLongNote },
+                { tag: "note attributes", open: function () {
+                    var editor = openLongNote()
+                    T.tap(idCase, T.find(editor, "noteAttrBar"))
+                    opened(T.find(editor, "editNoteItemAttrPage"))
+                } }
+            ]
+        }
+        function test_longBoxName(data) {
+            openLongNames()
+            data.open()
+            var names = [longName, "[" + longName + "]"]
+            var cut = T.findAll(win, function (o) {
+                return names.indexOf(o.text) >= 0 && T.isShown(o) && o.truncated
+            })
+            verify(cut.length > 0, "the name is not cut")
+            check("long-name-" + data.tag.replace(/ /g, "-"), names)
         }
 
         function openSettings() {

@@ -44,9 +44,10 @@ Drawer {
             }
         }
         idList.currentIndex = idx
-        idList.centreIndex = idx
+        // Once shown: the stack sizes only its current page, and at the
+        // first opening the list stood hidden behind the busy page.
         idStack.currentIndex = 1
-        idList.centreCurrent()
+        idList.positionViewAtIndex(idx, ListView.Center)
     }
 
     contentItem: Rectangle {
@@ -98,22 +99,7 @@ Drawer {
             ListView {
                 id: idList
                 objectName: "countryList"
-
-                // The entry to bring to the middle once the list is shown. At
-                // the first opening the list is still hidden behind the busy
-                // page, without its size, when the drawer has opened.
-                property int centreIndex: -1
-
-                function centreCurrent() {
-                    if (centreIndex < 0 || !visible || height <= 0)
-                        return
-                    positionViewAtIndex(centreIndex, ListView.Center)
-                    centreIndex = -1
-                }
-
                 clip: true
-                onVisibleChanged: centreCurrent()
-                onHeightChanged: centreCurrent()
                 delegate: ChooseListViewItem {
                     width: idList.width
                     titleText: modelData.name

@@ -1,5 +1,5 @@
 // Helpers of the cloud page tests: an open vault and cloud state as after
-// login, the page's rows, inputs and toasts, screenshots.
+// login, the page's rows, inputs and toasts.
 .pragma library
 .import "qrc:/js/db.js" as DB
 .import "qrc:/js/dbcloud.js" as DBCloud
@@ -90,17 +90,4 @@ function expectMsg(tc, page, msg, sticky) {
 
 function noMsg(tc, page) {
     tc.verify(!T.find(page, "pageMsg").visible)
-}
-
-// Saves the window as NAME.png under dir (the test artefact directory).
-function shoot(tc, window, dir, name) {
-    if (!dir) {
-        tc.warn("KEYLOFT_ARTIFACT_DIR not set: " + name + " not saved")
-        return
-    }
-    var path = dir + "/" + name + ".png"
-    var saved = null
-    tc.verify(window.contentItem.grabToImage(function(result) { saved = result.saveToFile(path) }))
-    tc.tryVerify(function() { return saved !== null }, 5000)
-    tc.verify(saved, "cannot write " + path)
 }

@@ -97,7 +97,7 @@ Item {
             compare(C.forwardText(s.accountRows, 1), "2031-02-03")
             compare(C.forwardText(s.timeRows, 0), Pubfun.millisecToDateTimeStr(DB.root.summary.modifiedDate))
             compare(C.forwardText(s.timeRows, 1), "")
-            C.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-account-summary")
+            T.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-account-summary")
             C.clickRowButton(idCase, s.accountRows, 2)
             C.expectMsg(idCase, page, "请在移动端App中续期", false)
         }
@@ -291,7 +291,7 @@ Item {
             compare(T.find(C.row(newest, 1), "forwardText").textFormat, Text.PlainText)
             compare(C.forwardText(newest, 2), "密码2，便签5")
             compare(C.forwardText(older, 2), "")
-            C.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-backup-records")
+            T.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-backup-records")
 
             C.clickRowButton(idCase, newest, 3)
             var imp = records.importPage
@@ -385,7 +385,7 @@ Item {
             compare(T.find(C.row(other, 2), "buttonText").text, "移除设备")
             compare(C.forwardText(other, 0), "Old (phone) <b>2</b>")
             compare(C.forwardText(other, 1), "2024-04-01 08:00:00")
-            C.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-device-list")
+            T.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-device-list")
 
             // This computer cannot be removed from here.
             C.clickRowButton(idCase, self, 2)
@@ -444,7 +444,7 @@ Item {
             compare(C.rowText(record, 1), data.english ? "Device" : "备份设备")
             checkElidedValue(C.row(record, 1))
             verify(!T.find(C.row(record, 0), "forwardText").truncated)
-            C.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-long-device-name-records-" + data.tag)
+            T.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-long-device-name-records-" + data.tag)
             T.closePopup(idCase, records)
 
             var devices = openDevices()
@@ -456,7 +456,7 @@ Item {
                 checkElidedValue(C.row(group, 0))
                 verify(!T.find(C.row(group, 1), "forwardText").truncated)
             }
-            C.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-long-device-name-devices-" + data.tag)
+            T.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-long-device-name-devices-" + data.tag)
 
             C.clickRowButton(idCase, T.find(panel, "deviceRecord1"), 2)
             tryCompare(devices.removeDialog, "opened", true)
@@ -464,7 +464,7 @@ Item {
             var msg = T.find(devices.removeDialog, "dialogMsg")
             verify(msg.lineCount > 1)
             verify(msg.contentWidth <= msg.width)
-            C.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-long-device-name-remove-" + data.tag)
+            T.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-long-device-name-remove-" + data.tag)
             mouseClick(T.find(devices.removeDialog, "rejectButton"))
             tryCompare(devices.removeDialog, "visible", false)
         }

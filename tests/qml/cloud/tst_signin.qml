@@ -114,7 +114,7 @@ Item {
             mouseClick(T.find(phonePage(), "continueButton"))
             C.expectMsg(idCase, page, "请输入手机号码", false)
             compare(idFake.requests().length, 0)
-            C.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-phone-page")
+            T.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-phone-page")
         }
 
         // The current country stands whole in the middle of the list below
@@ -137,7 +137,7 @@ Item {
                 var centre = item.mapToItem(list, 0, item.height / 2).y
                 verify(Math.abs(centre - list.height / 2) <= 1, "opening " + opening + ": " + centre)
                 if (opening === 1)
-                    C.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-country-list-first-opening")
+                    T.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-country-list-first-opening")
                 T.tap(idCase, T.find(country, "countryCloseButton"))
                 tryCompare(country, "visible", false)
             }
@@ -156,7 +156,7 @@ Item {
 
             var rows = sendCode()
             compare(rows.codeText(), idFake.state().sms_codes["13800138000"])
-            C.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-sms-page")
+            T.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-sms-page")
             login()
             tryCompare(page.stack, "currentIndex", 2)
             var got = idFake.requests().map(function(r) { return r.script + " " + r.method })

@@ -1,5 +1,6 @@
 // Helpers for the tests of the vault's pages: finding items in pages and
-// popups, a fresh store, typing, keypads, holds, toasts and PIN checks.
+// popups, a fresh store, typing, keypads, holds, toasts, PIN checks and
+// screenshots.
 .pragma library
 .import "qrc:/js/db.js" as DB
 
@@ -54,6 +55,7 @@ function findAll(root, pred) {
     return found
 }
 
+// Shown: every ancestor visible and not transparent, with a size.
 function isShown(item) {
     for (var p = item; p; p = p.parent) {
         if (p.visible === false || p.opacity === 0)
@@ -297,4 +299,23 @@ function answerQuestions(tc, check, answer1, answer2) {
     typeInto(tc, check.answer1.edit, answer1)
     typeInto(tc, check.answer2.edit, answer2)
     tap(tc, check.checkButton)
+}
+
+// Saves the window, with its open popups, as NAME.png under dir (the test
+// artefact directory).
+function shoot(tc, window, dir, name) {
+    if (!dir) {
+        tc.warn("KEYLOFT_ARTIFACT_DIR not set: " + name + " not saved")
+        return
+    }
+    // The window's root item: an application window's content item does
+    // not hold the popups' overlay.
+    var root = window.contentItem
+    while (root.parent)
+        root = root.parent
+    var path = dir + "/" + name + ".png"
+    var saved = null
+    tc.verify(root.grabToImage(function (result) { saved = result.saveToFile(path) }))
+    tc.tryVerify(function () { return saved !== null }, 5000)
+    tc.verify(saved, "cannot write " + path)
 }

@@ -4,6 +4,7 @@
 // and, in an English run, texts left in Chinese. Each finding is one line
 // naming the text and what is wrong with it.
 .pragma library
+.import "../common/pagetest.js" as T
 
 var SLACK = 1 // px of anti-aliasing that two neighbours may share
 // Text.ElideRight, Text.ElideNone and Text.NoWrap (a script library sees
@@ -24,15 +25,6 @@ function __isImage(o) {
 
 function __isButton(o) {
     return o && o.pressed !== undefined && o.down !== undefined && o.checkable !== undefined
-}
-
-// Shown: every ancestor visible and not transparent, with a size.
-function __shown(item) {
-    for (var p = item; p; p = p.parent) {
-        if (p.visible === false || p.opacity === 0)
-            return false
-    }
-    return item.width > 0 && item.height > 0
 }
 
 function __isPopupItem(o) {
@@ -145,7 +137,7 @@ function problems(root, windowWidth, windowHeight, options) {
     var mayCut = (options && options.mayCut) || []
     var english = options && options.english === true
     var items = __collect(root).filter(function (o) {
-        return (__isText(o) || __isImage(o) || __isButton(o)) && __shown(o)
+        return (__isText(o) || __isImage(o) || __isButton(o)) && T.isShown(o)
     })
     var texts = []
     var others = []
@@ -210,13 +202,6 @@ function check(tc, window, dir, name, options) {
         return same
     }, 5000, name + ": the window keeps changing")
     var found = problems(root, window.width, window.height, options)
-    if (dir) {
-        var saved = null
-        tc.verify(root.grabToImage(function (result) {
-            saved = result.saveToFile(dir + "/" + name + ".png")
-        }))
-        tc.tryVerify(function () { return saved !== null }, 5000)
-        tc.verify(saved, "cannot write " + dir + "/" + name + ".png")
-    }
+    T.shoot(tc, window, dir, name)
     tc.verify(found.length === 0, name + ":\n    " + found.join("\n    "))
 }

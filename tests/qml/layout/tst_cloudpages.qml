@@ -67,11 +67,6 @@ Item {
             return popup
         }
 
-        function close(popup) {
-            popup.close()
-            tryCompare(popup, "visible", false)
-        }
-
         function test_signIn() {
             idFake.seed({ accounts: [{ phone_number: phone, creation_time: C.CREATION,
                                        expiration_date: "2030-01-01",
@@ -85,17 +80,16 @@ Item {
             var countries = opened(phonePage.countryChoosePage)
             tryVerify(function () { return countries.listView.count > 0 })
             check("cloud-country")
-            close(countries)
+            T.closePopup(idCase, countries)
             T.typeInto(idCase, C.edit(phonePage.rows, 1), digits)
             mouseClick(T.find(phonePage, "continueButton"))
             tryCompare(page.rechargePageStack.stack, "currentIndex", 2)
             idle(page)
             check("cloud-sms-code")
             var deviceMax = page.rechargePageStack.smsPage.deviceMaxDialog
-            deviceMax.open()
-            opened(deviceMax)
+            T.openPopup(idCase, deviceMax)
             check("cloud-device-limit")
-            close(deviceMax)
+            T.closePopup(idCase, deviceMax)
         }
 
         function test_signedIn() {
@@ -126,15 +120,13 @@ Item {
             tryVerify(function () { return records.recordPanel.backupListModel.length === 1 })
             check("cloud-records")
             var imp = records.importPage
-            imp.open()
-            opened(imp)
+            T.openPopup(idCase, imp)
             check("cloud-record-restore")
-            imp.confirmDialog.open()
-            opened(imp.confirmDialog)
+            T.openPopup(idCase, imp.confirmDialog)
             check("cloud-record-restore-confirm")
-            close(imp.confirmDialog)
-            close(imp)
-            close(records)
+            T.closePopup(idCase, imp.confirmDialog)
+            T.closePopup(idCase, imp)
+            T.closePopup(idCase, records)
 
             C.clickRow(idCase, summary.entryRows, 1)
             var devices = opened(summary.deviceListPage)
@@ -144,8 +136,8 @@ Item {
             C.clickRowButton(idCase, T.find(devices.devicePanel, "deviceRecord1"), 2)
             opened(devices.removeDialog)
             check("cloud-device-remove")
-            close(devices.removeDialog)
-            close(devices)
+            T.closePopup(idCase, devices.removeDialog)
+            T.closePopup(idCase, devices)
 
             C.clickRow(idCase, summary.entryRows, 2)
             var settings = opened(summary.accountSettingPage)
@@ -153,12 +145,11 @@ Item {
             mouseClick(T.find(settings, "logoutButton"))
             opened(settings.logoutDialog)
             check("cloud-sign-out")
-            close(settings.logoutDialog)
-            settings.closeAccountPage.open()
-            opened(settings.closeAccountPage)
+            T.closePopup(idCase, settings.logoutDialog)
+            T.openPopup(idCase, settings.closeAccountPage)
             check("cloud-close-account")
-            close(settings.closeAccountPage)
-            close(settings)
+            T.closePopup(idCase, settings.closeAccountPage)
+            T.closePopup(idCase, settings)
 
             // Renewal, as the summary's button leads there off distribution
             // builds.
@@ -170,10 +161,9 @@ Item {
             idle(page)
             check("cloud-renewal")
             var recharge = page.rechargePageStack.rechargeLoader.item
-            recharge.installDialog.open()
-            opened(recharge.installDialog)
+            T.openPopup(idCase, recharge.installDialog)
             check("cloud-renewal-install")
-            close(recharge.installDialog)
+            T.closePopup(idCase, recharge.installDialog)
         }
 
         function test_expired() {

@@ -9,15 +9,16 @@ import "qrc:/js/db.js" as DB
 import "qrc:/js/dbcloud.js" as DBCloud
 import "../frame/Fixture.js" as Fixture
 import "../common/pagetest.js" as T
+import "../backup/backuptest.js" as B
 import "layoutcheck.js" as Layout
 import "../common"
 
 // Every page of the program's window, in the language of the run (the
 // directory runs in English and in Chinese, see LOCALES), opened with real
 // clicks as a person opens it: no text is cut, runs outside its box or the
-// window, or is drawn over another text, picture or button; in English no
-// text is left in Chinese. Each page is saved as NAME.png in the test's
-// artefact directory.
+// window, or is drawn over another text, picture or button (only a name too
+// long for its room may be cut, at its end); in English no text is left in
+// Chinese. Each page is saved as NAME.png in the test's artefact directory.
 Item {
     id: idRoot
     width: 400
@@ -32,6 +33,10 @@ Item {
         readonly property var answers: ["Blue", "Tokyo"]
         property var win: null
         property real now: 1600000000000
+        // A box name too long for its room, and the boxes of test_longBoxName.
+        readonly property string longName: "Household, family and shared accounts of the flat"
+        property var longBox: null
+        property var longNoteBox: null
 
         function init() {
             Fixture.reset(LocalStorage, Encryptor, Util)
@@ -135,13 +140,6 @@ Item {
             return popup
         }
 
-        // Closes a sheet, drawer or dialog once it has been looked at (what
-        // its buttons do is not the subject here).
-        function close(popup) {
-            popup.close()
-            gone(popup)
-        }
-
         function gone(popup) {
             tryCompare(popup, "visible", false)
         }
@@ -151,12 +149,14 @@ Item {
             gone(menu)
         }
 
-        // Types the answers into a sheet's security-question form and
-        // presses its button.
-        function answerForm(sheet) {
-            T.typeInto(idCase, T.find(sheet, "answer1").edit, answers[0])
-            T.typeInto(idCase, T.find(sheet, "answer2").edit, answers[1])
-            T.tap(idCase, T.find(sheet, "checkButton"))
+        // The rows of the entry list once count of them are shown.
+        function shownRows(list, count) {
+            var rows = []
+            tryVerify(function () {
+                rows = T.findAll(list, function (o) { return o.objectName === "holdButton" && T.isShown(o) })
+                return rows.length === count
+            })
+            return rows
         }
 
         function tapRow(panel, idx) {
@@ -171,10 +171,9 @@ Item {
             win.quitProgram = function () {}
             var dialogs = [win.unreadableVaultDialog, win.vaultFileDialog]
             for (var i = 0; i < dialogs.length; ++i) {
-                dialogs[i].open()
-                opened(dialogs[i])
+                T.openPopup(idCase, dialogs[i])
                 check(dialogs[i].objectName)
-                close(dialogs[i])
+                T.closePopup(idCase, dialogs[i])
             }
             T.tap(idCase, find("startButton"))
             tryCompare(win.loginStack, "currentIndex", 1)
@@ -198,14 +197,14 @@ Item {
             T.tap(idCase, win.loginPage.forgetButton)
             var questions = opened(win.loginPage.checkSecQuestionPage)
             check("login-forgotten-password")
-            close(questions)
+            T.closePopup(idCase, questions)
             // Every attempt spent: the next one shows the lock-out message,
             // which stays until it is tapped.
             DB.root.app.login.pwdTry = DB.root.app.login.pwdTryMax
             T.clickDigits(idCase, win.loginPage.pwdInput, "111111")
             var toast = opened(win.loginPage.popupMsg)
             check("login-locked-out")
-            close(toast)
+            T.closePopup(idCase, toast)
         }
 
         // After a minute in the background the lock screen covers the vault.
@@ -241,7 +240,7 @@ Item {
             T.tap(idCase, T.find(menu, "pageMenuItem_0"))
             var boxSheet = opened(find("editPwdBoxPage"))
             check("box-new")
-            close(boxSheet)
+            T.closePopup(idCase, boxSheet)
 
             T.tap(idCase, T.findType(find("homeTitleBar"), "PlusButton"))
             T.tap(idCase, T.find(opened(menu), "pageMenuItem_1"))
@@ -250,15 +249,15 @@ Item {
             T.tap(idCase, T.find(edit, "chooseBoxButton"))
             var chooser = opened(T.find(edit, "boxChoosePage"))
             check("entry-box-choice")
-            close(chooser)
+            T.closePopup(idCase, chooser)
             T.tap(idCase, T.find(edit, "chooseIconButton"))
             var icons = opened(T.findType(edit, "IconChoosePage"))
             check("entry-icon-choice")
-            close(icons)
+            T.closePopup(idCase, icons)
             T.tap(idCase, T.find(edit, "generateButton"))
             var generator = opened(T.find(edit, "autoBuildPwdPage"))
             check("entry-generator")
-            close(generator)
+            T.closePopup(idCase, generator)
             T.tap(idCase, T.find(edit, "enable2faButton"))
             var otpMenu = opened(T.find(edit, "otpMenu"))
             check("entry-2fa-menu")
@@ -273,7 +272,7 @@ Item {
             check("entry-no-pin")
             T.tap(idCase, T.find(noPin, "rejectButton"))
             gone(noPin)
-            close(edit)
+            T.closePopup(idCase, edit)
 
             var boxMenu = find("boxMenu")
             T.hold(idCase, find("boxButton_0", find("pwdBoxView")), boxMenu)
@@ -282,11 +281,7 @@ Item {
 
             T.tap(idCase, find("boxButton_0", find("pwdBoxView")))
             var list = find("pwdListView")
-            var rows = []
-            tryVerify(function () {
-                rows = T.findAll(list, function (o) { return o.objectName === "holdButton" && T.isShown(o) })
-                return rows.length === 2
-            })
+            var rows = shownRows(list, 2)
             var listHint = opened(T.findType(list, "PromptMenu"))
             check("entries-hint")
             T.tap(idCase, T.find(listHint, "promptArea"))
@@ -307,10 +302,7 @@ Item {
 
             for (var r = 0; r < 2; ++r) {
                 // The list is made anew after each of these pages.
-                tryVerify(function () {
-                    rows = T.findAll(list, function (o) { return o.objectName === "holdButton" && T.isShown(o) })
-                    return rows.length === 2
-                })
+                rows = shownRows(list, 2)
                 T.tap(idCase, rows[r])
                 var view = opened(find("viewPwdItemPage"))
                 check("entry-view-" + (r + 1))
@@ -318,7 +310,7 @@ Item {
                 gone(view)
                 var existing = opened(find("listEditPwdItemPage"))
                 check("entry-edit-" + (r + 1))
-                close(existing)
+                T.closePopup(idCase, existing)
             }
 
             T.tap(idCase, find("gotoBoxButton"))
@@ -328,7 +320,7 @@ Item {
             var toast = opened(find("homePopupMsg"))
             toast.autoClose = false
             check("passwords-mobile-only")
-            close(toast)
+            T.closePopup(idCase, toast)
         }
 
         function test_notesTab() {
@@ -347,7 +339,7 @@ Item {
             T.tap(idCase, T.find(menu, "pageMenuItem_0"))
             var boxSheet = opened(find("editNoteBoxPage"))
             check("note-box-new")
-            close(boxSheet)
+            T.closePopup(idCase, boxSheet)
 
             var boxMenu = find("noteBoxMenu")
             T.hold(idCase, find("boxButton_0", find("noteBoxView")), boxMenu)
@@ -375,13 +367,13 @@ Item {
             T.tap(idCase, T.find(attr, "noteChooseBox"))
             var chooser = opened(T.find(attr, "noteBoxChoosePage"))
             check("note-box-choice")
-            close(chooser)
+            T.closePopup(idCase, chooser)
             T.tap(idCase, T.find(attr, "noteRdoConfidential"))
             var noPin = opened(T.find(attr, "noPinDialog"))
             check("note-no-pin")
             T.tap(idCase, T.find(noPin, "rejectButton"))
             gone(noPin)
-            close(attr)
+            T.closePopup(idCase, attr)
             T.tap(idCase, T.find(editor, "noteTextArea"))
             T.typeText(idCase, " and eggs")
             T.tap(idCase, T.findType(editor.titleBar, "ReturnButton"))
@@ -410,6 +402,71 @@ Item {
             check("note-editor-confidential", english ? ["[Uncategorized]"] : [])
         }
 
+        // A box of passwords and one of notes, each named longName, with an
+        // entry and a note in them; logged in.
+        function openLongNames() {
+            DB.loginPassword = Qt.md5("Safe-2021pw")
+            longBox = DB.addPwdBox()
+            longBox.name = longName
+            longBox.iconId = 3
+            T.addEntry({ boxId: longBox.id, iconId: 2, label: "Mail", account: "someone@example.com",
+                         password: "mail-pw", note: "", otpUrl: "" }, Encryptor)
+            longNoteBox = DB.addNoteBox()
+            longNoteBox.name = longName
+            longNoteBox.iconId = 4
+            var item = DB.addNoteItem()
+            item.note = "Shopping"
+            item.title = "Shopping"
+            item.boxId = longNoteBox.id
+            open(false)
+        }
+
+        // The entry list of the long-named box; returns its one row.
+        function openLongList() {
+            T.tap(idCase, find("boxButton_" + longBox.id, find("pwdBoxView")))
+            return shownRows(find("pwdListView"), 1)[0]
+        }
+
+        function openLongNote() {
+            T.tap(idCase, find("navBtnNote"))
+            T.tap(idCase, find("boxButton_" + longNoteBox.id, find("noteBoxView")))
+            T.tap(idCase, find("noteCard_" + note().id))
+            return opened(find("editNoteItemPage"))
+        }
+
+        // Wherever a box name too long for its room is shown, it is cut at
+        // its end, and nothing else is cut or run into.
+        function test_longBoxName_data() {
+            return [
+                { tag: "passwords title", open: function () { openLongList() } },
+                { tag: "entry view", open: function () {
+                    T.tap(idCase, openLongList())
+                    opened(find("viewPwdItemPage"))
+                } },
+                { tag: "entry editor", open: function () {
+                    T.hold(idCase, openLongList(), find("itemMenu"))
+                    T.tap(idCase, T.find(find("itemMenu"), "menuRow0"))
+                    opened(find("listEditPwdItemPage"))
+                } },
+                { tag: "note editor", open: openLongNote },
+                { tag: "note attributes", open: function () {
+                    var editor = openLongNote()
+                    T.tap(idCase, T.find(editor, "noteAttrBar"))
+                    opened(T.find(editor, "editNoteItemAttrPage"))
+                } }
+            ]
+        }
+        function test_longBoxName(data) {
+            openLongNames()
+            data.open()
+            var names = [longName, "[" + longName + "]"]
+            var cut = T.findAll(win, function (o) {
+                return names.indexOf(o.text) >= 0 && T.isShown(o) && o.truncated
+            })
+            verify(cut.length > 0, "the name is not cut")
+            check("long-name-" + data.tag.replace(/ /g, "-"), names)
+        }
+
         function openSettings() {
             open(true)
             T.tap(idCase, find("navBtnSetting"))
@@ -428,13 +485,13 @@ Item {
             check("settings-new-password-keypad")
             T.tap(idCase, T.find(change, "changeSwitchButton"))
             check("settings-new-password-text")
-            close(change)
+            T.closePopup(idCase, change)
 
             tapRow("securityPanel", 1)
             T.answerQuestions(idCase, opened(find("checkSecQuestionPage")), answers[0], answers[1])
             var questions = opened(find("changeSecQuestionPage"))
             check("settings-new-questions")
-            close(questions)
+            T.closePopup(idCase, questions)
 
             tapRow("securityPanel", 2)
             var pin = opened(find("changePinCodePage"))
@@ -450,7 +507,7 @@ Item {
             tapRow("securityPanel", 2)
             var checkPin = opened(find("checkPinCodePage"))
             check("settings-check-pin")
-            close(checkPin)
+            T.closePopup(idCase, checkPin)
         }
 
         // The first tap after a dialog that a passed check sheet opened (the
@@ -461,28 +518,21 @@ Item {
             tapRow("backupPanel", 0)
             var backup = opened(find("backupPage"))
             check("backup")
-            T.tap(idCase, T.find(backup, "pageButton"))
-            var password = opened(T.find(backup, "passwordDialog"))
-            T.typeText(idCase, "bpw")
+            var password = B.enterPassword(idCase, backup, "pageButton", "passwordDialog", "bpw")
             check("backup-password")
-            T.tap(idCase, T.find(password, "acceptButton"))
+            B.accept(idCase, password)
             var done = opened(T.find(backup, "backupSuccessDialog"))
             check("backup-done")
-            T.tap(idCase, T.find(done, "acceptButton"))
-            gone(done)
-            close(backup)
+            B.accept(idCase, done)
+            T.closePopup(idCase, backup)
 
             tapRow("backupPanel", 1)
             var restore = opened(find("restorePage"))
             check("restore")
-            T.tap(idCase, T.find(restore, "pageButton"))
-            var restorePassword = opened(T.find(restore, "passwordDialog"))
-            T.typeText(idCase, "bpw")
-            T.tap(idCase, T.find(restorePassword, "acceptButton"))
-            var verifyPage = opened(T.find(restore, "verifyBackupQuestionPage"))
+            var verifyPage = B.restoreToQuestions(idCase, restore, "bpw")
             check("restore-questions")
-            answerForm(verifyPage)
-            var confirm = opened(T.find(restore, "restoreConfirmDialog"))
+            B.answer(idCase, verifyPage, answers[0], answers[1])
+            var confirm = B.confirmation(idCase, restore, verifyPage)
             check("restore-confirm")
             T.tap(idCase, T.find(confirm, "rejectButton"))
             gone(confirm)
@@ -505,7 +555,7 @@ Item {
             // No help index is served here: the page says it could not load.
             tryVerify(function () { return T.findText(help, help.errorText) !== null }, 15000)
             check("help-not-loaded")
-            close(help)
+            T.closePopup(idCase, help)
 
             // The last rows stand below the fold.
             var flick = find("settingFlickable")
@@ -517,7 +567,7 @@ Item {
             var share = opened(about.shareMenu)
             check("about-share")
             answerMenu(share, "shareCancel")
-            close(about)
+            T.closePopup(idCase, about)
         }
 
         // Without security questions the login password is checked by
@@ -531,7 +581,7 @@ Item {
             tapRow("securityPanel", 0)
             var checkPwd = opened(find("checkLoginPwdPage"))
             check("settings-check-password")
-            close(checkPwd)
+            T.closePopup(idCase, checkPwd)
             tapRow("securityPanel", 1)
             var questions = opened(find("changeSecQuestionPage"))
             var texts = ["Pet?", answers[0], "City?", answers[1]]
@@ -541,7 +591,7 @@ Item {
             T.tap(idCase, T.find(questions, "changeSecButton"))
             tryCompare(T.find(questions, "changeAnswer1"), "text", "")
             check("settings-new-questions-again")
-            close(questions)
+            T.closePopup(idCase, questions)
             tapRow("backupPanel", 0)
             var dialog = opened(find("setQuestionsDialog"))
             check("settings-backup-needs-questions")

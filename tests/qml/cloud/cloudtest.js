@@ -88,6 +88,11 @@ function expectMsg(tc, page, msg, sticky) {
     tc.tryCompare(toast, "visible", false)
 }
 
+// Waits until the cloud request of page is no longer busy.
+function idle(tc, page) {
+    tc.tryVerify(function() { return !T.find(page, "cloudBusy").visible }, 15000)
+}
+
 function noMsg(tc, page) {
     tc.verify(!T.find(page, "pageMsg").visible)
 }

@@ -88,7 +88,7 @@ Item {
         }
 
         function idle() {
-            tryVerify(function() { return !T.find(page, "cloudBusy").visible }, 15000)
+            C.idle(idCase, page)
         }
 
         function recharge() { return page.rechargePageStack.rechargeLoader.item }

@@ -59,7 +59,7 @@ Item {
         }
 
         function idle(p) {
-            tryVerify(function () { return !T.find(p, "cloudBusy").visible }, 15000)
+            C.idle(idCase, p)
         }
 
         function opened(popup) {

@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 #include "app/AppSetup.h"
 #include "app/SingleInstance.h"
+#include "app/TerminationSignals.h"
 #include "compat/BaseFunctionTable.h"
 #include "services/DataDirectory.h"
 #include "services/Translator.h"
@@ -36,6 +37,7 @@ int main(int argc, char *argv[]) {
     int result = 0;
     {
         QGuiApplication app(argc, argv);
+        TerminationSignals endRequests;
         AppSetup::setUpApplicationFont();
         AppSetup::registerQmlTypes();
 

@@ -1,6 +1,7 @@
 import QtQml 2.12
 import QtQuick.LocalStorage 2.12
 import Lib.Encryptor 1.0
+import Lib.Util 1.0
 import "qrc:/js/db.js" as DB
 
 // Drives the vault store for keyloft-bench: builds a vault of n password
@@ -80,6 +81,10 @@ QtObject {
 
     function save() {
         return DB.save()
+    }
+
+    function checkFile() {
+        return Util.prepareDatabase("ZovuduzuRez", "1.0", "ZovuduzuRez", 1000000).state
     }
 
     function rowSize() {

@@ -136,14 +136,22 @@ ApplicationWindow {
         id: idPopupMsg
     }
 
-    // The vault file is there but is no database SQLite can read: nothing is
+    // The vault file is there but cannot be read: another program holds it,
+    // the user may not read it, or it is no sound database. Nothing is
     // offered that would write over it, and the program ends.
     QuestionDialog {
         id: idVaultFileDialog
         objectName: "vaultFileDialog"
-        title: qsTr("无法读取密码库文件")
-        msg: qsTr("密码库文件已损坏或不是密码库，文件保持原样，程序将退出：") + "\n"
-             + Util.databaseFile("ZovuduzuRez")
+
+        // DB.loadFailure and DB.loadError of the load that failed.
+        property string failure: "unreadable"
+        property string reason: ""
+
+        title: failure === "inUse" ? qsTr("密码库文件正被使用") : qsTr("无法读取密码库文件")
+        msg: (failure === "inUse" ? qsTr("密码库文件正被其他程序使用，文件保持原样，程序将退出：")
+              : failure === "denied" ? qsTr("无权读取密码库文件（%1），文件保持原样，程序将退出：").arg(reason)
+              : qsTr("密码库文件已损坏或不是密码库，文件保持原样，程序将退出："))
+             + "\n" + Util.databaseFile("ZovuduzuRez")
         hasRejectedButton: false
         acceptButtonText: qsTr("退出")
         onClosed: idApplicationWindow.quitProgram()
@@ -311,6 +319,8 @@ ApplicationWindow {
         Pubfun.LibUtil = Util
 
         if (!loaded) {
+            idVaultFileDialog.failure = DB.loadFailure
+            idVaultFileDialog.reason = DB.loadError
             idVaultFileDialog.open()
         } else if (DB.isEmptyPassword()) {
             idWelcomePage.showLicenseLink()

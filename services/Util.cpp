@@ -2,13 +2,12 @@
 
 #include "services/AppConfig.h"
 
-#include <QCryptographicHash>
-
 #include "compat/BaseFunctionTable.h"
 #include "compat/DeviceCode.h"
 #include "compat/WinApi.h"
 #include "services/CountryList.h"
 #include "services/DataDirectory.h"
+#include "services/DatabaseFile.h"
 #include "services/FontMetricsTable.h"
 #include "services/PhoneNotify.h"
 #include "services/PlatformAPI.h"
@@ -190,7 +189,17 @@ QString Util::configValue(QString name) const {
 }
 
 QString Util::databaseFile(QString name) const {
-    const QByteArray md5 = QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Md5);
-    return DataDirectory::offlineStoragePath() + QStringLiteral("/Databases/") +
-           QString::fromLatin1(md5.toHex()) + QStringLiteral(".sqlite");
+    return DatabaseFile::named(DataDirectory::offlineStoragePath(), name).sqlitePath();
+}
+
+QVariantMap Util::prepareDatabase(QString name, QString version, QString description,
+                                  int estimatedSize) const {
+    // Long enough for another program's write to end, short enough for a
+    // start that waits on it.
+    constexpr int busyTimeoutMs = 2000;
+    const DatabaseFile file = DatabaseFile::named(DataDirectory::offlineStoragePath(), name);
+    const DatabaseFile::Check check =
+        file.prepare(name, version, description, estimatedSize, busyTimeoutMs);
+    return {{QStringLiteral("state"), DatabaseFile::stateName(check.state)},
+            {QStringLiteral("error"), check.error}};
 }

@@ -72,6 +72,12 @@ public:
     Q_INVOKABLE QString configValue(QString name) const;
     // The file of the offline-storage database of that name.
     Q_INVOKABLE QString databaseFile(QString name) const;
+    // Judges that database's files before LocalStorage opens them (see
+    // DatabaseFile::prepare, which it calls with the same arguments as
+    // openDatabaseSync): {state: "sound", "inUse", "denied" or "unreadable",
+    // error: what the system or SQLite said}.
+    Q_INVOKABLE QVariantMap prepareDatabase(QString name, QString version, QString description,
+                                            int estimatedSize) const;
 
     // The device name: "<user> (<OS caption>)", as 8-bit (UTF-8) text.
     static QByteArray buildDeviceName();

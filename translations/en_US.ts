@@ -17,6 +17,18 @@
         <translation>The vault file is damaged or is not a vault. It has been left as it is, and the program will now exit:</translation>
     </message>
     <message>
+        <source>密码库文件正被使用</source>
+        <translation>The vault file is in use</translation>
+    </message>
+    <message>
+        <source>密码库文件正被其他程序使用，文件保持原样，程序将退出：</source>
+        <translation>The vault file is in use by another program. It has been left as it is, and the program will now exit:</translation>
+    </message>
+    <message>
+        <source>无权读取密码库文件（%1），文件保持原样，程序将退出：</source>
+        <translation>You may not read the vault file (%1). It has been left as it is, and the program will now exit:</translation>
+    </message>
+    <message>
         <source>退出</source>
         <translation>Quit</translation>
     </message>
@@ -1149,6 +1161,10 @@
 </context>
 <context>
     <name>ImportCloudBackupPage</name>
+    <message>
+        <source>无效的备份记录</source>
+        <translation>Invalid backup record</translation>
+    </message>
     <message>
         <source>写入数据库错误</source>
         <translation>Error writing the database</translation>

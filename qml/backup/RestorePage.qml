@@ -43,7 +43,9 @@ BackupDrawer {
         var pwdMd = Qt.md5(Util.textTrimmed(password))
         var backupRoot = DB.verifyBackupPassword(backupTxt, pwdMd)
         if (!backupRoot) {
-            showMsg(qsTr("备份密码错误"), true)
+            // A text the password opens that is no whole backup is not the
+            // password's fault.
+            showMsg(DB.backupDamaged ? qsTr("剪贴板中无有效的备份数据") : qsTr("备份密码错误"), true)
             return
         }
         __backupPwdMd = pwdMd
@@ -62,7 +64,7 @@ BackupDrawer {
         // The password's key is held only from its check to this step.
         __backupPwdMd = ""
         if (!DB.restore(__clipboardBackup(), pwdMd, secMd)) {
-            showMsg(qsTr("恢复备份失败"), true)
+            showMsg(DB.backupDamaged ? qsTr("剪贴板中无有效的备份数据") : qsTr("恢复备份失败"), true)
             return false
         }
         // Let the restored security questions unwrap this vault's login key.

@@ -1,4 +1,5 @@
 .pragma library
+.import Lib.Util 1.0 as LibUtil
 .import "pubfun.js" as Pubfun
 
 // The vault store: the vault document in memory, its encrypted row in the
@@ -37,12 +38,18 @@ var __unreadableRowPending = false
 // back (revert), so that the vault in memory is always the vault on disk.
 var __committed = null
 
-// Set by load(): the database file could not be read at all (a damaged or
-// foreign file). Nothing may be written over it.
+// Set by load() when the vault file could not be read: nothing may be
+// written over it. loadFailure says why: "inUse" (another program holds
+// it), "denied" (the user may not read it) or "unreadable" (not a database
+// SQLite reads, or a damaged one); loadError is what the system or SQLite
+// said.
 var loadFailed = false
+var loadFailure = ""
 var loadError = ""
 
 var __constDbName = "ZovuduzuRez"
+var __constDbVersion = "1.0"
+var __constDbSize = 1000000
 var __constUnreadableTable = "pwddata_unreadable"
 
 function __initEmptyData() {
@@ -149,7 +156,16 @@ function __fillMissingParts(doc) {
 }
 
 function __openDB() {
-    return localStorage.openDatabaseSync(__constDbName, "1.0", __constDbName, 1000000)
+    return localStorage.openDatabaseSync(__constDbName, __constDbVersion, __constDbName,
+                                         __constDbSize)
+}
+
+// Judges the vault file before LocalStorage opens it: {state, error} (see
+// Util.prepareDatabase). A sound file whose settings file beside it was lost
+// gets it back, so that LocalStorage opens it.
+function __prepareFile() {
+    return LibUtil.Util.prepareDatabase(__constDbName, __constDbVersion, __constDbName,
+                                        __constDbSize)
 }
 
 function __rowKey(dateText, withWrapKey) {
@@ -175,13 +191,24 @@ function load() {
     root = __initEmptyData()
     __unreadableRowPending = false
     loadFailed = false
+    loadFailure = ""
     loadError = ""
+    // Damage is looked for before an empty table is believed: a damaged file
+    // can read as one without rows.
+    var file = __prepareFile()
+    if (file.state !== "sound")
+        return __refuseFile(file)
+    var tableFound = false
+    var rowFound = false
     try {
         __openDB().transaction(function (tx) {
-            tx.executeSql("CREATE TABLE IF NOT EXISTS pwddata(content TEXT, date TEXT, wrapkey TEXT)")
+            tableFound = __tableSql(tx) !== null
+            if (!tableFound)
+                return
             var rs = tx.executeSql("SELECT * FROM pwddata")
             if (rs.rows.length === 0)
                 return
+            rowFound = true
             var row = rs.rows.item(0)
             var key = __rowKey(String(row.date), row.wrapkey === "yes")
             var decode = row.content ? libEncryptor.aesDecrypt(key, String(row.content)) : ""
@@ -204,18 +231,43 @@ function load() {
             root = doc
         })
     } catch (e) {
-        // Not a database SQLite can read: the program must not offer to
-        // create a vault over it.
+        // The file is judged again for the true reason (a lock taken since,
+        // say); what SQLite said is kept when it still reads as sound.
         root = __initEmptyData()
         __unreadableRowPending = false
-        loadFailed = true
-        loadError = __errorText(e)
-        console.log("Error, read DB pwddata: " + loadError)
+        var again = __prepareFile()
+        return __refuseFile(again.state !== "sound" ? again
+                                                    : { state: "unreadable", error: __errorText(e) })
     }
+    if (!tableFound) {
+        // Not fatal: the first save makes the table (a full disk refuses
+        // both alike, and then says so).
+        try {
+            __openDB().transaction(function (tx) {
+                tx.executeSql("CREATE TABLE IF NOT EXISTS pwddata(content TEXT, date TEXT, wrapkey TEXT)")
+            })
+        } catch (e) {
+            console.log("Error, CREATE TABLE pwddata: " + __errorText(e))
+        }
+    }
+    console.log("DB pwddata loaded: " + (rowFound ? "a stored vault." : "no vault yet."))
     __fillMissingParts(root)
     __committed = null
     __commit(__isDataOpen() ? JSON.stringify(root.data) : null)
-    return !loadFailed
+    return true
+}
+
+// A vault file that cannot be read is left as it is: no vault is offered
+// that would be written over it.
+function __refuseFile(file) {
+    loadFailed = true
+    loadFailure = file.state
+    loadError = String(file.error || "")
+    console.log("Error, read DB pwddata: " + loadFailure + ": " + loadError)
+    __fillMissingParts(root)
+    __committed = null
+    __commit(JSON.stringify(root.data))
+    return false
 }
 
 // True when a stored vault exists that could not be decrypted on this
@@ -502,6 +554,8 @@ function clear() {
     root = __initEmptyData()
     __unreadableRowPending = false
     loadFailed = false
+    loadFailure = ""
+    loadError = ""
     loginPassword = ""
     pinCode = ""
     securityAnswer = ""
@@ -519,6 +573,10 @@ function backup(pwdMd) {
         return null
     var oldBackupDate = root.summary.backupDate
     root.summary.backupDate = new Date().getTime()
+    // The counts as every save writes them, which a restore holds the
+    // backup's data to.
+    root.summary.pwdItemCount = root.data.pwdItemList.length
+    root.summary.noteItemCount = root.data.noteItemList.length
     var dataTxt = JSON.stringify(root.data)
     var encData = libEncryptor.aesEncrypt(loginPassword, dataTxt)
     var txt = ""
@@ -530,7 +588,7 @@ function backup(pwdMd) {
             dataHash: Qt.md5(dataTxt),
             data: encData
         }
-        txt = libEncryptor.aesEncryptLines(Qt.md5(pwdMd), __documentJson(doc, true))
+        txt = libEncryptor.aesEncryptLines(Qt.md5(pwdMd), __withBackupHash(__documentJson(doc, true)))
     }
     if (!txt) {
         root.summary.backupDate = oldBackupDate
@@ -543,21 +601,135 @@ function backup(pwdMd) {
     return txt
 }
 
-// The parsed backup document when pwdMd opens it and it is a vault document.
+// A backup's document closes with one more member, backupHash: MD5 of the
+// document's JSON text without it, so that no part of the document can
+// change unseen (dataHash covers only the data). Earlier programs read past
+// it; a backup without it is judged by its shape alone.
+var __constBackupHashName = "backupHash"
+
+function __withBackupHash(json) {
+    return json.substring(0, json.length - 1) + ",\"" + __constBackupHashName + "\":\""
+            + Qt.md5(json) + "\"}"
+}
+
+// Whether the backup's text txt, parsed as doc, is the text its backupHash
+// was made over (true for a backup without one).
+function __backupHashHolds(txt, doc) {
+    if (!(__constBackupHashName in doc))
+        return true
+    var hash = doc[__constBackupHashName]
+    if (!__isKeyText(hash))
+        return false
+    var tail = ",\"" + __constBackupHashName + "\":\"" + hash + "\"}"
+    if (txt.length <= tail.length || txt.substring(txt.length - tail.length) !== tail)
+        return false
+    return Qt.md5(txt.substring(0, txt.length - tail.length) + "}") === hash
+}
+
+var __constKeyText = /^[0-9a-f]{32}$/
+var __constPromptFlags = ["pwdBoxEdit", "pwdItemEdit", "noteBoxEdit", "noteItemEdit", "noteAttrEdit"]
+
+function __isKeyText(v) {
+    return typeof v === "string" && __constKeyText.test(v)
+}
+
+function __isCount(v) {
+    return typeof v === "number" && Number.isInteger(v) && v >= 0
+}
+
+// Milliseconds since the epoch, as Date gives them.
+function __isTime(v) {
+    return __isCount(v) && v <= 8.64e15
+}
+
+function __isCipherText(v) {
+    return typeof v === "string" && v.length > 0 && v.length % 4 === 0 && __constBase64.test(v)
+}
+
+function __isText(v) {
+    return typeof v === "string" && v.length > 0
+}
+
+// obj has no member but the named ones.
+function __hasOnly(obj, names) {
+    for (var k in obj) {
+        if (names.indexOf(k) < 0)
+            return false
+    }
+    return true
+}
+
+// The members a backup document has as the store writes it, of their types:
+// the app part (login and prompt may be missing in older documents), the
+// security part with its questions, answer check and wrapped login key, the
+// summary, the data hash and the encrypted data. The data itself is judged
+// once it is decrypted (restore).
+function __isBackupDocument(doc) {
+    if (!__isStoredDocument(doc)
+            || !__hasOnly(doc, ["app", "security", "summary", "dataHash", "data",
+                                __constBackupHashName])
+            || !__isKeyText(doc.dataHash))
+        return false
+    var app = doc.app
+    if (!__hasOnly(app, ["name", "version", "login", "prompt"]) || app.name !== "Ormel Keyloft"
+            || app.version !== 1)
+        return false
+    var login = app.login
+    if (login !== undefined
+            && (!__isObject(login) || !__hasOnly(login, ["pwdTry", "pwdTryMax", "typeIndex"])
+                || !__isCount(login.pwdTry) || !__isCount(login.pwdTryMax)
+                || (login.typeIndex !== undefined && login.typeIndex !== 0 && login.typeIndex !== 1)))
+        return false
+    var prompt = app.prompt
+    if (prompt !== undefined) {
+        if (!__isObject(prompt) || !__hasOnly(prompt, __constPromptFlags))
+            return false
+        for (var flag in prompt) {
+            if (typeof prompt[flag] !== "boolean")
+                return false
+        }
+    }
+    var sec = doc.security
+    if (!__hasOnly(sec, ["encryptedLoginPassword", "securityQuestion1", "securityQuestion2",
+                         "verifiedSecurityAnswer", "verifiedPinCode"])
+            || !__isCipherText(sec.encryptedLoginPassword) || !__isText(sec.securityQuestion1)
+            || !__isText(sec.securityQuestion2) || !__isKeyText(sec.verifiedSecurityAnswer)
+            || (sec.verifiedPinCode !== "" && !__isKeyText(sec.verifiedPinCode)))
+        return false
+    var sum = doc.summary
+    return __hasOnly(sum, ["modifiedDate", "backupDate", "pwdItemCount", "noteItemCount"])
+            && __isTime(sum.modifiedDate) && sum.modifiedDate > 0 && __isTime(sum.backupDate)
+            && __isCount(sum.pwdItemCount) && __isCount(sum.noteItemCount)
+}
+
+// Set by verifyBackupPassword and restore when they refuse a text: true when
+// it opens with the backup password but is no whole backup (changed or cut),
+// false when the password does not open it.
+var backupDamaged = false
+
+// The parsed backup document when pwdMd opens it and it is a whole backup
+// document (without its backupHash), else null.
 function __openBackup(backupTxt, pwdMd) {
+    backupDamaged = false
     if (!backupTxt)
         return null
     var txt = libEncryptor.aesDecryptLines(Qt.md5(pwdMd), String(backupTxt))
     if (!txt)
         return null
+    // Another password gives a text of noise; this one opens like a
+    // document.
+    var opened = txt.substring(0, 2) === "{\""
     var doc = null
     try {
         doc = JSON.parse(txt)
     } catch (e) {
+        doc = null
+    }
+    if (doc === null || !__isBackupDocument(doc) || !__backupHashHolds(txt, doc)) {
+        backupDamaged = opened
         return null
     }
-    if (!__isStoredDocument(doc) || typeof doc.dataHash !== "string")
-        return null
+    delete doc[__constBackupHashName]
     return doc
 }
 
@@ -570,23 +742,28 @@ function restore(backupTxt, pwdMd, secMd) {
     var doc = __openBackup(backupTxt, pwdMd)
     if (doc === null)
         return false
-    var encLogin = doc.security.encryptedLoginPassword
-    if (typeof encLogin !== "string" || !encLogin || !secMd)
+    if (!secMd)
         return false
-    var backupLogin = libEncryptor.aesDecrypt(secMd, encLogin)
-    if (!backupLogin)
+    var backupLogin = libEncryptor.aesDecrypt(secMd, doc.security.encryptedLoginPassword)
+    var dataTxt = backupLogin ? libEncryptor.aesDecrypt(backupLogin, doc.data) : ""
+    if (!dataTxt || Qt.md5(dataTxt) !== doc.dataHash) {
+        // Wrong answers are no damage; the right ones that do not open the
+        // data are.
+        backupDamaged = Qt.md5(secMd) === doc.security.verifiedSecurityAnswer
         return false
-    var dataTxt = libEncryptor.aesDecrypt(backupLogin, doc.data)
-    if (!dataTxt || Qt.md5(dataTxt) !== doc.dataHash)
-        return false
+    }
     var data = null
     try {
         data = JSON.parse(dataTxt)
     } catch (e) {
+        data = null
+    }
+    // The summary tells what the data holds.
+    if (!__isDataObject(data) || data.pwdItemList.length !== doc.summary.pwdItemCount
+            || data.noteItemList.length !== doc.summary.noteItemCount) {
+        backupDamaged = true
         return false
     }
-    if (!__isDataObject(data))
-        return false
 
     // Not written yet: the caller writes the restored vault; a refused write
     // puts back the vault as stored.

@@ -1,4 +1,5 @@
 .pragma library
+.import Lib.Util 1.0 as LibUtil
 .import "pubfun.js" as Pubfun
 
 // The cloud-state document: who the cloud account is, whether this computer
@@ -18,7 +19,14 @@ var libEncryptor = null
 // Empty until the first load(): the frame loads the state once per run.
 var root = {}
 
+// Set by load() when the state's file could not be read (another program
+// holds it, the user may not read it, or it is damaged): nothing is
+// written over it.
+var loadFailed = false
+
 var __constDbName = "KeyloftCloud"
+var __constDbVersion = "1.0"
+var __constDbSize = 1000000
 
 function initEmptyData() {
     return {
@@ -43,11 +51,22 @@ function initEmptyData() {
 }
 
 function openDB() {
-    return localStorage.openDatabaseSync(__constDbName, "1.0", __constDbName, 1000000)
+    return localStorage.openDatabaseSync(__constDbName, __constDbVersion, __constDbName,
+                                         __constDbSize)
 }
 
 function load() {
     root = initEmptyData()
+    loadFailed = false
+    // The file judged before LocalStorage opens it; a sound one whose
+    // settings file beside it was lost gets it back.
+    var file = LibUtil.Util.prepareDatabase(__constDbName, __constDbVersion, __constDbName,
+                                            __constDbSize)
+    if (file.state !== "sound") {
+        loadFailed = true
+        console.log("Error, Load DB clouddata: " + file.state + ": " + file.error)
+        return
+    }
     try {
         openDB().transaction(function(tx) {
             tx.executeSql("CREATE TABLE IF NOT EXISTS clouddata(content TEXT, date TEXT)")
@@ -80,6 +99,10 @@ function load() {
 }
 
 function save() {
+    if (loadFailed) {
+        console.log("Error, Save DB clouddata refused: the file could not be read.")
+        return false
+    }
     var json = JSON.stringify(root)
     var done = false
     try {

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Format check of the stored vault and of a backup text.
+"""Format check of the stored vault and of a backup text (its closing
+backupHash member included).
 
 Writes a vault through the real store (tests/format/tst_vault_writer.qml run
 by keyloft-qmltest), then reads the SQLite file with python's sqlite3 and
@@ -168,8 +169,14 @@ def main():
         check(backup_plain is not None, "backup opens with MD5(MD5(backup password))")
         if backup_plain is not None:
             bdoc = json.loads(backup_plain.decode("utf-8"))
-            check(list(bdoc.keys()) == ["app", "security", "summary", "dataHash", "data"],
-                  "backup parts in order, no local")
+            check(list(bdoc.keys()) == ["app", "security", "summary", "dataHash", "data",
+                                        "backupHash"],
+                  "backup parts in order, no local, backupHash last")
+            # backupHash: MD5 of the document's text without that member.
+            tail = (',"backupHash":"%s"}' % bdoc.get("backupHash", "")).encode("ascii")
+            check(backup_plain.endswith(tail)
+                  and md5(backup_plain[:-len(tail)] + b"}") == bdoc.get("backupHash"),
+                  "backupHash is MD5 of the backup text before it")
             check(bdoc["summary"]["backupDate"] > 0, "backup date stamped")
             check_security(bdoc, "backup")
             check_data(bdoc, "backup")

@@ -63,7 +63,8 @@ DrawerPage {
                 }
                 var backupRoot = DB.verifyBackupPassword(backupTxt, DBCloud.backupKey())
                 if (!backupRoot) {
-                    idPage.showMsg(qsTr("备份数据解密失败"), false)
+                    idPage.showMsg(DB.backupDamaged ? qsTr("无效的备份记录") : qsTr("备份数据解密失败"),
+                                   false)
                     return
                 }
                 idImportPage.backupDBRoot = backupRoot

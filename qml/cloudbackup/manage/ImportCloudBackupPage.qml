@@ -56,7 +56,7 @@ DrawerPage {
 
     function restore(secMd) {
         if (!DB.restore(backupTxt, DBCloud.backupKey(), secMd)) {
-            showMsg(qsTr("恢复备份失败"), true)
+            showMsg(DB.backupDamaged ? qsTr("无效的备份记录") : qsTr("恢复备份失败"), true)
             return false
         }
         DB.root.security.encryptedLoginPassword = Encryptor.aesEncrypt(secMd, DB.loginPassword)

@@ -232,4 +232,233 @@ KeyloftTestCase {
         verify(!DB.updatePinCodeEncriptedData(pinA, newPin))
         compare(JSON.stringify(DB.root.data), before)
     }
+
+    // --- Changed backups ----------------------------------------------------
+
+    readonly property string base64Digits: "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"
+
+    // The parts a restore takes from a backup, as one text.
+    function restoredParts() {
+        var r = DB.root
+        return JSON.stringify([r.app, r.security, r.summary, r.dataHash, r.data])
+    }
+
+    // The backup's document text as an earlier program wrote it: no
+    // backupHash, the rest as it is.
+    function withoutBackupHash(txt) {
+        var plain = Encryptor.aesDecryptLines(Qt.md5(backupPwd), txt)
+        var doc = JSON.parse(plain)
+        verify(typeof doc.backupHash === "string")
+        delete doc.backupHash
+        return JSON.stringify(doc)
+    }
+
+    function encryptBackup(json) {
+        var txt = Encryptor.aesEncryptLines(Qt.md5(backupPwd), json)
+        verify(txt.length > 0)
+        return txt
+    }
+
+    // Every text that differs from txt in one Base64 character (the
+    // padding included), three changes at each position, offered to
+    // verification and, where that passes, to a restore with the right
+    // answers; each restore is compared with the unchanged backup's and
+    // undone. parts(before, after) names the restored parts that must not
+    // differ; null: all of them.
+    function sweep(txt, mustKeep) {
+        verify(DB.restore(txt, backupPwd, secA))
+        var expected = JSON.parse(restoredParts())
+        DB.revert()
+        var stored = JSON.stringify(DB.root)
+        var stats = { changes: 0, opened: 0, restored: 0, changed: 0, wrong: [] }
+        for (var i = 0; i < txt.length; ++i) {
+            var c = txt.charAt(i)
+            if (c === "\n")
+                continue
+            var k = c === "=" ? 0 : base64Digits.indexOf(c)
+            for (var d = 1; d < 64; d += 21) {
+                var changed = txt.substring(0, i) + base64Digits.charAt((k + d) % 64)
+                        + txt.substring(i + 1)
+                ++stats.changes
+                if (DB.verifyBackupPassword(changed, backupPwd) === false)
+                    continue
+                ++stats.opened
+                if (!DB.restore(changed, backupPwd, secA))
+                    continue
+                ++stats.restored
+                var got = JSON.parse(restoredParts())
+                if (JSON.stringify(got) !== JSON.stringify(expected)) {
+                    ++stats.changed
+                    var kept = mustKeep(expected, got)
+                    if (kept !== "")
+                        stats.wrong.push("position " + i + ": " + kept)
+                }
+                DB.revert()
+            }
+        }
+        compare(JSON.stringify(DB.root), stored)
+        console.log("one-character changes: " + stats.changes + ", opened: " + stats.opened
+                    + ", restored: " + stats.restored + ", restored with a changed part: "
+                    + stats.changed)
+        return stats
+    }
+
+    // No change of a backup the store writes restores anything but the
+    // backup's own vault.
+    function test_everyOneCharacterChange() {
+        makeVault(loginA, pinA, secA)
+        var stats = sweep(DB.backup(backupPwd), function (before, after) {
+            return "changed"
+        })
+        verify(stats.changes > 3000, "changes: " + stats.changes)
+        compare(stats.wrong, [])
+        compare(stats.changed, 0)
+    }
+
+    // A backup of an earlier program has no backupHash: its shape alone is
+    // judged. No change of it gets past with another PIN check value,
+    // answer check, login key, data or counts, or with members the store
+    // does not write; a changed question text or date can (they are free
+    // text and numbers).
+    function test_everyOneCharacterChangeOfAnOldBackup() {
+        makeVault(loginA, pinA, secA)
+        var oldTxt = encryptBackup(withoutBackupHash(DB.backup(backupPwd)))
+        var stats = sweep(oldTxt, function (before, after) {
+            var sec = ["verifiedPinCode", "verifiedSecurityAnswer", "encryptedLoginPassword"]
+            for (var i = 0; i < sec.length; ++i) {
+                if (after[1][sec[i]] !== before[1][sec[i]])
+                    return sec[i]
+            }
+            if (after[3] !== before[3] || JSON.stringify(after[4]) !== JSON.stringify(before[4]))
+                return "data"
+            if (after[2].pwdItemCount !== before[2].pwdItemCount
+                    || after[2].noteItemCount !== before[2].noteItemCount)
+                return "counts"
+            var parts = [0, 1, 2]
+            for (var p = 0; p < parts.length; ++p) {
+                if (JSON.stringify(Object.keys(after[p])) !== JSON.stringify(Object.keys(before[p])))
+                    return "members of part " + p
+            }
+            return ""
+        })
+        compare(stats.wrong, [])
+    }
+
+    // Backups as an earlier program or another hand wrote them: each change
+    // is refused at the password step as no whole backup, and the vault
+    // stays as it was.
+    function test_changedBackupRefused_data() {
+        function set(path, value) {
+            return function (doc) {
+                var o = doc
+                for (var i = 0; i < path.length - 1; ++i)
+                    o = o[path[i]]
+                if (value === undefined)
+                    delete o[path[path.length - 1]]
+                else
+                    o[path[path.length - 1]] = value
+            }
+        }
+        return [
+            { tag: "PIN check value garbled", change: set(["security", "verifiedPinCode"],
+                                                         "19101E\ufffd\ufffd[0d3a4c1b2e9f0a7p871") },
+            { tag: "PIN check value in capitals", change: function (doc) {
+                doc.security.verifiedPinCode = doc.security.verifiedPinCode.toUpperCase()
+            } },
+            { tag: "PIN check value cut", change: function (doc) {
+                doc.security.verifiedPinCode = doc.security.verifiedPinCode.substring(1)
+            } },
+            { tag: "answer check value gone", change: set(["security", "verifiedSecurityAnswer"], "") },
+            { tag: "question emptied", change: set(["security", "securityQuestion1"], "") },
+            { tag: "question a number", change: set(["security", "securityQuestion2"], 7) },
+            { tag: "login key not Base64", change: set(["security", "encryptedLoginPassword"], "x!y?") },
+            { tag: "unknown member in security", change: set(["security", "extra"], "") },
+            { tag: "unknown member in app", change: set(["app", "vers\u00efon"], 1) },
+            { tag: "unknown member in summary", change: set(["summary", "pwdItemCoun"], 3) },
+            { tag: "unknown member at the top", change: set(["dataHash2"], "") },
+            { tag: "app name changed", change: set(["app", "name"], "Ormel Keylofu") },
+            { tag: "app version a text", change: set(["app", "version"], "1") },
+            { tag: "input type 2", change: set(["app", "login", "typeIndex"], 2) },
+            { tag: "failure count negative", change: set(["app", "login", "pwdTry"], -1) },
+            { tag: "hint flag a number", change: set(["app", "prompt", "noteAttrEdit"], 0) },
+            { tag: "modification date a text", change: function (doc) {
+                doc.summary.modifiedDate = String(doc.summary.modifiedDate)
+            } },
+            { tag: "modification date 0", change: set(["summary", "modifiedDate"], 0) },
+            { tag: "backup date fractional", change: set(["summary", "backupDate"], 1.5) },
+            { tag: "count missing", change: set(["summary", "noteItemCount"]) },
+            { tag: "data hash in capitals", change: function (doc) {
+                doc.dataHash = doc.dataHash.toUpperCase()
+            } },
+            { tag: "backupHash not hex", change: set(["backupHash"], "not a hash") },
+            { tag: "backupHash of another text", change: set(["backupHash"], Qt.md5("another")) }
+        ]
+    }
+    function test_changedBackupRefused(row) {
+        makeVault(loginA, pinA, secA)
+        var doc = JSON.parse(withoutBackupHash(DB.backup(backupPwd)))
+        row.change(doc)
+        var txt = encryptBackup(JSON.stringify(doc))
+        var stored = JSON.stringify(DB.root)
+        compare(DB.verifyBackupPassword(txt, backupPwd), false)
+        compare(DB.backupDamaged, true)
+        compare(DB.restore(txt, backupPwd, secA), false)
+        compare(DB.backupDamaged, true)
+        compare(JSON.stringify(DB.root), stored)
+        // Another password opens nothing, and that is no damage.
+        compare(DB.verifyBackupPassword(txt, Qt.md5("other password")), false)
+        compare(DB.backupDamaged, false)
+    }
+
+    // Counts that disagree with the data are seen once the data is open.
+    function test_countsDisagreeWithData() {
+        makeVault(loginA, pinA, secA)
+        var doc = JSON.parse(withoutBackupHash(DB.backup(backupPwd)))
+        doc.summary.pwdItemCount += 1
+        var txt = encryptBackup(JSON.stringify(doc))
+        var stored = JSON.stringify(DB.root)
+        verify(DB.verifyBackupPassword(txt, backupPwd) !== false)
+        compare(DB.restore(txt, backupPwd, secA), false)
+        compare(DB.backupDamaged, true)
+        compare(DB.restore(txt, backupPwd, Qt.md5("wrong" + "answers")), false)
+        compare(DB.backupDamaged, false)
+        compare(JSON.stringify(DB.root), stored)
+    }
+
+    // What the store writes restores, whatever it holds: with and without a
+    // PIN, questions in either language, and as an earlier program wrote it.
+    function test_backupsRestore_data() {
+        return [
+            { tag: "PIN, Chinese questions", pin: true, q: ["你最喜欢的颜色？", "第一只宠物？"], old: false },
+            { tag: "no PIN, English questions", pin: false, q: ["Favourite colour?", "First pet?"], old: false },
+            { tag: "earlier program, PIN", pin: true, q: ["colour?", "animal?"], old: true },
+            { tag: "earlier program, no PIN", pin: false, q: ["colour?", "animal?"], old: true }
+        ]
+    }
+    function test_backupsRestore(row) {
+        makeVault(loginA, pinA, secA)
+        DB.root.security.securityQuestion1 = row.q[0]
+        DB.root.security.securityQuestion2 = row.q[1]
+        if (!row.pin) {
+            DB.root.security.verifiedPinCode = ""
+            DB.getPwdItem(2).securityLevel = 0
+        }
+        verify(DB.save())
+        var expected = restoredParts()
+        var txt = DB.backup(backupPwd)
+        if (row.old)
+            txt = encryptBackup(withoutBackupHash(txt))
+        var doc = DB.verifyBackupPassword(txt, backupPwd)
+        verify(doc !== false)
+        compare(Object.keys(doc), ["app", "security", "summary", "dataHash", "data"])
+        compare(doc.security.securityQuestion1, row.q[0])
+        verify(DB.restore(txt, backupPwd, secA))
+        var got = JSON.parse(restoredParts())
+        var want = JSON.parse(expected)
+        // The backup's date is stamped as it is made; the vault in memory
+        // keeps the data hash it was loaded with until it is loaded again.
+        want[2].backupDate = got[2].backupDate
+        want[3] = got[3]
+        compare(JSON.stringify(got), JSON.stringify(want))
+    }
 }

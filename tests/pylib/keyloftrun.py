@@ -32,8 +32,12 @@ OK_XY = (WIN_W // 2, FIELD_Y + 33 + 2 * UNIT + 2 * UNIT)
 
 # The vault database: LocalStorage names the file after the MD5 of the name.
 VAULT_DB_NAME = "ZovuduzuRez"
+CLOUD_DB_NAME = "KeyloftCloud"
 # Logged by the frame once the vault is open.
 VAULT_OPEN_LINE = "main: Load DBCloud."
+# Logged by the store when it has read the vault file at start.
+NO_VAULT_LINE = "DB pwddata loaded: no vault yet."
+STORED_VAULT_LINE = "DB pwddata loaded: a stored vault."
 
 
 class Failed(Exception):
@@ -102,9 +106,14 @@ def data_dir(appdata):
     return os.path.join(appdata, "Ormel", "Keyloft")
 
 
-def vault_file(appdata):
+def database_file(appdata, name, ext=".sqlite"):
+    """A LocalStorage database's file (ext ".ini": the settings file beside it)."""
     return os.path.join(data_dir(appdata), "Databases",
-                        hashlib.md5(VAULT_DB_NAME.encode()).hexdigest() + ".sqlite")
+                        hashlib.md5(name.encode()).hexdigest() + ext)
+
+
+def vault_file(appdata):
+    return database_file(appdata, VAULT_DB_NAME)
 
 
 def vault_rows(appdata):
@@ -165,18 +174,25 @@ def finish(proc, what, timeout=15.0):
 
 
 class Program:
-    """The program with its window up and focused on the private X server."""
+    """The program with its window up and focused on the private X server;
+    with window False, offscreen (nothing to click, only its log to read).
+    extra: environment as for program_env."""
 
-    def __init__(self, build, art, tag, appdata):
+    def __init__(self, build, art, tag, appdata, window=True, **extra):
         self.build = build
         self.art = art
         self.log_path = os.path.join(art, tag + ".log")
         self.log = open(self.log_path, "w")
-        self.proc = subprocess.Popen([os.path.join(build, "keyloft")], env=program_env(appdata),
+        if not window:
+            extra.setdefault("QT_QPA_PLATFORM", "offscreen")
+        self.proc = subprocess.Popen([os.path.join(build, "keyloft")],
+                                     env=program_env(appdata, **extra),
                                      stdout=self.log, stderr=subprocess.STDOUT)
         _started.append(self.proc)
         self.wait_log("Theme.statusBarHeight", "start-up of the QML frame")
         self.wid = None
+        if not window:
+            return
 
         def find():
             try:
@@ -259,14 +275,18 @@ class Program:
         self.click(OK_XY[0] + 60, OK_XY[1])
 
     def stop(self):
+        """Asks the program to end (SIGTERM, on which it ends between two
+        events, as on closing its window); its exit status, negative when it
+        had to be killed."""
         if self.alive():
             self.proc.terminate()
             try:
-                self.proc.wait(10)
+                self.proc.wait(wait_limit(10))
             except subprocess.TimeoutExpired:
                 self.proc.kill()
                 self.proc.wait()
         self.log.close()
+        return self.proc.returncode
 
 
 def run_cases(cases):

@@ -3,10 +3,11 @@
 #include <QDebug>
 
 namespace {
-// Takes the reserved lock, says so, and keeps it until its input closes.
+// Takes the lock named by its second argument, says so, and keeps it until
+// its input closes.
 const char kHolder[] = "import sqlite3, sys\n"
                        "db = sqlite3.connect(sys.argv[1], isolation_level=None, timeout=10)\n"
-                       "db.execute('BEGIN IMMEDIATE')\n"
+                       "db.execute('BEGIN ' + sys.argv[2])\n"
                        "print('locked', flush=True)\n"
                        "sys.stdin.read()\n"
                        "db.execute('ROLLBACK')\n";
@@ -19,10 +20,11 @@ DatabaseLock::~DatabaseLock() {
     release();
 }
 
-bool DatabaseLock::hold(const QString &file) {
+bool DatabaseLock::hold(const QString &file, bool exclusive) {
     release();
     m_process.start(QStringLiteral("python3"),
-                    {QStringLiteral("-c"), QString::fromLatin1(kHolder), file});
+                    {QStringLiteral("-c"), QString::fromLatin1(kHolder), file,
+                     exclusive ? QStringLiteral("EXCLUSIVE") : QStringLiteral("IMMEDIATE")});
     if (!m_process.waitForStarted(kTimeoutMs))
         return false;
     while (!m_process.canReadLine()) {

@@ -2,7 +2,8 @@
 read-only bind mount and one on a small tmpfs (a full disk). The QML files
 under faults_qml/ run through the QML test runner with APPDATA at the
 prepared directory: setup/ stores the vaults before the fault, readonly/ and
-fulldisk/ work on them under it.
+fulldisk/ work on them under it. A first start of the real program on a full
+disk runs under a private X server.
 
 Mounting needs root (CI runs as root; there file modes do not stop writes,
 which is why the faults are mounts). A case that cannot mount is skipped
@@ -12,16 +13,22 @@ Called with the build directory as first argument (through run-isolated.sh).
 """
 import hashlib
 import os
+import shutil
 import signal
 import subprocess
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "pylib"))
-from keyloftrun import Skipped, fail, run_cases, wait_limit  # noqa: E402
+from keyloftrun import (NO_VAULT_LINE, VAULT_DB_NAME, VAULT_OPEN_LINE, Program,  # noqa: E402
+                        Skipped, database_file, fail, rerun_under_xvfb, run_cases, vault_rows,
+                        wait_for, wait_limit)
 
 BUILD = os.path.abspath(sys.argv[1])
+rerun_under_xvfb(__file__, BUILD)
+
 ROOT = os.environ["KEYLOFT_TEST_ROOT"]
+ART = os.path.join(BUILD, "artifacts", "data_safety_mounts")
 FAULTS = os.path.join(HERE, "faults_qml")
 RUN_ISOLATED = os.path.join(HERE, "..", "run-isolated.sh")
 QMLTEST = os.path.join(BUILD, "keyloft-qmltest")
@@ -133,9 +140,61 @@ def full_disk():
         unmount_all()
 
 
+def fill(path):
+    """Writes path until the file system it is on is full."""
+    chunk = b"\0" * 4096
+    with open(path, "wb", buffering=0) as f:
+        try:
+            while True:
+                f.write(chunk)
+        except OSError:
+            pass
+
+
+def full_disk_at_the_first_start():
+    """A first start on a full disk: the program opens on the first-run
+    page, LocalStorage having made an empty vault file and no settings file
+    beside it. Once space is freed, the next start is a first start again,
+    and a first password makes the vault."""
+    top = os.path.join(ROOT, "fullfirst")
+    os.makedirs(top)
+    shutil.rmtree(ART, ignore_errors=True)
+    os.makedirs(ART)
+    try:
+        mount(["-t", "tmpfs", "-o", "size=256k,mode=0700", "tmpfs"], top)
+        appdata = os.path.join(top, "appdata")
+        os.makedirs(appdata)
+        filler = os.path.join(top, "filler")
+        fill(filler)
+        vault = database_file(appdata, VAULT_DB_NAME)
+        ini = database_file(appdata, VAULT_DB_NAME, ".ini")
+
+        p = Program(BUILD, ART, "full-first-start", appdata, window=False)
+        p.wait(lambda: p.logged(NO_VAULT_LINE) or p.logged("Error, read DB pwddata"),
+               "the first start on the full disk to read the vault file")
+        if not p.logged(NO_VAULT_LINE):
+            fail("the first start on the full disk refused the vault file:\n" + p.text())
+        if p.stop() != 0:
+            fail("the first start on the full disk did not end normally")
+        if not os.path.exists(vault) or os.path.getsize(vault) != 0 or os.path.exists(ini):
+            fail("test set-up: the full disk left %s" % os.listdir(os.path.dirname(vault)))
+
+        os.remove(filler)
+        p = Program(BUILD, ART, "full-first-start-freed", appdata)
+        p.set_first_password("Safe-2021pw")
+        p.wait_log(VAULT_OPEN_LINE, "the vault to open once space is freed")
+        wait_for(lambda: len(vault_rows(appdata)) == 1, "the pwddata row")
+        if p.stop() != 0:
+            fail("the start after space was freed did not end normally")
+        if not os.path.exists(ini):
+            fail("no settings file beside the vault after the first password")
+    finally:
+        unmount_all()
+
+
 def main():
     if os.geteuid() != 0:
-        for name in ("read-only data directory", "full disk"):
+        for name in ("read-only data directory", "full disk", "full disk at the first start"):
             print("SKIP: %s: mounting needs root (running as uid %d)" % (name, os.geteuid()))
         return 77
     # A kill of the script still undoes the mounts.
@@ -144,6 +203,7 @@ def main():
         return run_cases([
             ("read-only data directory", read_only_data_directory),
             ("full disk", full_disk),
+            ("full disk at the first start", full_disk_at_the_first_start),
         ])
     finally:
         if _mounted:

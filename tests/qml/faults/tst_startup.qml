@@ -10,8 +10,9 @@ import "../common/pagetest.js" as T
 import "../store/StoreFixture.js" as Fx
 import "../common"
 
-// The whole window at start with a vault that does not open here, and a
-// first password whose write the database refuses.
+// The whole window at start with a vault that does not open here, a vault
+// file another program holds, and a first password whose write the database
+// refuses.
 Item {
     id: idRoot
     width: 400
@@ -74,6 +75,30 @@ Item {
             tryCompare(win.loginStack, "currentIndex", 2)
             compare(Fx.rows("pwddata_unreadable").length, 1)
             compare(win.unreadableVaultDialog.opened, false)
+        }
+
+        // Another program holds the vault file: the start says so, names the
+        // file and calls it neither damaged nor a first start; the file
+        // reads as before once the lock ends.
+        function test_vaultInUse() {
+            Fixture.makeVault(Encryptor, "123456", 0, null, 0)
+            var file = Util.databaseFile("ZovuduzuRez")
+            verify(databaseLock.hold(file, true))
+            T.reload()
+            startApp()
+            var dialog = win.vaultFileDialog
+            tryCompare(dialog, "opened", true)
+            compare(dialog.title, "密码库文件正被使用")
+            compare(dialog.msg, "密码库文件正被其他程序使用，文件保持原样，程序将退出：\n" + file)
+            compare(DB.loadFailure, "inUse")
+            var quits = 0
+            win.quitProgram = function () { ++quits }
+            T.closePopup(idCase, dialog)
+            compare(quits, 1)
+            databaseLock.release()
+            T.reload()
+            verify(!DB.loadFailed)
+            verify(!DB.isEmptyPassword())
         }
 
         // The first password cannot be written: no password is set, the

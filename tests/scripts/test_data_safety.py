@@ -6,7 +6,8 @@ holds, one the user may not read, a long APPDATA, no usable data directory,
 a relative APPDATA or XDG_DATA_HOME, a lock left by a killed program.
 
 Each case has its own APPDATA under the test's directory. Screenshots and
-the programs' logs are kept under <build>/artifacts/data_safety/.
+the programs' logs are kept under <build>/artifacts/data_safety/ (or
+KEYLOFT_ARTIFACT_DIR).
 
 Called with the build directory as first argument (through run-isolated.sh).
 """
@@ -33,7 +34,8 @@ BUILD = os.path.abspath(sys.argv[1])
 rerun_under_xvfb(__file__, BUILD)
 
 ROOT = os.environ["KEYLOFT_TEST_ROOT"]
-ART = os.path.join(BUILD, "artifacts", "data_safety")
+# KEYLOFT_ARTIFACT_DIR: another place, for runs side by side.
+ART = os.environ.get("KEYLOFT_ARTIFACT_DIR") or os.path.join(BUILD, "artifacts", "data_safety")
 PASSWORD = "Safe-2021pw"
 ALREADY_RUNNING = "keyloft: already running on "
 RAISED = "Raise requested by another start."

@@ -5,6 +5,7 @@ import Lib.Util 1.0
 import Lib.Encryptor 1.0
 import "qrc:/backup"
 import "qrc:/js/db.js" as DB
+import "qrc:/js/pubfun.js" as Pubfun
 import "../common/pagetest.js" as T
 import "../store/StoreFixture.js" as Fx
 import "backuptest.js" as B
@@ -192,6 +193,26 @@ Item {
             verify(restorePage.opened)
             T.tap(idCase, T.findType(restorePage, "ReturnButton"))
             tryCompare(restorePage, "visible", false)
+        }
+
+        // A backup that opens with its password but was changed since (one
+        // question): no valid backup, not a wrong password, and nothing
+        // restored.
+        function test_changedBackup() {
+            var framed = B.framedBackup("pw1")
+            var key = Qt.md5(Qt.md5("pw1"))
+            var plain = Encryptor.aesDecryptLines(key, Pubfun.unwrapLine(framed, "BEGIN BACKUP", "END BACKUP"))
+            verify(plain.indexOf(questions[0]) > 0)
+            Util.clipboardText = Pubfun.wrapLine(
+                        Encryptor.aesEncryptLines(key, plain.replace(questions[0], "宠物的名字!")),
+                        "BEGIN BACKUP", "END BACKUP")
+            var before = JSON.stringify(DB.root)
+            T.openPopup(idCase, restorePage)
+            B.accept(idCase, B.enterPassword(idCase, restorePage, "pageButton",
+                                             "passwordDialog", "pw1"))
+            B.expectToast(idCase, restorePage, "pageMsg", "剪贴板中无有效的备份数据", true)
+            verify(!T.find(restorePage, "verifyBackupQuestionPage").visible)
+            compare(JSON.stringify(DB.root), before)
         }
 
         // The password is checked against what the clipboard holds when it

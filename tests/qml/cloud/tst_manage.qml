@@ -264,6 +264,16 @@ Item {
             return text
         }
 
+        // The backup with its first question changed and everything else,
+        // its backupHash included, kept.
+        function changedBackup(framed) {
+            var key = Qt.md5(Qt.md5(C.CREATION))
+            var plain = Encryptor.aesDecryptLines(key, Pubfun.unwrapLine(framed, "BEGIN BACKUP", "END BACKUP"))
+            verify(plain.indexOf("颜色?") > 0)
+            return Pubfun.wrapLine(Encryptor.aesEncryptLines(key, plain.replace("颜色?", "颜色!")),
+                                   "BEGIN BACKUP", "END BACKUP")
+        }
+
         function openRecords() {
             openSignedIn()
             C.clickRow(idCase, summary().entryRows, 0)
@@ -332,6 +342,7 @@ Item {
                 { tag: "no markers", made: "plain", msg: "无效的备份记录", sticky: false },
                 { tag: "another account's key", made: "other", msg: "备份数据解密失败", sticky: false },
                 { tag: "damaged text", made: "damaged", msg: "备份数据解密失败", sticky: false },
+                { tag: "a question changed", made: "changed", msg: "无效的备份记录", sticky: false },
                 { tag: "content not URI-decodable", raw: "%E0%A4%A", start: "数据错误: ", sticky: true }
             ]
         }
@@ -344,6 +355,8 @@ Item {
                 rec.content_data = "no frame at all"
             else if (data.made === "damaged")
                 rec.content_data = "-----BEGIN BACKUP-----\nAAAAbroken\n-----END BACKUP-----"
+            else if (data.made === "changed")
+                rec.content_data = changedBackup(otherVaultBackup())
             else
                 rec.content_data_raw = data.raw
             seedAccount({ backups: [rec] })

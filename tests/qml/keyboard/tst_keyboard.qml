@@ -374,6 +374,32 @@ Item {
             compare(DB.root.data.pwdItemList[0].password, "pw1")
         }
 
+        // The action sheet and the input dialog behind "启用2FA", with keys
+        // only.
+        function test_actionSheetAndInputDialog() {
+            openVault(1, false)
+            var editor = openEntryEditor()
+            T.typeInto(idCase, T.find(editor, "accountEdit"), "bob")
+            keyClick(Qt.Key_Tab)
+            compare(focusedName(), "enable2faButton")
+            keyClick(Qt.Key_Space)
+            var menu = T.find(editor, "otpMenu")
+            tryCompare(menu, "opened", true)
+            compare(walk(Qt.Key_Tab, 4, menu), ["menuRow0", "menuRow1", "menuCancel", "menuRow0"])
+            keyClick(Qt.Key_Tab)
+            keyClick(Qt.Key_Return)
+            var dialog = T.find(editor, "secretDialog")
+            tryCompare(dialog, "opened", true)
+            tryCompare(menu, "visible", false)
+            T.typeText(idCase, "jbswy3dpehpk3pxp")
+            keyClick(Qt.Key_Return)
+            tryCompare(dialog, "visible", false)
+            compare(editor.viewIndex, 1)
+            compare(editor.passwordText, "JBSWY3DPEHPK3PXP")
+            compare(editor.accountText, "bob")
+            verify(editor.opened)
+        }
+
         // The backup with the keyboard: its password dialog and the one-button
         // "备份成功" take Return; a dialog with two buttons does not.
         function test_enterOnDialogs() {

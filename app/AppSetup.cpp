@@ -29,6 +29,7 @@
 #include <cstring>
 #include <deque>
 #include <mutex>
+#include <unistd.h>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -97,6 +98,19 @@ void keepLargeBlocksInHeap() {
     mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
     mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
 #endif
+}
+
+void allowWebPagesAsRoot() {
+    static const char kVariable[] = "QTWEBENGINE_DISABLE_SANDBOX";
+    if (geteuid() != 0 || qEnvironmentVariableIsSet(kVariable))
+        return;
+    if (!qputenv(kVariable, QByteArrayLiteral("1"))) {
+        std::fprintf(stderr, "keyloft: running as root, and the web engine's sandbox could not "
+                             "be turned off\n");
+        return;
+    }
+    std::fprintf(stderr, "keyloft: running as root: the web pages are shown without the web "
+                         "engine's sandbox\n");
 }
 
 void setUpApplicationFont() {

@@ -19,6 +19,13 @@ void keepLargeBlocksInHeap();
 // thing in main.
 void setUpLogging();
 
+// The web pages' engine refuses to start its sandbox for the root user and
+// ends the program. Running as root, the sandbox is turned off before the
+// engine starts (QTWEBENGINE_DISABLE_SANDBOX), once, with a line on standard
+// error saying so; a value the user set stays. Call before the web view is
+// initialised.
+void allowWebPagesAsRoot();
+
 // Logs the default font and installs the chosen family as application font.
 void setUpApplicationFont();
 

@@ -29,6 +29,7 @@ int main(int argc, char *argv[]) {
     AppSetup::setUpLogging();
     compat::ensureBaseFunctionTable();
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    AppSetup::allowWebPagesAsRoot();
     // Qt 5.15's web view must be initialised before the application object.
     QtWebView::initialize();
     // libcurl's global state is set up once, before any transfer thread.

@@ -4,12 +4,17 @@ import Widgets.Theme 1.0
 import "qrc:/widgets"
 import "qrc:/about"
 import "qrc:/js/mymodel.js" as MyModel
+import "qrc:/js/keypress.js" as KeyPress
 
 // The first page of a new vault: the start button and the links to the user
-// agreement and the privacy policy.
+// agreement and the privacy policy. Return and Enter press the start button.
 Rectangle {
     id: idWelcomePage
     color: Theme.appBarColor
+    focus: true
+
+    Keys.onReturnPressed: KeyPress.pressButton(idStartButton, event)
+    Keys.onEnterPressed: KeyPress.pressButton(idStartButton, event)
 
     signal startButtonClicked()
 

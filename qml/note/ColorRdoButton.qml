@@ -1,6 +1,7 @@
 import QtQuick 2.12
 import QtQuick.Controls 2.12
 import Lib.Util 1.0
+import "qrc:/widgets"
 
 // Colour swatch: a radio button drawn as a small coloured square.
 RadioButton {
@@ -11,6 +12,9 @@ RadioButton {
 
     padding: 0
     spacing: 0
+    focusPolicy: Qt.TabFocus
+    Keys.onPressed: idFocusFrame.keyPressed(event)
+    Keys.onReleased: idFocusFrame.keyReleased(event)
     implicitWidth: Util.unitHeight * 3
     implicitHeight: Util.unitHeight * 3
 
@@ -32,4 +36,11 @@ RadioButton {
         }
     }
     contentItem: Item {}
+
+    FocusFrame {
+        id: idFocusFrame
+        margin: -3
+        radius: Util.unitHeight / 2
+        border.color: idColorRdoButton.borderColor
+    }
 }

@@ -42,6 +42,9 @@ DrawerPage {
             objectName: "noteDoneButton"
             padding: 0
             opacity: down ? 0.7 : 1
+            focusPolicy: Qt.TabFocus
+            Keys.onPressed: idDoneFocusFrame.keyPressed(event)
+            Keys.onReleased: idDoneFocusFrame.keyReleased(event)
             background: Item {}
             contentItem: ZVText {
                 text: qsTr("完成")
@@ -51,6 +54,13 @@ DrawerPage {
                 verticalAlignment: Text.AlignVCenter
             }
             onClicked: idEditNoteItemPage.saveNote()
+
+            FocusFrame {
+                id: idDoneFocusFrame
+                margin: -3
+                radius: Util.unitHeight / 2
+                border.color: Theme.appBarTextColor
+            }
         }
     }
     closeOnReturn: false
@@ -192,6 +202,9 @@ DrawerPage {
             Layout.preferredHeight: Util.unitHeight * 4
             padding: 0
             opacity: down ? 0.8 : 1
+            focusPolicy: Qt.TabFocus
+            Keys.onPressed: idAttrFocusFrame.keyPressed(event)
+            Keys.onReleased: idAttrFocusFrame.keyReleased(event)
             background: Canvas {
                 id: idAttrCanvas
                 property color fillColor: idEditNoteItemPage.colorPair.dark
@@ -250,6 +263,13 @@ DrawerPage {
                 idAttrPage.currentBoxId = idEditNoteItemPage.noteBoxId
                 idAttrPage.currentColorIndex = idEditNoteItemPage.noteColorIndex
                 idAttrPage.open()
+            }
+
+            FocusFrame {
+                id: idAttrFocusFrame
+                margin: 3
+                radius: Util.unitHeight / 2
+                border.color: Theme.textWhiteColor
             }
         }
 

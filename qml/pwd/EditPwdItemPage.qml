@@ -271,6 +271,7 @@ SheetPage {
                     LineEdit {
                         id: idLabelEdit
                         objectName: "labelEdit"
+                        submitButton: idSaveButton
                         Layout.fillWidth: true
                         placeholderText: qsTr("选填")
                         onTextChanged: idRoot.__edited()
@@ -281,6 +282,7 @@ SheetPage {
                     LineEdit {
                         id: idAccountEdit
                         objectName: "accountEdit"
+                        submitButton: idSaveButton
                         Layout.fillWidth: true
                         placeholderText: qsTr("必填")
                         inputMethodHints: Qt.ImhHiddenText
@@ -308,6 +310,7 @@ SheetPage {
                     LineEdit {
                         id: idPasswordEdit
                         objectName: "passwordEdit"
+                        submitButton: idSaveButton
                         visible: idRoot.viewIndex === 0
                         Layout.fillWidth: true
                         placeholderText: qsTr("必填")
@@ -338,6 +341,7 @@ SheetPage {
                     LineEdit {
                         id: idNoteEdit
                         objectName: "noteEdit"
+                        submitButton: idSaveButton
                         Layout.fillWidth: true
                         placeholderText: qsTr("选填")
                         onTextChanged: idRoot.__edited()
@@ -345,6 +349,7 @@ SheetPage {
                 }
 
                 LineTxtButton {
+                    id: idSaveButton
                     objectName: "saveButton"
                     Layout.fillWidth: true
                     Layout.margins: Util.unitHeight * 2

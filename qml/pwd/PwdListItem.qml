@@ -121,6 +121,9 @@ Rectangle {
             Layout.fillHeight: true
             delay: 500
             padding: 0
+            focusPolicy: Qt.TabFocus
+            Keys.onPressed: idFocusFrame.keyPressed(event)
+            Keys.onReleased: idFocusFrame.keyReleased(event)
             onActivated: {
                 checked = false
                 if (idRoot.pwdListView)
@@ -167,6 +170,12 @@ Rectangle {
                         elide: Text.ElideRight
                     }
                 }
+            }
+
+            FocusFrame {
+                id: idFocusFrame
+                margin: 2
+                radius: Util.unitHeight / 2
             }
         }
 

@@ -53,6 +53,7 @@ SheetPage {
 
         SecQuestionRow {
             id: idQuestion1
+            submitButton: idNextButton
             objectName: "changeQuestion1"
             label: qsTr("问题一")
             placeholderText: qsTr("如：母亲的名字")
@@ -60,6 +61,7 @@ SheetPage {
         }
         SecQuestionRow {
             id: idAnswer1
+            submitButton: idNextButton
             objectName: "changeAnswer1"
             label: qsTr("答案")
             placeholderText: qsTr("必填")
@@ -67,6 +69,7 @@ SheetPage {
         }
         SecQuestionRow {
             id: idQuestion2
+            submitButton: idNextButton
             objectName: "changeQuestion2"
             label: qsTr("问题二")
             placeholderText: qsTr("如：儿时最好的玩伴名字")
@@ -74,6 +77,7 @@ SheetPage {
         }
         SecQuestionRow {
             id: idAnswer2
+            submitButton: idNextButton
             objectName: "changeAnswer2"
             label: qsTr("答案")
             placeholderText: qsTr("必填")

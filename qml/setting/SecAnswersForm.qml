@@ -68,6 +68,7 @@ Column {
     }
     SecQuestionRow {
         id: idAnswer1
+        submitButton: idCheckButton
         objectName: "answer1"
         label: qsTr("答案")
         placeholderText: qsTr("必填")
@@ -81,6 +82,7 @@ Column {
     }
     SecQuestionRow {
         id: idAnswer2
+        submitButton: idCheckButton
         objectName: "answer2"
         label: qsTr("答案")
         placeholderText: qsTr("必填")
@@ -96,4 +98,5 @@ Column {
         width: parent.width - Util.unitHeight * 4
         text: qsTr("验证")
         onClicked: idForm.check()
-    }}
+    }
+}

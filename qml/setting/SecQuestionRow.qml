@@ -12,6 +12,8 @@ TitledRow {
     property alias text: idEdit.text
     property alias placeholderText: idEdit.placeholderText
     property alias readOnly: idEdit.readOnly
+    // The page's confirm button, which Return presses (LineEdit.submitButton).
+    property alias submitButton: idEdit.submitButton
     signal edited()
 
     titleColor: Theme.textColor

@@ -140,7 +140,9 @@ Drawer {
             objectName: "shareCancel"
             width: parent.width
             height: 5 * idMenu.__unit
-            focusPolicy: Qt.NoFocus
+            focusPolicy: Qt.TabFocus
+            Keys.onPressed: idCancelFrame.keyPressed(event)
+            Keys.onReleased: idCancelFrame.keyReleased(event)
             contentItem: ZVText {
                 text: qsTr("取消")
                 font.bold: true
@@ -154,6 +156,12 @@ Drawer {
                 color: idCancel.down ? Theme.menuHiColor : Theme.menuColor
             }
             onClicked: idMenu.__trigger(-1, { text: qsTr("取消"), id: "cancel" })
+
+            FocusFrame {
+                id: idCancelFrame
+                margin: 3
+                radius: idMenu.__unit / 2
+            }
         }
     }
 }

@@ -102,7 +102,9 @@ Drawer {
                         padding: 0
                         leftPadding: idMenu.__screen.unit
                         rightPadding: idMenu.__screen.unit
-                        focusPolicy: Qt.NoFocus
+                        focusPolicy: Qt.TabFocus
+                        Keys.onPressed: idRowFrame.keyPressed(event)
+                        Keys.onReleased: idRowFrame.keyReleased(event)
 
                         contentItem: ZVText {
                             text: modelData.text
@@ -135,6 +137,12 @@ Drawer {
                                 idPanel.highlightedIndex = -1
                         }
                         onClicked: idMenu.__trigger(modelData.text)
+
+                        FocusFrame {
+                            id: idRowFrame
+                            margin: 3
+                            radius: idMenu.__screen.unit / 2
+                        }
                     }
                 }
             }
@@ -150,7 +158,9 @@ Drawer {
             objectName: "menuCancel"
             width: parent.width
             height: idMenu.__rowHeight
-            focusPolicy: Qt.NoFocus
+            focusPolicy: Qt.TabFocus
+            Keys.onPressed: idCancelFrame.keyPressed(event)
+            Keys.onReleased: idCancelFrame.keyReleased(event)
             contentItem: ZVText {
                 text: qsTr("取消")
                 font.bold: true
@@ -166,6 +176,12 @@ Drawer {
             onClicked: {
                 idMenu.menuTriggered(-1, null)
                 idMenu.close()
+            }
+
+            FocusFrame {
+                id: idCancelFrame
+                margin: 3
+                radius: idMenu.__screen.unit / 2
             }
         }
 

@@ -125,6 +125,7 @@ SheetPage {
                         objectName: "nameEdit"
                         Layout.fillWidth: true
                         placeholderText: qsTr("必填")
+                        submitButton: idDoneButton
                         onTextChanged: {
                             if (!idRoot.__filling)
                                 idRoot.interactive = false
@@ -133,6 +134,7 @@ SheetPage {
                 }
 
                 LineTxtButton {
+                    id: idDoneButton
                     objectName: "boxDoneButton"
                     Layout.fillWidth: true
                     Layout.margins: Util.unitHeight * 2

@@ -85,6 +85,9 @@ GridView {
             anchors.fill: parent
             delay: 500
             padding: 0
+            focusPolicy: Qt.TabFocus
+            Keys.onPressed: idFocusFrame.keyPressed(event)
+            Keys.onReleased: idFocusFrame.keyReleased(event)
             onActivated: {
                 checked = false
                 idRoot.currentIndex = index
@@ -137,6 +140,12 @@ GridView {
                         color: Theme.textColor4
                     }
                 }
+            }
+
+            FocusFrame {
+                id: idFocusFrame
+                margin: Util.unitHeight * 0.25
+                radius: Util.unitHeight / 2
             }
         }
     }

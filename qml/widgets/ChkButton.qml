@@ -7,6 +7,9 @@ import Widgets.Theme 1.0
 CheckBox {
     id: idCheck
 
+    // Tab and Backtab give it the focus; a click leaves the focus where it is.
+    focusPolicy: Qt.TabFocus
+
     property int textSize: Util.relativeFontPoint(-2)
 
     readonly property color __color: down ? Theme.buttonBlueHiColor : Theme.textBlueColor
@@ -56,5 +59,15 @@ CheckBox {
         color: idCheck.__color
         leftPadding: idCheck.indicator.width + idCheck.spacing
         verticalAlignment: Text.AlignVCenter
+    }
+
+    Keys.onPressed: idFocusFrame.keyPressed(event)
+    Keys.onReleased: idFocusFrame.keyReleased(event)
+
+    FocusFrame {
+        id: idFocusFrame
+        margin: -3
+        radius: 3
+        border.color: Theme.textBlueColor
     }
 }

@@ -7,6 +7,9 @@ import Widgets.Theme 1.0
 RoundButton {
     id: idButton
 
+    // Tab and Backtab give it the focus; a click leaves the focus where it is.
+    focusPolicy: Qt.TabFocus
+
     readonly property int __size: Math.ceil(2.5 * Util.unitHeight)
 
     implicitWidth: __size
@@ -41,5 +44,13 @@ RoundButton {
             ctx.lineTo(a, d)
             ctx.stroke()
         }
+    }
+
+    Keys.onPressed: idFocusFrame.keyPressed(event)
+    Keys.onReleased: idFocusFrame.keyReleased(event)
+
+    FocusFrame {
+        id: idFocusFrame
+        radius: width / 2
     }
 }

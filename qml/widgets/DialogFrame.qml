@@ -2,6 +2,7 @@ import QtQuick 2.12
 import QtQuick.Controls 2.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
+import "qrc:/js/keypress.js" as KeyPress
 
 // The frame of the centred dialogs: a darkened screen, a rounded box whose
 // body (the default property) is a column of the dialog's texts and fields,
@@ -9,7 +10,9 @@ import Widgets.Theme 1.0
 // a dialog with one button does what that button does, one with two does
 // what the reject button does when rejectOnEscape is set, and otherwise
 // closes without a signal (so that Escape never discards what a dialog
-// would only discard on its reject button).
+// would only discard on its reject button). Return and Enter press the
+// button of a dialog with one button (a field of the body names the accept
+// button for itself, LineEdit.submitButton).
 Popup {
     id: idDialog
 
@@ -54,6 +57,13 @@ Popup {
         close()
     }
 
+    function __return(event) {
+        if (hasRejectedButton)
+            event.accepted = false
+        else
+            KeyPress.pressButton(idAcceptButton, event)
+    }
+
     enter: Transition {
         NumberAnimation { property: "opacity"; from: 0.9; to: 1.0; duration: 100 }
     }
@@ -68,6 +78,8 @@ Popup {
         // Before any shortcut of the window beneath.
         Keys.onShortcutOverride: event.accepted = event.key === Qt.Key_Escape
         Keys.onEscapePressed: idDialog.__escape()
+        Keys.onReturnPressed: idDialog.__return(event)
+        Keys.onEnterPressed: idDialog.__return(event)
 
         Rectangle {
             id: idBox

@@ -7,6 +7,9 @@ import Widgets.Theme 1.0
 Button {
     id: idButton
 
+    // Tab and Backtab give it the focus; a click leaves the focus where it is.
+    focusPolicy: Qt.TabFocus
+
     property int textSize: Util.relativeFontPoint(-2)
     property color colorText: Theme.textBlueColor
     property color textHiColor: colorText
@@ -59,4 +62,15 @@ Button {
     onDownChanged: idBkgn.requestPaint()
     onLeftRadiusChanged: idBkgn.requestPaint()
     onRightRadiusChanged: idBkgn.requestPaint()
+
+    Keys.onPressed: idFocusFrame.keyPressed(event)
+    Keys.onReleased: idFocusFrame.keyReleased(event)
+
+    FocusFrame {
+        id: idFocusFrame
+        // Inside: the button fills the dialog's bottom row.
+        margin: 3
+        radius: Util.unitHeight / 2
+        border.color: idButton.colorText
+    }
 }

@@ -55,6 +55,8 @@ Drawer {
     padding: 0
     dim: false
     modal: true
+    // The keys go to the page, and Tab and Backtab stay within it.
+    focus: true
 
     background: Rectangle {
         color: idRoot.pageColor

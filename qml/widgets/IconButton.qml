@@ -6,6 +6,9 @@ import Lib.Util 1.0
 Button {
     id: idButton
 
+    // Tab and Backtab give it the focus; a click leaves the focus where it is.
+    focusPolicy: Qt.TabFocus
+
     property url imgSource
     property url imgHiSource
 
@@ -21,4 +24,12 @@ Button {
     }
 
     background: Item {}
+
+    Keys.onPressed: idFocusFrame.keyPressed(event)
+    Keys.onReleased: idFocusFrame.keyReleased(event)
+
+    FocusFrame {
+        id: idFocusFrame
+        radius: Util.unitHeight / 2
+    }
 }

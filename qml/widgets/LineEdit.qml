@@ -1,13 +1,16 @@
 import QtQuick 2.12
 import QtQuick.Controls 2.12
+import QtQuick.Templates 2.12 as T
 import Lib.Util 1.0
 import Widgets.Theme 1.0
+import "qrc:/js/keypress.js" as KeyPress
 
 // The single-line edit of the application: an optional rounded border,
 // a placeholder, a blinking cursor and at most Theme.lineEditMaxLen
 // characters. Typing or a paste that would pass the limit leaves the text as
 // it was and says so in a toast: nothing is cut without a word. A text set
-// by a page is kept whole.
+// by a page is kept whole. Tab and Backtab reach an edit that can be
+// changed, and an edit they reach shows the focus frame.
 Canvas {
     id: idEdit
 
@@ -55,14 +58,7 @@ Canvas {
     }
 
     function __submit(event) {
-        var button = submitButton
-        if (!button || !button.visible || !button.enabled) {
-            event.accepted = false
-            return
-        }
-        event.accepted = true
-        if (!event.isAutoRepeat)
-            button.clicked()
+        KeyPress.pressButton(submitButton, event)
     }
 
     function __toUpperCase() {
@@ -145,9 +141,13 @@ Canvas {
         visible: idInput.text.length === 0
     }
 
-    TextInput {
+    // A text field without a look of its own: a text input that knows why it
+    // has the focus (focusReason), for the focus frame.
+    T.TextField {
         id: idInput
         anchors.fill: parent
+        activeFocusOnTab: !readOnly
+        background: null
         leftPadding: idEdit.__sidePadding
         rightPadding: idEdit.__sidePadding
         topPadding: Math.max(0, Math.floor((idEdit.height - idProbe.contentHeight) / 2))
@@ -196,12 +196,23 @@ Canvas {
         }
     }
 
+    // Inside the border of a bordered edit, on the edit's own colour (its
+    // page may have the frame's colour); around a borderless one.
+    FocusFrame {
+        shown: idInput.activeFocus && (idInput.focusReason === Qt.TabFocusReason
+                                       || idInput.focusReason === Qt.BacktabFocusReason)
+        margin: idEdit.showBorder ? 1 : -3
+        radius: Math.max(0, Util.unitHeight / 2 - margin)
+        border.color: idEdit.cursorColor
+    }
+
     // The toast keeps neither the focus nor the pointer: typing goes on in
     // the edit while it shows.
     Component {
         id: idLimitToastComponent
         PopupMsg {
             objectName: "lengthLimitToast"
+            owner: idEdit
             modal: false
             focus: false
         }

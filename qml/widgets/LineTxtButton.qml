@@ -7,6 +7,9 @@ import Widgets.Theme 1.0
 Button {
     id: idButton
 
+    // Tab and Backtab give it the focus; a click leaves the focus where it is.
+    focusPolicy: Qt.TabFocus
+
     property int textSize: Util.relativeFontPoint(-1)
     property color colorText: Theme.textWhiteColor
     property color textHiColor: colorText
@@ -43,5 +46,15 @@ Button {
         color: idButton.__hi ? idButton.bkgnHiColor : idButton.bkgnColor
         border.width: idButton.borderWidth
         border.color: idButton.__hi ? idButton.borderHiColor : idButton.borderColor
+    }
+
+    Keys.onPressed: idFocusFrame.keyPressed(event)
+    Keys.onReleased: idFocusFrame.keyReleased(event)
+
+    FocusFrame {
+        id: idFocusFrame
+        // Around the button, in its fill or, when it has none, its text colour.
+        radius: idButton.radius - margin
+        border.color: idButton.bkgnColor.a > 0 ? idButton.bkgnColor : idButton.colorText
     }
 }

@@ -7,6 +7,9 @@ import Widgets.Theme 1.0
 Button {
     id: idButton
 
+    // Tab and Backtab give it the focus; a click leaves the focus where it is.
+    focusPolicy: Qt.TabFocus
+
     property url imgSource
     property url imgHiSource
     property int fontPointSize: Util.relativeFontPoint(-6)
@@ -39,4 +42,15 @@ Button {
     }
 
     background: Item {}
+
+    Keys.onPressed: idFocusFrame.keyPressed(event)
+    Keys.onReleased: idFocusFrame.keyReleased(event)
+
+    FocusFrame {
+        id: idFocusFrame
+        // Inside: the buttons share the bar's width.
+        margin: 2
+        radius: Util.unitHeight / 2
+        border.color: Theme.navbarTextHiColor
+    }
 }

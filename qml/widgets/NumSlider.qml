@@ -7,6 +7,9 @@ import Widgets.Theme 1.0
 Slider {
     id: idSlider
 
+    // Tab and Backtab give it the focus; a click leaves the focus where it is.
+    focusPolicy: Qt.TabFocus
+
     from: 4
     to: 16
     stepSize: 1
@@ -40,5 +43,11 @@ Slider {
         color: idSlider.pressed ? Theme.buttonBlueHiColor : Theme.buttonBlueColor
         border.width: Util.unitHeight / 8
         border.color: Theme.buttonBlueColor
+    }
+
+    FocusFrame {
+        id: idFocusFrame
+        margin: -3
+        radius: Util.unitHeight / 2
     }
 }

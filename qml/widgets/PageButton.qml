@@ -7,6 +7,9 @@ import Widgets.Theme 1.0
 Button {
     id: idButton
 
+    // Tab and Backtab give it the focus; a click leaves the focus where it is.
+    focusPolicy: Qt.TabFocus
+
     property color color: Theme.textBlueColor
 
     implicitWidth: Util.screenSize.width
@@ -39,5 +42,16 @@ Button {
             color: Theme.pageBoxSpacingColor
             position: 1
         }
+    }
+
+    Keys.onPressed: idFocusFrame.keyPressed(event)
+    Keys.onReleased: idFocusFrame.keyReleased(event)
+
+    FocusFrame {
+        id: idFocusFrame
+        // Inside: the button fills its row.
+        margin: 3
+        radius: Util.unitHeight / 2
+        border.color: idButton.color
     }
 }

@@ -40,6 +40,14 @@ Rectangle {
         onCleanInputFinished: idPinInput.cleanInputFinished()
     }
 
+    // The keys of the keyboard, over the whole keypad.
+    KeypadKeys {
+        objectName: "keypadKeys"
+        anchors.fill: idColumn
+        code: idCode
+        frameColor: Theme.buttonBlueColor
+    }
+
     Column {
         id: idColumn
         anchors.horizontalCenter: parent.horizontalCenter

@@ -7,6 +7,9 @@ import Widgets.Theme 1.0
 Button {
     id: idButton
 
+    // Tab and Backtab give it the focus; a click leaves the focus where it is.
+    focusPolicy: Qt.TabFocus
+
     property color color: Theme.appBarTextColor
 
     implicitWidth: 5 * Util.unitHeight
@@ -30,4 +33,14 @@ Button {
     }
 
     background: Item {}
+
+    Keys.onPressed: idFocusFrame.keyPressed(event)
+    Keys.onReleased: idFocusFrame.keyReleased(event)
+
+    FocusFrame {
+        id: idFocusFrame
+        margin: Util.unitHeight / 2
+        radius: Util.unitHeight / 2
+        border.color: idButton.color
+    }
 }

@@ -11,6 +11,10 @@ Popup {
 
     property string msg: ""
     property bool autoClose: true
+    // The item the toast speaks for (its parent unless set): the toast stands
+    // just above the popup that holds it, so that a popup standing higher
+    // than the others (the lock screen) shows its own toasts.
+    property Item owner: parent
 
     // The unit height and the screen the popup covers.
     readonly property PopupScreen __screen: PopupScreen { overlay: idToast.Overlay.overlay }
@@ -26,6 +30,19 @@ Popup {
         if (visible)
             __startTime()
         open()
+    }
+
+    // Just above the popup (an item of the window's overlay) holding owner;
+    // at the popups' own level when no popup holds it.
+    function __stackUp() {
+        var overlay = Overlay.overlay
+        for (var p = owner; p; p = p.parent) {
+            if (p.parent === overlay && overlay) {
+                z = p.z + 0.5
+                return
+            }
+        }
+        z = 0
     }
 
     // The 1500 ms during which nothing closes the toast.
@@ -91,7 +108,10 @@ Popup {
         NumberAnimation { property: "opacity"; from: 1; to: 0; duration: 100 }
     }
 
-    onAboutToShow: __startTime()
+    onAboutToShow: {
+        __stackUp()
+        __startTime()
+    }
 
     onClosed: {
         idTimer.stop()

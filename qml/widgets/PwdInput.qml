@@ -37,6 +37,14 @@ Item {
         onCleanInputFinished: idPwdInput.cleanInputFinished()
     }
 
+    // The keys of the keyboard, over the whole keypad.
+    KeypadKeys {
+        objectName: "keypadKeys"
+        anchors.fill: idColumn
+        code: idCode
+        frameColor: idPwdInput.buttonColor
+    }
+
     Column {
         id: idColumn
         anchors.horizontalCenter: parent.horizontalCenter

@@ -7,6 +7,9 @@ import Widgets.Theme 1.0
 RadioButton {
     id: idRadio
 
+    // Tab and Backtab give it the focus; a click leaves the focus where it is.
+    focusPolicy: Qt.TabFocus
+
     property color normalColor: Theme.textBlueColor
     property color highlightColor: Theme.buttonBlueHiColor
     property int textSize: Util.relativeFontPoint(-2)
@@ -52,5 +55,15 @@ RadioButton {
         color: idRadio.__color
         leftPadding: idRadio.indicator.width + idRadio.spacing
         verticalAlignment: Text.AlignVCenter
+    }
+
+    Keys.onPressed: idFocusFrame.keyPressed(event)
+    Keys.onReleased: idFocusFrame.keyReleased(event)
+
+    FocusFrame {
+        id: idFocusFrame
+        margin: -3
+        radius: 3
+        border.color: idRadio.normalColor
     }
 }

@@ -7,6 +7,9 @@ import Widgets.Theme 1.0
 Button {
     id: idButton
 
+    // Tab and Backtab give it the focus; a click leaves the focus where it is.
+    focusPolicy: Qt.TabFocus
+
     property int fontPointSize: Util.relativeFontPoint(-2)
 
     // The width that shows the whole text; the implicit width stops at a
@@ -54,5 +57,15 @@ Button {
                 ctx.stroke()
             }
         }
+    }
+
+    Keys.onPressed: idFocusFrame.keyPressed(event)
+    Keys.onReleased: idFocusFrame.keyReleased(event)
+
+    FocusFrame {
+        id: idFocusFrame
+        margin: -3
+        radius: Util.unitHeight / 2
+        border.color: Theme.appBarTextColor
     }
 }

@@ -7,6 +7,9 @@ import Widgets.Theme 1.0
 Button {
     id: idButton
 
+    // Tab and Backtab give it the focus; a click leaves the focus where it is.
+    focusPolicy: Qt.TabFocus
+
     property int textSize: Util.relativeFontPoint(-5)
     property bool textBold: true
 
@@ -28,5 +31,14 @@ Button {
     background: Rectangle {
         radius: height / 2
         color: idButton.down ? Theme.buttonHiColor : Theme.buttonColor
+    }
+
+    Keys.onPressed: idFocusFrame.keyPressed(event)
+    Keys.onReleased: idFocusFrame.keyReleased(event)
+
+    FocusFrame {
+        id: idFocusFrame
+        radius: height / 2
+        border.color: Theme.textBlueColor
     }
 }

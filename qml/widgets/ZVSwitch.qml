@@ -7,6 +7,9 @@ import Widgets.Theme 1.0
 Switch {
     id: idSwitch
 
+    // Tab and Backtab give it the focus; a click leaves the focus where it is.
+    focusPolicy: Qt.TabFocus
+
     padding: 0
     spacing: 0
     implicitWidth: indicator.implicitWidth + leftPadding + rightPadding
@@ -34,4 +37,13 @@ Switch {
     }
 
     contentItem: Item {}
+
+    Keys.onPressed: idFocusFrame.keyPressed(event)
+    Keys.onReleased: idFocusFrame.keyReleased(event)
+
+    FocusFrame {
+        id: idFocusFrame
+        margin: -3
+        radius: height / 2
+    }
 }

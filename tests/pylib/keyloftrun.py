@@ -102,6 +102,28 @@ def screenshot(build, art, name):
     print("screenshot: " + path)
 
 
+def grab_pixels(build, path):
+    """The whole screen as (width, height, rgb bytes), saved as a PPM at path."""
+    subprocess.run([os.path.join(build, "screengrab"), path], check=True)
+    with open(path, "rb") as f:
+        data = f.read()
+    # P6, width, height, maximum value, each followed by one blank.
+    fields = []
+    pos = 0
+    while len(fields) < 4:
+        while data[pos:pos + 1].isspace():
+            pos += 1
+        end = pos
+        while not data[end:end + 1].isspace():
+            end += 1
+        fields.append(data[pos:end])
+        pos = end
+    if fields[0] != b"P6" or fields[3] != b"255":
+        fail("unexpected screen grab format in %s: %r" % (path, fields))
+    width, height = int(fields[1]), int(fields[2])
+    return width, height, data[pos + 1:pos + 1 + width * height * 3]
+
+
 def data_dir(appdata):
     return os.path.join(appdata, "Ormel", "Keyloft")
 
@@ -176,7 +198,8 @@ def finish(proc, what, timeout=15.0):
 class Program:
     """The program with its window up and focused on the private X server;
     with window False, offscreen (nothing to click, only its log to read).
-    extra: environment as for program_env."""
+    extra: variables of the program's environment, as for program_env (None
+    unsets one)."""
 
     def __init__(self, build, art, tag, appdata, window=True, **extra):
         self.build = build

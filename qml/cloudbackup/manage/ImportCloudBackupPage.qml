@@ -126,6 +126,7 @@ DrawerPage {
                     LineEdit {
                         id: idAnswer1
                         objectName: "answer1"
+                        submitButton: idRestoreButton
                         Layout.fillWidth: true
                         Layout.preferredHeight: 4 * Util.unitHeight
                         showBorder: true
@@ -137,6 +138,7 @@ DrawerPage {
                     LineEdit {
                         id: idAnswer2
                         objectName: "answer2"
+                        submitButton: idRestoreButton
                         Layout.fillWidth: true
                         Layout.preferredHeight: 4 * Util.unitHeight
                         showBorder: true
@@ -146,6 +148,7 @@ DrawerPage {
             }
 
             PageButton {
+                id: idRestoreButton
                 objectName: "restoreButton"
                 width: parent.width
                 text: qsTr("恢复备份")

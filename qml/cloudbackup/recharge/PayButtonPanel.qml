@@ -28,6 +28,9 @@ Row {
             width: (idPanel.width - 2 * idPanel.leftPadding - idPanel.spacing) / 2
             height: 6 * Util.unitHeight
             opacity: selected ? 1 : 0.9
+            focusPolicy: Qt.TabFocus
+            Keys.onPressed: idFocusFrame.keyPressed(event)
+            Keys.onReleased: idFocusFrame.keyReleased(event)
             onClicked: idPanel.choosedButtonIndex = index
             contentItem: Column {
                 Image {
@@ -47,6 +50,12 @@ Row {
                 color: idButton.down ? Theme.pageBoxHiColor : Theme.pageBoxColor
                 border.width: idButton.selected ? 2 : 1
                 border.color: idButton.selected ? Theme.textGreenColor : Theme.pageBoxSpacingColor
+            }
+
+            FocusFrame {
+                id: idFocusFrame
+                margin: -3
+                radius: Util.unitHeight / 2 + 3
             }
         }
     }

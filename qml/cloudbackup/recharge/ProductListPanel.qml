@@ -42,6 +42,9 @@ Column {
             width: idPanel.width - 4 * Util.unitHeight
             height: 6 * Util.unitHeight
             opacity: selected ? 1 : 0.9
+            focusPolicy: Qt.TabFocus
+            Keys.onPressed: idFocusFrame.keyPressed(event)
+            Keys.onReleased: idFocusFrame.keyReleased(event)
             onClicked: {
                 idPanel.__choosedIndex = index
                 idPanel.choosedProductId = String(modelData.id)
@@ -71,6 +74,12 @@ Column {
                 color: idButton.down ? Theme.pageBoxHiColor : Theme.pageBoxColor
                 border.width: idButton.selected ? 2 : 1
                 border.color: idButton.selected ? Theme.textGreenColor : Theme.pageBoxSpacingColor
+            }
+
+            FocusFrame {
+                id: idFocusFrame
+                margin: -3
+                radius: Util.unitHeight / 2 + 3
             }
         }
     }

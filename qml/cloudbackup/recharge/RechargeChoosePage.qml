@@ -271,6 +271,9 @@ Item {
         anchors.bottom: parent.bottom
         width: parent.width
         height: 5 * Util.unitHeight
+        focusPolicy: Qt.TabFocus
+        Keys.onPressed: idPayFocusFrame.keyPressed(event)
+        Keys.onReleased: idPayFocusFrame.keyReleased(event)
         onClicked: idPage.pay()
         contentItem: ZVText {
             text: qsTr("去付款")
@@ -281,6 +284,14 @@ Item {
         }
         background: Rectangle {
             color: idPayButton.down ? Theme.buttonGreenHiColor : Theme.buttonGreenColor
+        }
+
+        FocusFrame {
+            id: idPayFocusFrame
+            // Inside: the button fills the width.
+            margin: 3
+            radius: Util.unitHeight / 2
+            border.color: Theme.textWhiteColor
         }
     }
 

@@ -312,11 +312,14 @@ Item {
             mouseClick(T.find(imp, "restoreButton"))
             C.expectMsg(idCase, imp, "请输入密保答案", false)
             compare(imp.answer1.text, "blue")
+            // Return and the keypad's Enter in an answer press "恢复备份".
             T.typeInto(idCase, imp.answer2, "8")
-            mouseClick(T.find(imp, "restoreButton"))
+            keyClick(Qt.Key_Return)
             C.expectMsg(idCase, imp, "密保答案不正确", false)
-            imp.answer2.text = "7"
-            mouseClick(T.find(imp, "restoreButton"))
+            keyClick(Qt.Key_Backspace)
+            T.typeText(idCase, "7")
+            compare(imp.answer2.text, "7")
+            keyClick(Qt.Key_Enter, Qt.KeypadModifier)
             tryCompare(imp.confirmDialog, "opened", true)
             mouseClick(T.find(imp.confirmDialog, "acceptButton"))
             tryCompare(imp, "visible", false)

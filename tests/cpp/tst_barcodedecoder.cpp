@@ -1,7 +1,7 @@
 // The barcode decoder object and its grey picture: format masks, scaling,
 // the signals of a decode, EAN/UPC codes and their metadata, files, QR
-// writing, the extra passes of tryHarder and the rectangles of the codes
-// found.
+// writing, the extra passes of tryHarder, the rectangles of the codes found
+// and pictures that once ended the process (GS1 DataBar).
 
 #include "scan/BarcodeDecoder.h"
 #include "scan/CameraImageAdapter.h"
@@ -110,6 +110,10 @@ private slots:
     void tryHarderTurnsThePicture();
     void linearCodeRectangle_data();
     void linearCodeRectangle();
+    void turnedDataMatrixInTheFirstAttempt_data();
+    void turnedDataMatrixInTheFirstAttempt();
+    void dataBarUnderAddOnLengths_data();
+    void dataBarUnderAddOnLengths();
     void allowedExtensions();
     void addOnLengths_data();
     void addOnLengths();
@@ -569,6 +573,75 @@ void TestBarcodeDecoder::linearCodeRectangle() {
              qPrintable(report));
 }
 
+void TestBarcodeDecoder::turnedDataMatrixInTheFirstAttempt_data() {
+    QTest::addColumn<int>("degrees");
+    for (int degrees : {0, 90, 180, 270})
+        QTest::addRow("%d degrees", degrees) << degrees;
+}
+
+// 2-D codes are read at any quarter turn without trying harder; the Data
+// Matrix detector looks at its other orientations only when allowed to.
+void TestBarcodeDecoder::turnedDataMatrixInTheFirstAttempt() {
+    QFETCH(int, degrees);
+    const QImage code = zintImage("datamatrix").transformed(QTransform().rotate(degrees));
+    // Across the middle, where ZXing's detector looks first.
+    const QImage picture =
+        placed(code, QSize(400, 400), QPoint(200 - 2 * code.width(), 200 - 2 * code.height()), 4);
+    BarcodeDecoder decoder;
+    SignalLog log(&decoder);
+    QCOMPARE(decoder.decodeImage(picture), QStringLiteral("KEYLOFT-DATAMATRIX"));
+    QCOMPARE(log.format, QStringLiteral("DATA_MATRIX"));
+    QCOMPARE(log.metadata.value("ORIENTATION"), degrees ? QVariant(degrees) : QVariant());
+}
+
+void TestBarcodeDecoder::dataBarUnderAddOnLengths_data() {
+    QTest::addColumn<QImage>("picture");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QVariantList>("allowed");
+    const QString rss14 = QStringLiteral("20012345678909");
+    const QString expanded = QStringLiteral("(01)98898765432106(3202)012345(15)991231");
+    const QSize size(900, 700);
+    const QPoint at(150, 150);
+    const QImage dataBar = zintImage("dbar");
+    const QImage expandedBar = zintImage("dbar-expanded");
+    const struct {
+        const char *name;
+        QImage picture;
+        QString text;
+    } pictures[] = {
+        {"stacked", placed(zintImage("dbar-stacked"), QSize(600, 500), QPoint(100, 100), 2), rss14},
+        {"tilted 5 degrees", tilted(dataBar, size, at, 5), rss14},
+        {"tilted 10 degrees, noisy", noisy(tilted(dataBar, size, at, 10, 2), 20), rss14},
+        {"blurred, noisy", noisy(blurred(placed(dataBar, size, at, 2), 1), 20), rss14},
+        {"Expanded tilted 15 degrees", tilted(expandedBar, size, at, 15, 2), expanded},
+        {"Expanded tilted 15 degrees, blurred", blurred(tilted(expandedBar, size, at, 15, 2), 1),
+         expanded},
+    };
+    const QVariantList sets[] = {{}, {2}, {5}, {2, 5}};
+    for (const auto &p : pictures)
+        for (const QVariantList &allowed : sets) {
+            QStringList lengths;
+            for (const QVariant &v : allowed)
+                lengths << v.toString();
+            QTest::addRow("%s, [%s]", p.name, qPrintable(lengths.join(", ")))
+                << p.picture << p.text << allowed;
+        }
+}
+
+// GS1 DataBar codes under every set of add-on lengths, product codes
+// enabled. Decoded here in the test's own process: a library abort (as
+// ZXing 1.4 had on these pictures) ends the whole test run.
+void TestBarcodeDecoder::dataBarUnderAddOnLengths() {
+    QFETCH(QImage, picture);
+    QFETCH(QString, text);
+    QFETCH(QVariantList, allowed);
+    BarcodeDecoder decoder;
+    decoder.setProperty("allowedExtensions", allowed);
+    SignalLog log(&decoder);
+    QCOMPARE(decoder.decodeImage(picture), text);
+    QVERIFY(log.format.startsWith("RSS_"));
+}
+
 void TestBarcodeDecoder::allowedExtensions() {
     BarcodeDecoder decoder;
     decoder.setProperty("allowedExtensions", QVariantList{5, 2, "5"});
@@ -608,6 +681,12 @@ void TestBarcodeDecoder::addOnLengths_data() {
     // The first code found may be refused: the allowed one is still found.
     QTest::newRow("two codes, [5]") << both << QVariantList{5} << false << "52495";
     QTest::newRow("two codes, [2]") << both << QVariantList{2} << false << "12";
+    // Looking for all codes on a picture this large once ended the process.
+    const QImage large =
+        noisy(placed(linearImage("ean13-addon2"), QSize(999, 749), QPoint(200, 300), 2), 10);
+    QTest::newRow("2 digits, large and noisy, [5]")
+        << large << QVariantList{5} << false << QString();
+    QTest::newRow("2 digits, large and noisy, [2]") << large << QVariantList{2} << false << "12";
 }
 
 // The allowed lengths of an EAN/UPC add-on: none allowed reads any add-on

@@ -121,6 +121,33 @@ constexpr uint kAddOnBits =
 constexpr uint kReadableBits =
     BarcodeDecoder::allFormats & ~uint(BarcodeDecoder::DecoderFormat_UPC_EAN_EXTENSION);
 
+// Whether ZXing's position of a symbol places nothing: corners repeated or
+// enclosing no area (a Compact PDF417 comes with two corners at (0, 0)) or,
+// for a one-dimensional code, a scan line of no length or two scan lines
+// that do not lie over each other (a stacked DataBar Expanded may come with
+// one of them mirrored).
+bool isDegenerate(const ZXing::Position &p, bool linear) {
+    using P = ZXing::PointT<qint64>;
+    const P c[4] = {{p[0].x, p[0].y}, {p[1].x, p[1].y}, {p[2].x, p[2].y}, {p[3].x, p[3].y}};
+    if (linear) {
+        // The first scan line runs from c[0] to c[1], the last from c[3] to
+        // c[2]; both the same way, and overlapping along the first.
+        const P first = c[1] - c[0], last = c[2] - c[3];
+        if (first == P{} || last == P{} || ZXing::dot(first, last) <= 0)
+            return true;
+        return !(ZXing::dot(c[3], first) < ZXing::dot(c[1], first) &&
+                 ZXing::dot(c[0], first) < ZXing::dot(c[2], first));
+    }
+    for (int i = 0; i < 4; ++i)
+        for (int j = i + 1; j < 4; ++j)
+            if (c[i] == c[j])
+                return true;
+    qint64 twiceArea = 0;
+    for (int i = 0; i < 4; ++i)
+        twiceArea += c[i].x * c[(i + 1) % 4].y - c[(i + 1) % 4].x * c[i].y;
+    return twiceArea == 0;
+}
+
 // Degrees clockwise in 0..359.
 int normalisedDegrees(int degrees) {
     return ((degrees % 360) + 360) % 360;
@@ -403,17 +430,21 @@ QString BarcodeDecoder::decodeImage(const QImage &image, int maxWidth, int maxHe
             emit tagFound(text);
             emit tagFoundAdvanced(text, format, charSet);
             // ZXing's orientation is that of the view it read, which the
-            // turned attempts had rotated clockwise by `rotation`.
+            // turned attempts had rotated clockwise by `rotation`. A position
+            // that places nothing has neither.
             const bool linear =
                 ZXing::BarcodeFormats(BarcodeFormat::LinearCodes).testFlag(result.format());
-            const int orientation = normalisedDegrees(result.orientation() - rotation);
+            const bool placed = !isDegenerate(result.position(), linear);
+            const int orientation = placed ? normalisedDegrees(result.orientation() - rotation) : 0;
             emit tagFoundAdvanced(text, format, charSet, metadataMap(result, orientation));
             // The rectangle is worked out for a listener only (a QML handler
             // of tagFoundAdvanced takes the metadata): measuring the bars of
             // a one-dimensional code costs about as much as decoding it.
             static const QMetaMethod rectSignal = QMetaMethod::fromSignal(
                 qOverload<QString, QString, QString, QRectF>(&BarcodeDecoder::tagFoundAdvanced));
-            if (isSignalConnected(rectSignal)) {
+            if (isSignalConnected(rectSignal) && !placed) {
+                emit tagFoundAdvanced(text, format, charSet, QRectF());
+            } else if (isSignalConnected(rectSignal)) {
                 // ZXing places a one-dimensional code on the few scan lines
                 // that read it; its rectangle takes the bars' whole height,
                 // measured in the view that was read.

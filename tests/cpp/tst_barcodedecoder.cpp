@@ -110,6 +110,8 @@ private slots:
     void tryHarderTurnsThePicture();
     void linearCodeRectangle_data();
     void linearCodeRectangle();
+    void positionsThatPlaceNothing_data();
+    void positionsThatPlaceNothing();
     void turnedDataMatrixInTheFirstAttempt_data();
     void turnedDataMatrixInTheFirstAttempt();
     void dataBarUnderAddOnLengths_data();
@@ -571,6 +573,54 @@ void TestBarcodeDecoder::linearCodeRectangle() {
     QVERIFY2(qAbs(found.top() - bars.top()) <= tolerance &&
                  qAbs(found.bottom() - bars.bottom()) <= tolerance,
              qPrintable(report));
+}
+
+void TestBarcodeDecoder::positionsThatPlaceNothing_data() {
+    QTest::addColumn<QImage>("picture");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("placed");
+    const QString pdfText = QStringLiteral("KEYLOFT-PDF417");
+    // ZXing gives two of its corners as (0, 0).
+    QTest::newRow("Compact PDF417")
+        << placed(zintImage("pdf417-compact"), QSize(500, 300), QPoint(100, 100), 2) << pdfText
+        << false;
+    QTest::newRow("PDF417") << placed(zintImage("pdf417"), QSize(700, 300), QPoint(100, 100), 2)
+                            << pdfText << true;
+    // ZXing gives the line of its second row mirrored, across the picture.
+    QTest::newRow("stacked DataBar Expanded")
+        << placed(zintImage("dbar-expanded-stacked"), QSize(1000, 800), QPoint(100, 60), 3)
+        << "(01)98898765432106(3202)012345(15)991231" << false;
+}
+
+// A position that places nothing gives an empty rectangle and no
+// orientation instead of a strip at the picture's edge and a made-up turn.
+void TestBarcodeDecoder::positionsThatPlaceNothing() {
+    QFETCH(QImage, picture);
+    QFETCH(QString, text);
+    QFETCH(bool, placed);
+    BarcodeDecoder decoder;
+    SignalLog log(&decoder);
+    QCOMPARE(decoder.decodeImage(picture), text);
+    QCOMPARE(log.names, QStringList({"decodingStarted", "tagFound", "tagFoundAdvanced",
+                                     "tagFoundAdvanced(metadata)", "tagFoundAdvanced(rect)",
+                                     "decodingFinished"}));
+    // Upright either way.
+    QVERIFY2(!log.metadata.contains("ORIENTATION"),
+             qPrintable(log.metadata.value("ORIENTATION").toString()));
+    if (!placed) {
+        QVERIFY2(log.rect.isNull(), qPrintable(QStringLiteral("%1, %2 %3 x %4")
+                                                   .arg(log.rect.x())
+                                                   .arg(log.rect.y())
+                                                   .arg(log.rect.width())
+                                                   .arg(log.rect.height())));
+        return;
+    }
+    const QRect ink = inkBox(picture);
+    const QRectF r = log.rect;
+    QVERIFY(qAbs(r.left() * picture.width() - ink.left()) <= 4);
+    QVERIFY(qAbs(r.right() * picture.width() - ink.right()) <= 4);
+    QVERIFY(qAbs(r.bottom() * picture.height() - ink.top()) <= 4);
+    QVERIFY(qAbs(r.top() * picture.height() - ink.bottom()) <= 4);
 }
 
 void TestBarcodeDecoder::turnedDataMatrixInTheFirstAttempt_data() {

@@ -106,12 +106,46 @@ bool addOnAllowed(const ZXing::Result &result, const std::set<int> &lengths) {
            lengths.count(int(addOnOf(result).size())) > 0;
 }
 
-// Whether addOnAllowed may refuse a result that ZXing read with `hints`
-// and an add-on required: only a product code can be refused, and only when
-// not both of the lengths ZXing reads, 2 and 5 digits, are allowed.
-bool addOnMayBeRefused(const std::set<int> &lengths, const ZXing::DecodeHints &hints) {
-    return !lengths.empty() && hints.hasFormat(kAddOnFormats) &&
-           !(lengths.count(2) > 0 && lengths.count(5) > 0);
+// Our format bits by the reads that take them (see decodeImage): the DataBar
+// codes, the 2-D codes and, of the other 1-D codes, the EAN/UPC ones.
+constexpr uint kDataBarBits =
+    BarcodeDecoder::DecoderFormat_RSS_14 | BarcodeDecoder::DecoderFormat_RSS_EXPANDED;
+constexpr uint kMatrixBits =
+    BarcodeDecoder::DecoderFormat_Aztec | BarcodeDecoder::DecoderFormat_DATA_MATRIX |
+    BarcodeDecoder::DecoderFormat_MAXICODE | BarcodeDecoder::DecoderFormat_PDF_417 |
+    BarcodeDecoder::DecoderFormat_QR_CODE;
+constexpr uint kAddOnBits =
+    BarcodeDecoder::DecoderFormat_EAN_8 | BarcodeDecoder::DecoderFormat_EAN_13 |
+    BarcodeDecoder::DecoderFormat_UPC_A | BarcodeDecoder::DecoderFormat_UPC_E;
+// The formats that ZXing reads: the add-on bit and GS1 are settings.
+constexpr uint kReadableBits =
+    BarcodeDecoder::allFormats & ~uint(BarcodeDecoder::DecoderFormat_UPC_EAN_EXTENSION);
+
+// Whether ZXing's position of a symbol places nothing: corners repeated or
+// enclosing no area (a Compact PDF417 comes with two corners at (0, 0)) or,
+// for a one-dimensional code, a scan line of no length or two scan lines
+// that do not lie over each other (a stacked DataBar Expanded may come with
+// one of them mirrored).
+bool isDegenerate(const ZXing::Position &p, bool linear) {
+    using P = ZXing::PointT<qint64>;
+    const P c[4] = {{p[0].x, p[0].y}, {p[1].x, p[1].y}, {p[2].x, p[2].y}, {p[3].x, p[3].y}};
+    if (linear) {
+        // The first scan line runs from c[0] to c[1], the last from c[3] to
+        // c[2]; both the same way, and overlapping along the first.
+        const P first = c[1] - c[0], last = c[2] - c[3];
+        if (first == P{} || last == P{} || ZXing::dot(first, last) <= 0)
+            return true;
+        return !(ZXing::dot(c[3], first) < ZXing::dot(c[1], first) &&
+                 ZXing::dot(c[0], first) < ZXing::dot(c[2], first));
+    }
+    for (int i = 0; i < 4; ++i)
+        for (int j = i + 1; j < 4; ++j)
+            if (c[i] == c[j])
+                return true;
+    qint64 twiceArea = 0;
+    for (int i = 0; i < 4; ++i)
+        twiceArea += c[i].x * c[(i + 1) % 4].y - c[(i + 1) % 4].x * c[i].y;
+    return twiceArea == 0;
 }
 
 // Degrees clockwise in 0..359.
@@ -282,55 +316,105 @@ QString BarcodeDecoder::decodeImage(const QImage &image, int maxWidth, int maxHe
     QString message = QStringLiteral("Unknown");
     try {
         const ZXing::ImageView view = source->imageView();
+        // No format given reads every format, as ZXing does.
+        const uint readable = (enabled & kReadableBits) ? (enabled & kReadableBits) : kReadableBits;
         ZXing::DecodeHints hints;
-        hints.setFormats(zxingFormats(enabled))
-            .setBinarizer(ZXing::Binarizer::GlobalHistogram)
+        hints.setBinarizer(ZXing::Binarizer::GlobalHistogram)
             .setTryHarder(false)
-            .setTryRotate(false);
+            .setTryRotate(false)
+            .setMaxNumberOfSymbols(1);
         // Allowed lengths make an add-on required. ZXing cannot hold it to
-        // those lengths, so the results are filtered here; where the first
-        // symbol found may be refused, all are read (a frame then costs
-        // several times as much).
+        // those lengths, so the results are filtered here.
         if (enabled & DecoderFormat_UPC_EAN_EXTENSION)
             hints.setEanAddOnSymbol(addOnLengths.empty() ? ZXing::EanAddOnSymbol::Read
                                                          : ZXing::EanAddOnSymbol::Require);
-        hints.setMaxNumberOfSymbols(addOnMayBeRefused(addOnLengths, hints) ? 0xff : 1);
 
         ZXing::Result result;
         int rotation = 0;
         bool found = false;
         m_lastDecodeSucceeded = false;
-        // One attempt: the first result with a text and an allowed add-on.
-        auto attempt = [&](const ZXing::ImageView &v, int degrees) {
+        // One read of the formats `bits` with `h`: the first result with a
+        // text and an allowed add-on. `refused` learns of a product code
+        // passed over for its add-on.
+        auto read = [&](const ZXing::ImageView &v, int degrees, uint bits, ZXing::DecodeHints h,
+                        bool *refused) {
+            if (!(bits & readable))
+                return false;
+            h.setFormats(zxingFormats(bits & readable));
             try {
-                for (ZXing::Result &r : ZXing::ReadBarcodes(v, hints)) {
-                    if (r.isValid() && !r.text().empty() && addOnAllowed(r, addOnLengths)) {
-                        result = std::move(r);
-                        rotation = degrees;
-                        m_processingTime = int(timer.elapsed());
-                        found = true;
-                        m_lastDecodeSucceeded = true;
-                        break;
+                for (ZXing::Result &r : ZXing::ReadBarcodes(v, h)) {
+                    if (!r.isValid() || r.text().empty())
+                        continue;
+                    if (!addOnAllowed(r, addOnLengths)) {
+                        if (refused)
+                            *refused = true;
+                        continue;
                     }
+                    result = std::move(r);
+                    rotation = degrees;
+                    m_processingTime = int(timer.elapsed());
+                    found = true;
+                    m_lastDecodeSucceeded = true;
+                    break;
                 }
             } catch (const std::exception &) {
                 // As nothing found.
             }
             return found;
         };
+        // One attempt: the reads below, in the order in which ZXing's own
+        // reader tries the formats (1-D codes first, last when trying
+        // harder). `turnMatrix` lets the 2-D detectors look at the other
+        // orientations of the view (Data Matrix and PDF417 do so only when
+        // allowed to turn); the 1-D codes turn only with the view.
+        auto attempt = [&](const ZXing::ImageView &v, int degrees, bool turnMatrix) {
+            const uint mainBits = ~kDataBarBits & ~(turnMatrix ? kMatrixBits : 0u);
+            // ZXing stops at the first symbol. When that is a product code of
+            // a refused add-on, all EAN/UPC symbols are read, then the other
+            // formats without them. All symbols only of those formats and at
+            // full size only: ZXing 1.4 aborts the process (an assertion in
+            // Result::operator==) when it matches up DataBar symbols, or
+            // symbols found at several sizes, that it read on a different
+            // number of lines.
+            auto mainRead = [&] {
+                bool refused = false;
+                if (read(v, degrees, mainBits, hints, &refused))
+                    return true;
+                if (!refused)
+                    return false;
+                ZXing::DecodeHints all = hints;
+                all.setMaxNumberOfSymbols(0xff).setTryDownscale(false);
+                return read(v, degrees, mainBits & kAddOnBits, all, nullptr) ||
+                       read(v, degrees, mainBits & ~kAddOnBits, hints, nullptr);
+            };
+            // DataBar symbols apart, taken on the first line read: looking
+            // for more lines of one, ZXing 1.4 may compare a result that it
+            // counts on several lines with one on a single line, and abort.
+            auto dataBarRead = [&] {
+                ZXing::DecodeHints h = hints;
+                h.setMinLineCount(1);
+                return read(v, degrees, kDataBarBits, h, nullptr);
+            };
+            auto matrixRead = [&] {
+                ZXing::DecodeHints h = hints;
+                h.setTryRotate(true);
+                return turnMatrix && read(v, degrees, kMatrixBits, h, nullptr);
+            };
+            return mainRead() || dataBarRead() || matrixRead();
+        };
 
-        if (!source->isEmpty() && !attempt(view, 0) && tryHarder) {
+        if (!source->isEmpty() && !attempt(view, 0, true) && tryHarder) {
             hints.setTryHarder(true);
             // Trying harder, a product code with any add-on or none will do.
             if (!addOnLengths.empty() && (enabled & productCodeFormats)) {
                 addOnLengths.clear();
-                hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Read).setMaxNumberOfSymbols(1);
+                hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Read);
             }
             // Then counter-clockwise by 90, 180 and 270 degrees (ZXing turns
             // clockwise).
-            if (!attempt(view, 0) && !attempt(view.rotated(270), 270) &&
-                !attempt(view.rotated(180), 180))
-                attempt(view.rotated(90), 90);
+            if (!attempt(view, 0, false) && !attempt(view.rotated(270), 270, false) &&
+                !attempt(view.rotated(180), 180, false))
+                attempt(view.rotated(90), 90, false);
         }
 
         if (found) {
@@ -346,23 +430,29 @@ QString BarcodeDecoder::decodeImage(const QImage &image, int maxWidth, int maxHe
             emit tagFound(text);
             emit tagFoundAdvanced(text, format, charSet);
             // ZXing's orientation is that of the view it read, which the
-            // turned attempts had rotated clockwise by `rotation`.
-            const int orientation = normalisedDegrees(result.orientation() - rotation);
+            // turned attempts had rotated clockwise by `rotation`. A position
+            // that places nothing has neither.
+            const bool linear =
+                ZXing::BarcodeFormats(BarcodeFormat::LinearCodes).testFlag(result.format());
+            const bool placed = !isDegenerate(result.position(), linear);
+            const int orientation = placed ? normalisedDegrees(result.orientation() - rotation) : 0;
             emit tagFoundAdvanced(text, format, charSet, metadataMap(result, orientation));
             // The rectangle is worked out for a listener only (a QML handler
             // of tagFoundAdvanced takes the metadata): measuring the bars of
             // a one-dimensional code costs about as much as decoding it.
             static const QMetaMethod rectSignal = QMetaMethod::fromSignal(
                 qOverload<QString, QString, QString, QRectF>(&BarcodeDecoder::tagFoundAdvanced));
-            if (isSignalConnected(rectSignal)) {
+            if (isSignalConnected(rectSignal) && !placed) {
+                emit tagFoundAdvanced(text, format, charSet, QRectF());
+            } else if (isSignalConnected(rectSignal)) {
                 // ZXing places a one-dimensional code on the few scan lines
                 // that read it; its rectangle takes the bars' whole height,
                 // measured in the view that was read.
-                ZXing::Position read = result.position();
-                if (ZXing::BarcodeFormats(BarcodeFormat::LinearCodes).testFlag(result.format()))
-                    read = LinearCodeBox::measure(view.rotated(rotation), read);
+                ZXing::Position scanned = result.position();
+                if (linear)
+                    scanned = LinearCodeBox::measure(view.rotated(rotation), scanned);
                 const ZXing::Position position =
-                    unrotated(read, rotation, source->width(), source->height());
+                    unrotated(scanned, rotation, source->width(), source->height());
                 emit tagFoundAdvanced(text, format, charSet,
                                       tagRect(position, source->width(), source->height()));
             }

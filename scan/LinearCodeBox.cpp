@@ -14,26 +14,40 @@ namespace {
 // code's width.
 constexpr double kMinAgreement = 0.8;
 
-// A row of the bars crosses at least this share of the middle scan line's
+// A row of the bars crosses at least this share of the starting scan line's
 // edges; rows past the bars' end, of a tilted code too, cross fewer.
 constexpr double kMinEdgeShare = 0.5;
 
-// Below this difference between the darkest and the lightest pixel of the
-// middle scan line there are no bars to follow.
+// Below this difference between the darkest and the lightest pixel a row
+// shows no bars.
 constexpr int kMinContrast = 16;
 
-// One row across the code: true where dark.
-using Row = std::vector<bool>;
+// One row across the code: true where dark, and the row's contrast.
+struct Row {
+    std::vector<bool> dark;
+    int contrast = 0;
+};
 
-Row darkPixels(const ZXing::ImageView &view, int y, int xMin, int xMax, int threshold) {
-    Row row(size_t(xMax - xMin + 1));
+// Dark and light split halfway between the row's own darkest and lightest
+// pixel: a row on the blurred top or bottom edge of the bars shows them as
+// a row in their middle does, only with less contrast.
+Row rowAt(const ZXing::ImageView &view, int y, int xMin, int xMax) {
+    int darkest = 255, lightest = 0;
+    for (int x = xMin; x <= xMax; ++x) {
+        darkest = std::min<int>(darkest, *view.data(x, y));
+        lightest = std::max<int>(lightest, *view.data(x, y));
+    }
+    const int threshold = (darkest + lightest + 1) / 2;
+    Row row;
+    row.contrast = lightest - darkest;
+    row.dark.resize(size_t(xMax - xMin + 1));
     for (int x = xMin; x <= xMax; ++x)
-        row[size_t(x - xMin)] = *view.data(x, y) < threshold;
+        row.dark[size_t(x - xMin)] = *view.data(x, y) < threshold;
     return row;
 }
 
 // The number of changes between dark and light along a row.
-int edges(const Row &row) {
+int edges(const std::vector<bool> &row) {
     int count = 0;
     for (size_t i = 1; i < row.size(); ++i)
         count += row[i] != row[i - 1] ? 1 : 0;
@@ -42,7 +56,7 @@ int edges(const Row &row) {
 
 // The share of pixels on which two rows agree, the second shifted by at most
 // one pixel either way, whichever shift agrees best.
-double agreement(const Row &a, const Row &b) {
+double agreement(const std::vector<bool> &a, const std::vector<bool> &b) {
     const int n = int(a.size());
     int best = 0;
     for (int shift = -1; shift <= 1; ++shift) {
@@ -55,6 +69,25 @@ double agreement(const Row &a, const Row &b) {
         best = std::max(best, same);
     }
     return double(best) / n;
+}
+
+// The last row, going from `start` by `step`, that still agrees with the
+// one before and still crosses the bars; `start` itself when it shows none.
+int follow(const ZXing::ImageView &view, int start, int step, int xMin, int xMax) {
+    Row previous = rowAt(view, start, xMin, xMax);
+    if (previous.contrast < kMinContrast)
+        return start;
+    const double minEdges = kMinEdgeShare * edges(previous.dark);
+    int y = start;
+    while (y + step >= 0 && y + step < view.height()) {
+        Row row = rowAt(view, y + step, xMin, xMax);
+        if (row.contrast < kMinContrast || agreement(previous.dark, row.dark) < kMinAgreement ||
+            edges(row.dark) < minEdges)
+            break;
+        previous = std::move(row);
+        y += step;
+    }
+    return y;
 }
 
 } // namespace
@@ -77,36 +110,24 @@ ZXing::Position LinearCodeBox::measure(const ZXing::ImageView &view,
     if (xMax <= xMin)
         return scanned;
 
-    // Dark and light split halfway between the darkest and the lightest
-    // pixel of the middle scan line.
-    const int middle = (yMin + yMax) / 2;
-    int darkest = 255, lightest = 0;
-    for (int x = xMin; x <= xMax; ++x) {
-        darkest = std::min<int>(darkest, *view.data(x, middle));
-        lightest = std::max<int>(lightest, *view.data(x, middle));
-    }
-    if (lightest - darkest < kMinContrast)
+    // Up from the first scan line and down from the last: of a stacked code
+    // they lie in different rows of bars.
+    const int top = follow(view, yMin, -1, xMin, xMax);
+    const int bottom = follow(view, yMax, 1, xMin, xMax);
+    std::vector<int> contrast;
+    for (int y = top; y <= bottom; ++y)
+        contrast.push_back(rowAt(view, y, xMin, xMax).contrast);
+    const int full = *std::max_element(contrast.begin(), contrast.end());
+    if (full < kMinContrast)
         return scanned;
-    const int threshold = (darkest + lightest + 1) / 2;
 
-    // The last row, going by `step`, that still agrees with the one before
-    // and still crosses the bars.
-    const Row scanLine = darkPixels(view, middle, xMin, xMax, threshold);
-    const double minEdges = kMinEdgeShare * edges(scanLine);
-    auto follow = [&](int step) {
-        Row previous = scanLine;
-        int y = middle;
-        while (y + step >= 0 && y + step < view.height()) {
-            Row row = darkPixels(view, y + step, xMin, xMax, threshold);
-            if (agreement(previous, row) < kMinAgreement || edges(row) < minEdges)
-                break;
-            previous = std::move(row);
-            y += step;
-        }
-        return y;
-    };
-    const int top = std::min(follow(-1), yMin);
-    const int bottom = std::max(follow(1), yMax);
-    return {ZXing::PointI{xMin, top}, ZXing::PointI{xMax, top}, ZXing::PointI{xMax, bottom},
-            ZXing::PointI{xMin, bottom}};
+    // A blurred edge fades over a few rows, which a scan line may lie on: the
+    // bars end where a row has half of their full contrast.
+    const auto strong = [&](int c) { return 2 * c >= full; };
+    const int first =
+        top + int(std::find_if(contrast.begin(), contrast.end(), strong) - contrast.begin());
+    const int last =
+        bottom - int(std::find_if(contrast.rbegin(), contrast.rend(), strong) - contrast.rbegin());
+    return {ZXing::PointI{xMin, first}, ZXing::PointI{xMax, first}, ZXing::PointI{xMax, last},
+            ZXing::PointI{xMin, last}};
 }

@@ -1,6 +1,7 @@
 // The barcode decoder object and its grey picture: format masks, scaling,
 // the signals of a decode, EAN/UPC codes and their metadata, files, QR
-// writing and the extra passes of tryHarder.
+// writing, the extra passes of tryHarder, the rectangles of the codes found
+// and pictures that once ended the process (GS1 DataBar).
 
 #include "scan/BarcodeDecoder.h"
 #include "scan/CameraImageAdapter.h"
@@ -109,6 +110,12 @@ private slots:
     void tryHarderTurnsThePicture();
     void linearCodeRectangle_data();
     void linearCodeRectangle();
+    void positionsThatPlaceNothing_data();
+    void positionsThatPlaceNothing();
+    void turnedDataMatrixInTheFirstAttempt_data();
+    void turnedDataMatrixInTheFirstAttempt();
+    void dataBarUnderAddOnLengths_data();
+    void dataBarUnderAddOnLengths();
     void allowedExtensions();
     void addOnLengths_data();
     void addOnLengths();
@@ -480,56 +487,209 @@ void TestBarcodeDecoder::tryHarderTurnsThePicture() {
 
 void TestBarcodeDecoder::linearCodeRectangle_data() {
     QTest::addColumn<QImage>("picture");
+    QTest::addColumn<QString>("text");
     // The bars in the picture, first and last pixels included; the text
     // lies below them or, turned, to their left.
     QTest::addColumn<QRect>("bars");
     QTest::addColumn<int>("tolerance");
+    const QString code128 = QStringLiteral("KEYLOFT-128");
     QTest::newRow("horizontal") << placed(linearImage("code128"), QSize(400, 200), QPoint(24, 50))
-                                << QRect(QPoint(44, 50), QPoint(355, 149)) << 2;
+                                << code128 << QRect(QPoint(44, 50), QPoint(355, 149)) << 2;
     QTest::newRow("vertical") << placed(linearImage("code128-vertical"), QSize(300, 440),
                                         QPoint(100, 40))
-                              << QRect(QPoint(116, 60), QPoint(215, 371)) << 2;
+                              << code128 << QRect(QPoint(116, 60), QPoint(215, 371)) << 2;
     // Turned by 5 degrees about its top-left corner at (60, 60): along the
     // code's middle its bars run from y 75 to 175; rows where only some of
     // them reach are no clear end.
-    QImage tilted(500, 300, QImage::Format_ARGB32);
-    tilted.fill(Qt::white);
-    {
-        QPainter painter(&tilted);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.translate(60, 60);
-        painter.rotate(5);
-        painter.drawImage(0, 0, linearImage("code128"));
+    QTest::newRow("tilted") << tilted(linearImage("code128"), QSize(500, 300), QPoint(60, 60), 5)
+                            << code128 << QRect(QPoint(75, 75), QPoint(385, 175)) << 10;
+
+    // Blurred by 2 pixels, bars 200 or 300 pixels high: trying harder, ZXing
+    // reads them on a faint row of their blurred top or bottom edge. The box
+    // is measured in the sharp picture; the blur moves the edges by a pixel
+    // or two.
+    const struct {
+        const char *name, *text;
+        int scale;
+    } blurredCodes[] = {
+        {"ean13-addon2", "4006381333931", 3}, {"ean13-addon5", "4006381333931", 2},
+        {"upca-addon5", "036000291452", 2},   {"gs1-128", "01988987654321063202012345", 2},
+        {"ean14", "0112345678901231", 2},
+    };
+    for (const auto &c : blurredCodes) {
+        const QImage code = linearImage(c.name);
+        const QImage sharp =
+            placed(code, QSize(c.scale * code.width() + 100, 600), QPoint(50, 40), c.scale);
+        QTest::addRow("%s blurred", c.name) << blurred(sharp, 2) << c.text << barsBox(sharp) << 3;
     }
-    QTest::newRow("tilted") << tilted << QRect(QPoint(75, 75), QPoint(385, 175)) << 10;
+
+    // On a 1600 x 1200 picture, decoded at 999 x 749: a pixel there is 1.6
+    // here.
+    const QSize large(1600, 1200);
+    for (const QPoint &at : {QPoint(1096, 888), QPoint(100, 100)}) {
+        const QImage itf = placed(zintImage("itf"), large, at);
+        QTest::addRow("ITF on 1600 x 1200 at %d, %d", at.x(), at.y())
+            << itf << "12345678" << barsBox(itf) << 3;
+    }
+    const QImage logmars = placed(zintImage("logmars"), large, QPoint(700, 888));
+    QTest::newRow("LOGMARS on 1600 x 1200") << logmars << "KEYLOFT" << barsBox(logmars) << 3;
+
+    // Stacked: ZXing reads its two rows of bars on the lines next to the
+    // separator between them; the box takes both rows. Across, ZXing places
+    // the code a module (4 pixels) to the right.
+    const QImage stacked = placed(zintImage("dbar-stacked"), QSize(400, 500), QPoint(100, 100), 2);
+    QTest::newRow("stacked DataBar") << stacked << "20012345678909" << inkBox(stacked) << 4;
 }
 
 // The rectangle of a one-dimensional code spans its bars, not only the scan
 // lines that read it.
 void TestBarcodeDecoder::linearCodeRectangle() {
     QFETCH(QImage, picture);
+    QFETCH(QString, text);
     QFETCH(QRect, bars);
     QFETCH(int, tolerance);
+    QVERIFY(bars.isValid());
     BarcodeDecoder decoder;
     decoder.setTryHarder(true);
     SignalLog log(&decoder);
-    QCOMPARE(decoder.decodeImage(picture), QStringLiteral("KEYLOFT-128"));
+    QCOMPARE(decoder.decodeImage(picture), text);
     // Back in pixels; the rectangle runs from the bottom-left corner to the
     // top-right one.
     const QRectF &r = log.rect;
     const QRectF found(QPointF(r.left() * picture.width(), r.bottom() * picture.height()),
                        QPointF(r.right() * picture.width(), r.top() * picture.height()));
-    const QString report = QStringLiteral("x %1..%2, y %3..%4")
+    const QString report = QStringLiteral("x %1..%2, y %3..%4 for x %5..%6, y %7..%8")
                                .arg(found.left())
                                .arg(found.right())
                                .arg(found.top())
-                               .arg(found.bottom());
+                               .arg(found.bottom())
+                               .arg(bars.left())
+                               .arg(bars.right())
+                               .arg(bars.top())
+                               .arg(bars.bottom());
     QVERIFY2(qAbs(found.left() - bars.left()) <= tolerance &&
                  qAbs(found.right() - bars.right()) <= tolerance,
              qPrintable(report));
     QVERIFY2(qAbs(found.top() - bars.top()) <= tolerance &&
                  qAbs(found.bottom() - bars.bottom()) <= tolerance,
              qPrintable(report));
+}
+
+void TestBarcodeDecoder::positionsThatPlaceNothing_data() {
+    QTest::addColumn<QImage>("picture");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("placed");
+    const QString pdfText = QStringLiteral("KEYLOFT-PDF417");
+    // ZXing gives two of its corners as (0, 0).
+    QTest::newRow("Compact PDF417")
+        << placed(zintImage("pdf417-compact"), QSize(500, 300), QPoint(100, 100), 2) << pdfText
+        << false;
+    QTest::newRow("PDF417") << placed(zintImage("pdf417"), QSize(700, 300), QPoint(100, 100), 2)
+                            << pdfText << true;
+    // ZXing gives the line of its second row mirrored, across the picture.
+    QTest::newRow("stacked DataBar Expanded")
+        << placed(zintImage("dbar-expanded-stacked"), QSize(1000, 800), QPoint(100, 60), 3)
+        << "(01)98898765432106(3202)012345(15)991231" << false;
+}
+
+// A position that places nothing gives an empty rectangle and no
+// orientation instead of a strip at the picture's edge and a made-up turn.
+void TestBarcodeDecoder::positionsThatPlaceNothing() {
+    QFETCH(QImage, picture);
+    QFETCH(QString, text);
+    QFETCH(bool, placed);
+    BarcodeDecoder decoder;
+    SignalLog log(&decoder);
+    QCOMPARE(decoder.decodeImage(picture), text);
+    QCOMPARE(log.names, QStringList({"decodingStarted", "tagFound", "tagFoundAdvanced",
+                                     "tagFoundAdvanced(metadata)", "tagFoundAdvanced(rect)",
+                                     "decodingFinished"}));
+    // Upright either way.
+    QVERIFY2(!log.metadata.contains("ORIENTATION"),
+             qPrintable(log.metadata.value("ORIENTATION").toString()));
+    if (!placed) {
+        QVERIFY2(log.rect.isNull(), qPrintable(QStringLiteral("%1, %2 %3 x %4")
+                                                   .arg(log.rect.x())
+                                                   .arg(log.rect.y())
+                                                   .arg(log.rect.width())
+                                                   .arg(log.rect.height())));
+        return;
+    }
+    const QRect ink = inkBox(picture);
+    const QRectF r = log.rect;
+    QVERIFY(qAbs(r.left() * picture.width() - ink.left()) <= 4);
+    QVERIFY(qAbs(r.right() * picture.width() - ink.right()) <= 4);
+    QVERIFY(qAbs(r.bottom() * picture.height() - ink.top()) <= 4);
+    QVERIFY(qAbs(r.top() * picture.height() - ink.bottom()) <= 4);
+}
+
+void TestBarcodeDecoder::turnedDataMatrixInTheFirstAttempt_data() {
+    QTest::addColumn<int>("degrees");
+    for (int degrees : {0, 90, 180, 270})
+        QTest::addRow("%d degrees", degrees) << degrees;
+}
+
+// 2-D codes are read at any quarter turn without trying harder; the Data
+// Matrix detector looks at its other orientations only when allowed to.
+void TestBarcodeDecoder::turnedDataMatrixInTheFirstAttempt() {
+    QFETCH(int, degrees);
+    const QImage code = zintImage("datamatrix").transformed(QTransform().rotate(degrees));
+    // Across the middle, where ZXing's detector looks first.
+    const QImage picture =
+        placed(code, QSize(400, 400), QPoint(200 - 2 * code.width(), 200 - 2 * code.height()), 4);
+    BarcodeDecoder decoder;
+    SignalLog log(&decoder);
+    QCOMPARE(decoder.decodeImage(picture), QStringLiteral("KEYLOFT-DATAMATRIX"));
+    QCOMPARE(log.format, QStringLiteral("DATA_MATRIX"));
+    QCOMPARE(log.metadata.value("ORIENTATION"), degrees ? QVariant(degrees) : QVariant());
+}
+
+void TestBarcodeDecoder::dataBarUnderAddOnLengths_data() {
+    QTest::addColumn<QImage>("picture");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QVariantList>("allowed");
+    const QString rss14 = QStringLiteral("20012345678909");
+    const QString expanded = QStringLiteral("(01)98898765432106(3202)012345(15)991231");
+    const QSize size(900, 700);
+    const QPoint at(150, 150);
+    const QImage dataBar = zintImage("dbar");
+    const QImage expandedBar = zintImage("dbar-expanded");
+    const struct {
+        const char *name;
+        QImage picture;
+        QString text;
+    } pictures[] = {
+        {"stacked", placed(zintImage("dbar-stacked"), QSize(600, 500), QPoint(100, 100), 2), rss14},
+        {"tilted 5 degrees", tilted(dataBar, size, at, 5), rss14},
+        {"tilted 10 degrees, noisy", noisy(tilted(dataBar, size, at, 10, 2), 20), rss14},
+        {"blurred, noisy", noisy(blurred(placed(dataBar, size, at, 2), 1), 20), rss14},
+        {"Expanded tilted 15 degrees", tilted(expandedBar, size, at, 15, 2), expanded},
+        {"Expanded tilted 15 degrees, blurred", blurred(tilted(expandedBar, size, at, 15, 2), 1),
+         expanded},
+    };
+    const QVariantList sets[] = {{}, {2}, {5}, {2, 5}};
+    for (const auto &p : pictures)
+        for (const QVariantList &allowed : sets) {
+            QStringList lengths;
+            for (const QVariant &v : allowed)
+                lengths << v.toString();
+            QTest::addRow("%s, [%s]", p.name, qPrintable(lengths.join(", ")))
+                << p.picture << p.text << allowed;
+        }
+}
+
+// GS1 DataBar codes under every set of add-on lengths, product codes
+// enabled. Decoded here in the test's own process: a library abort (as
+// ZXing 1.4 had on these pictures) ends the whole test run.
+void TestBarcodeDecoder::dataBarUnderAddOnLengths() {
+    QFETCH(QImage, picture);
+    QFETCH(QString, text);
+    QFETCH(QVariantList, allowed);
+    BarcodeDecoder decoder;
+    decoder.setProperty("allowedExtensions", allowed);
+    SignalLog log(&decoder);
+    QCOMPARE(decoder.decodeImage(picture), text);
+    QVERIFY(log.format.startsWith("RSS_"));
 }
 
 void TestBarcodeDecoder::allowedExtensions() {
@@ -571,6 +731,12 @@ void TestBarcodeDecoder::addOnLengths_data() {
     // The first code found may be refused: the allowed one is still found.
     QTest::newRow("two codes, [5]") << both << QVariantList{5} << false << "52495";
     QTest::newRow("two codes, [2]") << both << QVariantList{2} << false << "12";
+    // Looking for all codes on a picture this large once ended the process.
+    const QImage large =
+        noisy(placed(linearImage("ean13-addon2"), QSize(999, 749), QPoint(200, 300), 2), 10);
+    QTest::newRow("2 digits, large and noisy, [5]")
+        << large << QVariantList{5} << false << QString();
+    QTest::newRow("2 digits, large and noisy, [2]") << large << QVariantList{2} << false << "12";
 }
 
 // The allowed lengths of an EAN/UPC add-on: none allowed reads any add-on

@@ -158,6 +158,60 @@ Item {
             compare(DBCloud.root.user.creationTime, C.CREATION)
         }
 
+        // The expiration date is only shown: an empty or missing one is
+        // stored and shown as it came, and the opening signs in.
+        function test_expirationDateAsItCame_data() {
+            return [
+                { tag: "empty", result: { creation_time: C.CREATION, expiration_date: "" } },
+                { tag: "missing", result: { creation_time: C.CREATION } }
+            ]
+        }
+        function test_expirationDateAsItCame(data) {
+            seedAccount()
+            idFake.next({ result: data.result, match: { script: "user.php", method: "query" } })
+            openSignedIn()
+            compare(C.forwardText(summary().accountRows, 1), "")
+            compare(DBCloud.root.user.expirationDate, "")
+            DBCloud.load()
+            compare(DBCloud.root.user.expirationDate, "")
+            compare(DBCloud.root.user.creationTime, C.CREATION)
+        }
+
+        // A service message of 1 MB: the toast shows within a second of the
+        // request, its text cut to a couple of hundred characters.
+        function test_longMessageToast_data() {
+            return [{ tag: "zh", english: false, prefix: "错误: " },
+                    { tag: "en", english: true, prefix: "Error: " }]
+        }
+        function test_longMessageToast(data) {
+            seedAccount()
+            verify(testLanguage.setEnglish(data.english))
+            page = createTemporaryObject(idPageComp, idWindow)
+            var message = new Array(1000001).join("错")
+            idFake.next({ error: 3, message: message, match: { script: "user.php", method: "query" } })
+            var request = T.search(page, function(o) { return o.logName === "LoadUserInfoPage" })
+            var toast = T.find(page, "pageMsg")
+            var times = { sent: 0, shown: 0 }
+            var onSent = function() { times.sent = Date.now() }
+            var onShown = function() {
+                if (toast.visible && times.shown === 0)
+                    times.shown = Date.now()
+            }
+            request.http.requested.connect(onSent)
+            toast.visibleChanged.connect(onShown)
+            T.openPopup(idCase, page)
+            tryCompare(toast, "opened", true, 15000)
+            request.http.requested.disconnect(onSent)
+            toast.visibleChanged.disconnect(onShown)
+            verify(times.sent > 0)
+            verify(times.shown - times.sent < 1000 * timeScale, (times.shown - times.sent) + " ms")
+            compare(toast.msg, data.prefix + message.substring(0, Pubfun.SHOWN_TEXT_MAX - 1) + "…")
+            compare(T.find(toast, "toastText").text, toast.msg)
+            T.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-long-message-toast-" + data.tag)
+            toast.close()
+            tryCompare(toast, "visible", false)
+        }
+
         function test_expiredAccount() {
             seedAccount({ state: "expired" })
             T.openPopup(idCase, page)
@@ -465,6 +519,27 @@ Item {
             verify(msg.lineCount > 1)
             verify(msg.contentWidth <= msg.width)
             T.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-long-device-name-remove-" + data.tag)
+            mouseClick(T.find(devices.removeDialog, "rejectButton"))
+            tryCompare(devices.removeDialog, "visible", false)
+        }
+
+        // A device name of 1 MB: its row and the removal question show it
+        // cut to a couple of hundred characters.
+        function test_hugeDeviceName() {
+            var name = new Array(1000001).join("d")
+            seedAccount({
+                devices: [{ device_code: Util.deviceCode, device_name: "This PC", creation_time: C.CREATION },
+                          { device_code: "phone-2", device_name: name, creation_time: C.CREATION }]
+            })
+            var devices = openDevices()
+            var panel = devices.devicePanel
+            tryVerify(function() { return panel.deviceListModel.length === 2 })
+            var other = T.find(panel, "deviceRecord1")
+            compare(C.forwardText(other, 0), name.substring(0, Pubfun.SHOWN_TEXT_MAX - 1) + "…")
+            C.clickRowButton(idCase, other, 2)
+            tryCompare(devices.removeDialog, "opened", true)
+            compare(devices.removeDialog.msg, "移除设备 \"" + name.substring(0, Pubfun.SHOWN_TEXT_MAX - 1) + "…\" ?")
+            T.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-huge-device-name-remove")
             mouseClick(T.find(devices.removeDialog, "rejectButton"))
             tryCompare(devices.removeDialog, "visible", false)
         }

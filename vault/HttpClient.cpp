@@ -117,16 +117,18 @@ void HttpClient::setTimeLimitMs(qint64 ms) {
 bool HttpClient::request() {
     if (m_pending)
         return false;
+    Kind kind;
     if (m_method == QLatin1String("GET"))
-        m_transferKind = Kind::Get;
+        kind = Kind::Get;
     else if (m_method == QLatin1String("POST"))
-        m_transferKind = Kind::Post;
+        kind = Kind::Post;
     else
         return false;
     // The previous transfer delivered its end as the last thing it did; its
     // thread may not have returned yet, and QThread::start would ignore the
     // call until it has. The wait is for the few instructions left.
     wait();
+    m_transferKind = kind;
     m_transferUrl = m_url.toUtf8();
     m_transferExtraCa = qEnvironmentVariable(extraCaEnvName());
     m_transferBodyLimit = m_bodyLimit;

@@ -36,10 +36,10 @@ public:
     static constexpr long lowSpeedTime = 30;
     static constexpr long connectTimeout = 10;
 
-    // The largest answer taken: nearly four times the download of a backup of a
-    // 50,000-entry vault (35.5 MB). A larger one ends the transfer with
-    // CURLE_FILESIZE_EXCEEDED (63) and no body, without holding more than
-    // this much of it.
+    // The largest answer taken: nearly four times the download of the
+    // backup of a 50,000-entry vault (35.5 MB). A larger one ends the
+    // transfer with CURLE_FILESIZE_EXCEEDED (63) and no body, without
+    // holding more than this much of it.
     static constexpr qint64 maxBodyBytes = 128 * 1024 * 1024;
     // The longest a whole transfer may take, connection included: an upload
     // of that vault over a line of 160 kbit/s. Longer ones end with

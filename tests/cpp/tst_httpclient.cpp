@@ -362,7 +362,10 @@ private slots:
         const qint64 peak = statusBytes("VmHWM");
         QCOMPARE(out.curlerr, int(CURLE_FILESIZE_EXCEEDED));
         QCOMPARE(out.respstr, QString());
-        const qint64 margin = 40 * 1024 * 1024;
+        // Beyond the body's blocks: libcurl's and the thread's own memory,
+        // and in the sanitizer build its shadow (an eighth of the blocks)
+        // and red zones (measured: 156 MiB in all there, 128 here).
+        const qint64 margin = 48 * 1024 * 1024;
         qInfo("endless body: %lld ms, peak memory %lld MiB above the %lld MiB before (%s)",
               timer.elapsed(), (peak - before) >> 20, before >> 20,
               peakReset ? "peak reset" : "peak not reset");

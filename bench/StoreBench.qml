@@ -3,10 +3,12 @@ import QtQuick.LocalStorage 2.12
 import Lib.Encryptor 1.0
 import Lib.Util 1.0
 import "qrc:/js/db.js" as DB
+import "qrc:/js/pubfun.js" as Pubfun
 
 // Drives the vault store for keyloft-bench: builds a vault of n password
 // entries (a tenth confidential) and n / 5 notes with realistic field
-// lengths, then times login, save and load from C++.
+// lengths, then times login, save and load from C++, and measures the texts
+// of its cloud backup.
 QtObject {
     readonly property string loginKey: Qt.md5("bench login 密码")
     readonly property string pinKey: Qt.md5("135790")
@@ -85,6 +87,29 @@ QtObject {
 
     function checkFile() {
         return Util.prepareDatabase("ZovuduzuRez", "1.0", "ZovuduzuRez", 1000000).state
+    }
+
+    // The largest texts the cloud service carries for this vault: the
+    // upload's request body (the query of the POST) and the answer of a
+    // download of that backup, in bytes (both are ASCII: URI-encoded
+    // Base64 in a JSON envelope).
+    function cloudSizes() {
+        DB.securityAnswer = Qt.md5("bench answer")
+        DB.root.security.securityQuestion1 = "q1"
+        DB.root.security.securityQuestion2 = "q2"
+        DB.root.security.verifiedSecurityAnswer = Qt.md5(DB.securityAnswer)
+        DB.root.security.encryptedLoginPassword = Encryptor.aesEncrypt(DB.securityAnswer, loginKey)
+        var backupTxt = DB.backup(Qt.md5("2024-03-01 10:20:30"))
+        if (!backupTxt)
+            return { upload: -1, download: -1 }
+        var content = encodeURIComponent(Pubfun.wrapLine(backupTxt, "BEGIN BACKUP", "END BACKUP"))
+        var attached = encodeURIComponent(JSON.stringify({ pwdItemCount: DB.root.summary.pwdItemCount,
+                                                            noteItemCount: DB.root.summary.noteItemCount }))
+        var upload = "method=upload&phone_number=US_2025550123&device_code=" + Qt.md5("bench-device")
+                + "&content_data=" + content + "&attached_data=" + attached
+        var answer = JSON.stringify({ error: 0, message: "",
+                                      result: { content_data: content, upload_time: "2024-03-01 10:20:30" } })
+        return { upload: upload.length, download: answer.length }
     }
 
     function rowSize() {

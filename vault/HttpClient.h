@@ -24,9 +24,10 @@ public:
     QString method() const { return m_method; }
     void setMethod(const QString &method);
 
-    // Starts the transfer thread. Ignored (false) while a transfer runs,
-    // that is from the call until its answer has been delivered; from inside
-    // the answer's handler the next request starts.
+    // Starts the transfer thread. False, and nothing is sent, while a
+    // transfer runs (from the call until its answer has been delivered; from
+    // inside the answer's handler the next request starts), for a method
+    // other than "GET" and "POST", and when the thread cannot be started.
     Q_INVOKABLE bool request();
 
     // Stalled transfers end with code 28 when fewer than this many bytes per
@@ -34,6 +35,25 @@ public:
     static constexpr long lowSpeedLimit = 1;
     static constexpr long lowSpeedTime = 30;
     static constexpr long connectTimeout = 10;
+
+    // The largest answer taken: nearly four times the download of the
+    // backup of a 50,000-entry vault (35.5 MB). A larger one ends the
+    // transfer with CURLE_FILESIZE_EXCEEDED (63) and no body, without
+    // holding more than this much of it.
+    static constexpr qint64 maxBodyBytes = 128 * 1024 * 1024;
+    // The longest a whole transfer may take, connection included: an upload
+    // of that vault over a line of 160 kbit/s. Longer ones end with
+    // CURLE_OPERATION_TIMEDOUT (28), as a stalled one does.
+    static constexpr qint64 maxTransferMs = 30 * 60 * 1000;
+
+    // Tighter bounds for this client's next transfers (the tests use them
+    // to reach the bounds quickly). They can only tighten: zero, a negative
+    // value or one above the bounds above restores those. C++ only, not
+    // published to QML.
+    void setBodyLimit(qint64 bytes);
+    qint64 bodyLimit() const { return m_bodyLimit; }
+    void setTimeLimitMs(qint64 ms);
+    qint64 timeLimitMs() const { return m_timeLimitMs; }
 
     // Name of the environment variable that may name one PEM file of extra
     // certificate authorities, trusted besides the system's store.
@@ -54,9 +74,9 @@ protected:
 
 private:
     enum class Kind { Get, Post };
-    void transfer(Kind kind);
+    void transfer();
     void deliverRequested();
-    void deliverEnd(bool answered, int curlerr = 0, const QString &respstr = QString());
+    void deliverEnd(int curlerr, const QString &respstr = QString());
 
     QString m_url;
     QString m_method;
@@ -64,11 +84,16 @@ private:
     // Copies taken on the GUI thread by request(); only the transfer thread
     // reads them while it runs.
     QByteArray m_transferUrl;
-    QString m_transferMethod;
+    Kind m_transferKind = Kind::Get;
     QString m_transferExtraCa;
+    qint64 m_transferBodyLimit = maxBodyBytes;
+    qint64 m_transferTimeLimitMs = maxTransferMs;
 
-    // GUI thread only: a request() was accepted and its end (with or
-    // without an answer) has not been delivered yet.
+    qint64 m_bodyLimit = maxBodyBytes;
+    qint64 m_timeLimitMs = maxTransferMs;
+
+    // GUI thread only: a request() was accepted and its answer has not been
+    // delivered yet.
     bool m_pending = false;
 
     std::atomic_bool m_abort{false};

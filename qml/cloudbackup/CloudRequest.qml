@@ -2,6 +2,7 @@ import QtQuick 2.12
 import Lib.HttpClient 1.0
 import "qrc:/widgets"
 import "qrc:/js/dbcloud.js" as DBCloud
+import "qrc:/js/pubfun.js" as Pubfun
 
 // One request to the cloud or purchase service and the one way its answer is
 // judged: transfer error, data error, success, a code the caller tells apart,
@@ -11,8 +12,10 @@ import "qrc:/js/dbcloud.js" as DBCloud
 //
 //   send(url, "GET", {
 //       resultType: "object" | "array",   // checked on success, if given
-//       members: { name: "text" | "string" },  // result members needed:
-//                                          // a non-empty text, or any text
+//       members: { name: "text" | "string" | "optional" },
+//                                          // result members read: a
+//                                          // non-empty text, any text, or
+//                                          // a text when present
 //       success: function(result, answer, text) {},
 //       codes: [CloudErr.SMSCODE_CHECK],   // codes with a step of their own
 //       code: function(code, answer) {},
@@ -20,10 +23,13 @@ import "qrc:/js/dbcloud.js" as DBCloud
 //   })
 //
 // A step is { kind: "network" | "data" | "other" | "unsent", curlerr, error,
-// message, detail }; "unsent" is a request the client refused because its
-// previous transfer is still running. A success whose result lacks a needed
-// member, and a handler that throws (bad server data it decodes), count as a
-// data error; nothing escapes, and the busy indicator always comes down.
+// message, detail }; "unsent" is a request the client refused (its previous
+// transfer still running, or a method it does not know). A success whose
+// result lacks a needed member, and a handler that throws (bad server data
+// it decodes), count as a data error; nothing escapes, and the busy
+// indicator always comes down. The service's texts are shown and logged
+// cut (Pubfun.shownText, loggedText); a step's message is the whole text,
+// its detail is cut for the log.
 Item {
     id: idRoot
 
@@ -46,15 +52,15 @@ Item {
 
     function send(url, method, handlers) {
         if (__handlers !== null) {
-            console.log(logName + ": a request is still running, not sent: " + url)
+            console.log(logName + ": a request is still running, not sent: " + Pubfun.loggedText(url))
             return false
         }
         var h = handlers || {}
         idHttp.method = method || "GET"
         idHttp.url = url
         if (!idHttp.request()) {
-            console.log(logName + ": the client is still transferring, not sent: " + url)
-            __fail(h, { kind: "unsent", detail: "client busy" }, qsTr("请求未能发出，请稍后再试"))
+            console.log(logName + ": the client refused the request, not sent: " + Pubfun.loggedText(url))
+            __fail(h, { kind: "unsent", detail: "client refused" }, qsTr("请求未能发出，请稍后再试"))
             return false
         }
         // The answer comes as a queued signal, never inside request().
@@ -85,7 +91,8 @@ Item {
     }
 
     function __dataError(h, detail) {
-        __fail(h, { kind: "data", detail: String(detail) }, qsTr("数据错误: ") + detail)
+        __fail(h, { kind: "data", detail: Pubfun.loggedText(detail) },
+               qsTr("数据错误: ") + Pubfun.shownText(detail))
     }
 
     function __judge(curlerr, respstr, h) {
@@ -121,6 +128,8 @@ Item {
                     throw new Error("result is not an object")
                 for (var name in h.members) {
                     var member = result[name]
+                    if (h.members[name] === "optional" && (member === undefined || member === null))
+                        continue
                     if (typeof member !== "string")
                         throw new Error(name + (member === undefined ? " missing" : " is not a text"))
                     if (h.members[name] === "text" && member === "")
@@ -136,20 +145,21 @@ Item {
                 return
             }
         } catch (e2) {
-            console.log(logName + ": answer not usable: " + e2)
+            console.log(logName + ": answer not usable: " + Pubfun.loggedText(e2))
             __dataError(h, e2.message !== undefined ? e2.message : e2)
             return
         }
         var message = answer.message === undefined || answer.message === null ? "" : String(answer.message)
-        __fail(h, { kind: "other", error: error, message: message, detail: error + " " + message },
-               qsTr("错误: ") + message)
+        __fail(h, { kind: "other", error: error, message: message,
+                    detail: error + " " + Pubfun.loggedText(message) },
+               qsTr("错误: ") + Pubfun.shownText(message))
     }
 
     HttpClient {
         id: idHttp
-        onRequested: console.log(idRoot.logName + " " + method + ": " + url)
+        onRequested: console.log(idRoot.logName + " " + method + ": " + Pubfun.loggedText(url))
         onResponsed: {
-            console.log(idRoot.logName + " answer: " + curlerr + " " + respstr)
+            console.log(idRoot.logName + " answer: " + curlerr + " " + Pubfun.loggedText(respstr))
             var h = idRoot.__handlers
             idRoot.__handlers = null
             if (h === null)

@@ -69,8 +69,7 @@ Item {
             success: function(result) {
                 CloudErr.userQueryError = CloudErr.SUCCESS
                 if (DBCloud.root.summary.deviceRegistered === true) {
-                    DBCloud.root.user.creationTime = result.creation_time
-                    DBCloud.root.user.expirationDate = result.expiration_date
+                    DBCloud.setAccountDates(result)
                     idRequest.saveCloudState()
                 } else {
                     console.log("User is valid, but local device is unregistered.")

@@ -4,6 +4,7 @@ import Widgets.Theme 1.0
 import Lib.HttpClient 1.0
 import "qrc:/widgets"
 import "qrc:/js/cloudapi.js" as CloudApi
+import "qrc:/js/pubfun.js" as Pubfun
 
 // The SMS-code rows of the sign-in and account-closing pages: the phone
 // number, "发送验证码" with its 60-second resend countdown, and the 6-digit
@@ -34,8 +35,7 @@ ButtonGroupPanel {
         idRequest.send(CloudApi.userSmsCodeUrl(phoneNumber), "GET", {
             resultType: "object",
             success: function(result) {
-                idRows.setCode(result.code === undefined || result.code === null
-                               ? "" : String(result.code))
+                idRows.setCode(Pubfun.shownText(result.code))
             },
             codes: [CloudErr.SMSCODE_LIMIT],
             code: function() {

@@ -4,6 +4,7 @@ import Lib.HttpClient 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
 import "qrc:/js/mymodel.js" as MyModel
+import "qrc:/js/pubfun.js" as Pubfun
 
 // The help index: fetched from the web site at every opening and shown as
 // groups of rows (labels as plain text); a row opens its help page. After a
@@ -37,7 +38,7 @@ DrawerPage {
     }
 
     function __responsed(curlerr, respstr) {
-        console.log("respstr: " + respstr)
+        console.log("respstr: " + Pubfun.loggedText(respstr))
         if (curlerr === 6) {
             errorText = qsTr("网络连接失败，请检查网络设置")
             loadFail()

@@ -37,10 +37,11 @@ function buildUrl(apiRoot, script, method, pairs) {
 }
 
 // The account's dates in the answers of the account query and of adding a
-// device, as CloudRequest's members: both are stored as they come, and the
-// creation time seeds the cloud backup key, so neither may be missing or
-// empty.
-var accountDateMembers = { creation_time: "text", expiration_date: "text" }
+// device, as CloudRequest's members (DBCloud.setAccountDates stores them as
+// they come): the creation time seeds the cloud backup key, so it may be
+// neither missing nor empty; the expiration date is only shown, and may be
+// empty or missing (shown empty).
+var accountDateMembers = { creation_time: "text", expiration_date: "optional" }
 
 function userQueryUrl(phoneNumber, deviceCode, isRechargeMode) {
     var url = buildUrl(getAipRoot(phoneNumber), "user.php", "query",

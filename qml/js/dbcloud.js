@@ -146,7 +146,7 @@ function clear() {
 function shownPhoneNumber() {
     var user = root.user || {}
     if (user.formattedPhoneNumber)
-        return String(user.formattedPhoneNumber)
+        return Pubfun.shownText(user.formattedPhoneNumber)
     return user.phoneNumber ? Pubfun.formatedPhoneNumberStr(user.phoneNumber) : ""
 }
 
@@ -155,6 +155,14 @@ function shownPhoneNumber() {
 function isSignedIn() {
     return !!(root.user && root.user.creationTime && root.summary
               && root.summary.deviceRegistered === true)
+}
+
+// Stores the account's dates of an answer checked with
+// CloudApi.accountDateMembers, as they came; a missing expiration date is
+// an empty one. The caller saves.
+function setAccountDates(result) {
+    root.user.creationTime = result.creation_time
+    root.user.expirationDate = typeof result.expiration_date === "string" ? result.expiration_date : ""
 }
 
 // The key seed of the cloud backups of this account.

@@ -3,6 +3,12 @@
 // Shared helpers: date texts, backup marker lines, platform tests, the stored
 // form of phone numbers and the two test flags of the cloud pages.
 
+// Texts that come from the service or the web host are cut to these many
+// characters before they stand on screen or go to the log: laying out a
+// long one would hold the window (a toast of 1 MB takes about a minute).
+var SHOWN_TEXT_MAX = 200
+var LOGGED_TEXT_MAX = 2000
+
 // The Util singleton, assigned by the frame at start.
 var LibUtil = null
 
@@ -11,6 +17,38 @@ var testSwitch = { one: false, two: false }
 
 function isTestSwitchOn() {
     return testSwitch.one === true && testSwitch.two === true
+}
+
+// text (any value, as a string; "" for undefined and null) of at most max
+// characters: a longer one is cut and ends in "…". The cut falls between
+// characters: never between the halves of a surrogate pair, nor before a
+// combining mark, a variation selector or after a joiner, which belong to
+// the character before them.
+function cutText(text, max) {
+    var s = text === undefined || text === null ? "" : String(text)
+    if (s.length <= max)
+        return s
+    var end = max - 1
+    while (end > 0 && (__continuesCharacter(s.charCodeAt(end)) || s.charCodeAt(end - 1) === 0x200D))
+        --end
+    return s.substring(0, end) + "…"
+}
+
+function __continuesCharacter(c) {
+    return (c >= 0xDC00 && c <= 0xDFFF)
+            || (c >= 0x0300 && c <= 0x036F) || (c >= 0x1AB0 && c <= 0x1AFF)
+            || (c >= 0x1DC0 && c <= 0x1DFF) || (c >= 0x20D0 && c <= 0x20FF)
+            || (c >= 0xFE20 && c <= 0xFE2F) || (c >= 0xFE00 && c <= 0xFE0F) || c === 0x200D
+}
+
+// A text of the service or the web host as it may stand on screen.
+function shownText(text) {
+    return cutText(text, SHOWN_TEXT_MAX)
+}
+
+// The same for a log line.
+function loggedText(text) {
+    return cutText(text, LOGGED_TEXT_MAX)
 }
 
 function __pad2(n) {

@@ -3,12 +3,15 @@ import QtQuick.Layouts 1.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "../Widgets2/Panel"
+import "qrc:/js/pubfun.js" as Pubfun
 
 // The settings-style group of rows built from panelModel. Each entry is a
 // plain object whose keys decide what its row shows (label, icon, button
 // text, switch, edit, forward text and arrow). Rows copy what they show from
 // their entry when created and on updateItem(). Texts are shown as plain
-// text: entries may come from the web site.
+// text and cut to a couple of hundred characters (Pubfun.shownText; a row
+// shows far fewer): entries may come from the web site and the cloud
+// service.
 SpacingLinePanel {
     id: idPanel
 
@@ -88,8 +91,7 @@ SpacingLinePanel {
                     idSwitch.checked = entry.switchButton === "on"
                     if (entry.editText !== undefined && idEdit.text !== String(entry.editText))
                         idEdit.text = String(entry.editText)
-                    idEdit.placeholderText = entry.placeholderText !== undefined
-                            ? String(entry.placeholderText) : ""
+                    idEdit.placeholderText = Pubfun.shownText(entry.placeholderText)
                 }
 
                 width: idColumn.width
@@ -152,7 +154,7 @@ SpacingLinePanel {
                         Layout.minimumWidth: Math.min(Math.ceil(implicitWidth), idRow.width / 2)
                         Layout.alignment: Qt.AlignVCenter
                         visible: idRow.hasLabel
-                        text: { idRow.rev; return idRow.entry.text !== undefined ? String(idRow.entry.text) : "" }
+                        text: { idRow.rev; return Pubfun.shownText(idRow.entry.text) }
                         textFormat: Text.PlainText
                         color: { idRow.rev; return idRow.entry.textColor !== undefined ? idRow.entry.textColor : Theme.textColor }
                         font.pointSize: { idRow.rev; return idRow.entry.textFontPointSize !== undefined ? idRow.entry.textFontPointSize : Util.relativeFontPoint(-2) }
@@ -171,7 +173,7 @@ SpacingLinePanel {
                         objectName: "buttonText"
                         Layout.alignment: Qt.AlignVCenter
                         visible: idRow.isButtonRow
-                        text: { idRow.rev; return idRow.isButtonRow ? String(idRow.entry.buttonText) : "" }
+                        text: { idRow.rev; return idRow.isButtonRow ? Pubfun.shownText(idRow.entry.buttonText) : "" }
                         textFormat: Text.PlainText
                         color: { idRow.rev; return idRow.entry.buttonTextColor !== undefined ? idRow.entry.buttonTextColor : Theme.textBlueColor }
                         font.bold: true
@@ -228,7 +230,7 @@ SpacingLinePanel {
                             Layout.maximumWidth: Math.ceil(implicitWidth)
                             Layout.alignment: Qt.AlignVCenter
                             visible: idRow.hasForwardText
-                            text: { idRow.rev; return idRow.entry.forwardText !== undefined ? String(idRow.entry.forwardText) : "" }
+                            text: { idRow.rev; return Pubfun.shownText(idRow.entry.forwardText) }
                             textFormat: Text.PlainText
                             color: Theme.indicatorTextColor
                             elide: Text.ElideRight

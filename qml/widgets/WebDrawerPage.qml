@@ -3,6 +3,7 @@ import QtQuick.Controls 2.12
 import QtWebView 1.1
 import Lib.Util 1.0
 import Widgets.Theme 1.0
+import "qrc:/js/pubfun.js" as Pubfun
 
 // A drawer page that shows one web page: the web view is made on the first
 // opening and kept; every opening loads pageUrl() afresh, with the title
@@ -54,7 +55,7 @@ DrawerPage {
                 onLoadingChanged: {
                     switch (loadRequest.status) {
                     case WebView.LoadStartedStatus:
-                        console.log("WebView.LoadStarted: " + loadRequest.url)
+                        console.log("WebView.LoadStarted: " + Pubfun.loggedText(loadRequest.url))
                         idRoot.loadStart()
                         break
                     case WebView.LoadSucceededStatus:
@@ -62,7 +63,7 @@ DrawerPage {
                         idRoot.loadSucceed()
                         break
                     case WebView.LoadFailedStatus:
-                        console.log("WebView.LoadFailed: " + loadRequest.errorString)
+                        console.log("WebView.LoadFailed: " + Pubfun.loggedText(loadRequest.errorString))
                         idRoot.loadFail()
                         break
                     default:

@@ -75,6 +75,40 @@ class Handler(BaseHTTPRequestHandler):
             self.wfile.write(b"x")
             self.wfile.flush()
             time.sleep(600)
+        elif path == "/sized":
+            # ?bytes=N of "a", then the connection closes; ?declared=1 also
+            # names the length in Content-Length.
+            q = parse_qs(parts.query)
+            n = int(q.get("bytes", ["0"])[0])
+            self.send_response(200)
+            if q.get("declared", ["0"])[0] == "1":
+                self.send_header("Content-Length", str(n))
+            self.end_headers()
+            self.close_connection = True
+            block = b"a" * 65536
+            while n > 0:
+                self.wfile.write(block[:min(n, len(block))])
+                n -= len(block)
+        elif path == "/endless":
+            # A body without end (no length, the connection stays open),
+            # until the client goes.
+            self.send_response(200)
+            self.end_headers()
+            self.close_connection = True
+            block = b"0123456789abcdef" * 4096
+            while True:
+                self.wfile.write(block)
+        elif path == "/trickle":
+            # Enough bytes to pass every low-speed rule (one each ?ms=,
+            # 500 by default), never the whole declared length.
+            ms = int(parse_qs(parts.query).get("ms", ["500"])[0])
+            self.send_response(200)
+            self.send_header("Content-Length", "1000000")
+            self.end_headers()
+            while True:
+                self.wfile.write(b"t")
+                self.wfile.flush()
+                time.sleep(ms / 1000.0)
         elif path == "/hits":
             with HITS_LOCK:
                 data = json.dumps(HITS).encode("utf-8")

@@ -4,6 +4,7 @@ import "qrc:/widgets"
 import "qrc:/cloudbackup"
 import "qrc:/js/dbcloud.js" as DBCloud
 import "qrc:/js/cloudapi.js" as CloudApi
+import "qrc:/js/pubfun.js" as Pubfun
 
 // The account's authorised devices: listed at every opening; another device
 // can be removed, which ends its cloud backup.
@@ -64,8 +65,8 @@ DrawerPage {
                 onItemClicked: {
                     idRemoveDialog.url = CloudApi.deviceRemoveUrl(DBCloud.root.user.phoneNumber,
                                                                   String(itemObj.device_code))
-                    idRemoveDialog.msg = qsTr("移除设备 ") + "\"" + String(itemObj.device_name) + "\""
-                            + " ?"
+                    idRemoveDialog.msg = qsTr("移除设备 ") + "\"" + Pubfun.shownText(itemObj.device_name)
+                            + "\"" + " ?"
                     idRemoveDialog.open()
                 }
             }

@@ -3,6 +3,7 @@ import QtQuick.Controls 2.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
+import "qrc:/js/pubfun.js" as Pubfun
 
 // The products on sale, one full-width button each with name and price; the
 // selected one is the choice.
@@ -21,7 +22,7 @@ Column {
     // units (hundredths / 100, shortest decimal form).
     function priceText(product) {
         if (product.priceStr !== undefined && product.priceStr !== null && String(product.priceStr) !== "")
-            return String(product.priceStr)
+            return Pubfun.shownText(product.priceStr)
         return "￥" + String(Number(product.price) / 100)
     }
 
@@ -57,7 +58,7 @@ Column {
                     anchors.verticalCenter: parent.verticalCenter
                     width: parent.width / 2
                     elide: Text.ElideRight
-                    text: modelData.name === undefined || modelData.name === null ? "" : String(modelData.name)
+                    text: Pubfun.shownText(modelData.name)
                 }
                 ZVText {
                     objectName: "productPrice"

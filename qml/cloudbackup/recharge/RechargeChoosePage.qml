@@ -107,7 +107,7 @@ Item {
         idRequest.send(Payapi.tradeCreateUrl(apiRoot, __phone(), idProductPanel.choosedProductId), "GET", {
             members: { trade_no: "text" },
             success: function(result, answer, text) {
-                console.log("Trade Created: " + result.trade_no)
+                console.log("Trade Created: " + Pubfun.loggedText(result.trade_no))
                 DBCloud.root.order.outTradeNo = result.trade_no
                 if (!bridge.requestPay(text))
                     idPage.__showMsg(alipay ? qsTr("发起支付宝支付失败") : qsTr("发起徽信支付失败"), true)
@@ -122,7 +122,7 @@ Item {
                                              idProductPanel.choosedProductId), "GET", {
             members: { trade_no: "text" },
             success: function(result, answer, text) {
-                console.log("Trade Created: " + result.trade_no)
+                console.log("Trade Created: " + Pubfun.loggedText(result.trade_no))
                 DBCloud.root.order.outTradeNo = result.trade_no
                 // A refusal comes back as payResponsed with PayErrFailed.
                 idPage.iappay.requestPay(text)
@@ -144,7 +144,7 @@ Item {
         } else if (errCode === cancel) {
             __showMsg(qsTr("支付已取消"), false)
         } else {
-            __showMsg(qsTr("支付失败") + "\n(" + errCode + ") " + errStr, true)
+            __showMsg(qsTr("支付失败") + "\n(" + errCode + ") " + Pubfun.shownText(errStr), true)
         }
     }
 
@@ -155,7 +155,7 @@ Item {
                 : Payapi.getWeipayAipRoot(__phone())
         idRequest.send(Payapi.tradeCompleteUrl(apiRoot, DBCloud.root.order.outTradeNo), "GET", {
             success: function(result) {
-                console.log("Trade Completed: " + (result ? result.trade_no : ""))
+                console.log("Trade Completed: " + Pubfun.loggedText(result ? result.trade_no : ""))
                 idRequest.holdBusy = false
                 DBCloud.root.order.outTradeNo = ""
                 DBCloud.root.order.paymentChannel = DBCloud.PAYMENTCHANNEL_NONE
@@ -181,8 +181,7 @@ Item {
             members: CloudApi.accountDateMembers,
             success: function(result) {
                 CloudErr.userQueryError = CloudErr.SUCCESS
-                DBCloud.root.user.creationTime = result.creation_time
-                DBCloud.root.user.expirationDate = result.expiration_date
+                DBCloud.setAccountDates(result)
                 idRequest.saveCloudState()
                 idPage.payFinished()
             },

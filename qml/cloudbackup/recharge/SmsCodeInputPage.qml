@@ -60,8 +60,7 @@ Item {
                 DBCloud.root.summary.uploadTime = 0
                 DBCloud.root.summary.uploadedModifiedDate = 0
                 DBCloud.root.summary.deviceRegistered = true
-                DBCloud.root.user.creationTime = result.creation_time
-                DBCloud.root.user.expirationDate = result.expiration_date
+                DBCloud.setAccountDates(result)
                 idRequest.saveCloudState()
                 idPage.loginSucceeded()
             },

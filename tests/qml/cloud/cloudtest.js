@@ -37,14 +37,15 @@ function signIn(phone) {
 }
 
 // Account answers (of the account query) whose dates are missing or not
-// texts, with the data error each is told as.
+// texts, with the data error each is told as (the expiration date, only
+// shown, may be missing or empty, but not of another type).
 var BAD_DATES = [
     { tag: "no creation_time", result: { expiration_date: "2031-01-01" },
       msg: "数据错误: creation_time missing" },
     { tag: "creation_time a number", result: { creation_time: 1709259630, expiration_date: "2031-01-01" },
       msg: "数据错误: creation_time is not a text" },
-    { tag: "no expiration_date", result: { creation_time: "2025-01-01 00:00:00" },
-      msg: "数据错误: expiration_date missing" }
+    { tag: "expiration_date a number", result: { creation_time: "2025-01-01 00:00:00", expiration_date: 20310101 },
+      msg: "数据错误: expiration_date is not a text" }
 ]
 
 // The cloud state in memory and as stored, as one text to compare.

@@ -3,6 +3,7 @@ import QtTest 1.12
 import Lib.Util 1.0
 import Lib.HttpClient 1.0
 import "qrc:/cloudbackup"
+import "qrc:/js/pubfun.js" as Pubfun
 import "../common"
 
 // How every answer of the services is judged: the step the caller hears,
@@ -107,7 +108,14 @@ Item {
                   next: { result: { attached_data: "%E0%A4%A" } }, kind: "data", msgStart: "数据错误: " },
                 { tag: "attached_data not JSON", decode: true,
                   next: { result: { attached_data: "%7Bx" } }, kind: "data", msgStart: "数据错误: " },
-                { tag: "HTTP 500 is curl 22", next: { status: 500, body: "oops" }, kind: "network", msg: "网络错误: 22" }
+                { tag: "HTTP 500 is curl 22", next: { status: 500, body: "oops" }, kind: "network", msg: "网络错误: 22" },
+                { tag: "optional member missing", members: { expiration_date: "optional" },
+                  next: { result: {} }, kind: "success", msg: null },
+                { tag: "optional member null", members: { expiration_date: "optional" },
+                  next: { result: { expiration_date: null } }, kind: "success", msg: null },
+                { tag: "optional member of the wrong type", members: { expiration_date: "optional" },
+                  next: { result: { expiration_date: 20310101 } }, kind: "data",
+                  msg: "数据错误: expiration_date is not a text" }
             ]
         }
         function test_steps(data) {
@@ -127,6 +135,40 @@ Item {
                 compare(lastMsg().msg.indexOf(data.msgStart), 0)
                 verify(lastMsg().msg.length > data.msgStart.length)
             }
+        }
+
+        // A message of 1 MB is shown cut to a couple of hundred characters (and
+        // logged cut); the caller's step still has the whole of it.
+        function test_longMessageShownCut() {
+            var message = new Array(1000001).join("长")
+            idFake.next({ error: 3, message: message })
+            var step = sendAndWait(url("user.php", "method=check_phone&phone_number=13800138000"))
+            compare(step.kind, "other")
+            compare(step.message.length, message.length)
+            verify(step.detail.length <= 2010, step.detail.length)
+            var shown = lastMsg().msg
+            compare(shown, "错误: " + message.substring(0, Pubfun.SHOWN_TEXT_MAX - 1) + "…")
+        }
+
+        // A method the client does not know is refused at once: nothing is
+        // sent, nothing waits, and the next request goes out.
+        function test_unknownMethod() {
+            heard = []
+            var h = {
+                success: function() { idCase.heard.push({ kind: "success" }) },
+                failed: function(step) { idCase.heard.push(step) }
+            }
+            var u = url("user.php", "method=check_phone&phone_number=13800138000")
+            verify(!idRequest.send(u, "PUT", h))
+            compare(heard.length, 1)
+            compare(heard[0].kind, "unsent")
+            verify(!idRequest.running)
+            compare(lastMsg().msg, "请求未能发出，请稍后再试")
+            tryVerify(function() { return !idCase.busy().visible })
+            compare(idFake.requests().length, 0)
+            idFake.seed({ accounts: [{ phone_number: "13800138000" }] })
+            compare(sendAndWait(u).kind, "success")
+            compare(idFake.requestsOf("user.php", "check_phone").length, 1)
         }
 
         // No listener: curl 7; a connection the server never takes up:

@@ -37,6 +37,27 @@ Item {
         testCase: idCase
     }
 
+    // The longest time between two of its ticks while it runs: how long the
+    // window stopped.
+    Timer {
+        id: idTicks
+        property double last: 0
+        property double longestGap: 0
+        interval: 10
+        repeat: true
+        onRunningChanged: {
+            if (running) {
+                last = Date.now()
+                longestGap = 0
+            }
+        }
+        onTriggered: {
+            var now = Date.now()
+            longestGap = Math.max(longestGap, now - last)
+            last = now
+        }
+    }
+
     KeyloftTestCase {
         id: idCase
         name: "Manage"
@@ -156,6 +177,66 @@ Item {
             compare(page.stack.currentIndex, 0)
             compare(C.cloudState(), before)
             compare(DBCloud.root.user.creationTime, C.CREATION)
+        }
+
+        // The expiration date is only shown: an empty or missing one is
+        // stored and shown as it came, and the opening signs in.
+        function test_expirationDateAsItCame_data() {
+            return [
+                { tag: "empty", result: { creation_time: C.CREATION, expiration_date: "" } },
+                { tag: "missing", result: { creation_time: C.CREATION } }
+            ]
+        }
+        function test_expirationDateAsItCame(data) {
+            seedAccount()
+            idFake.next({ result: data.result, match: { script: "user.php", method: "query" } })
+            openSignedIn()
+            compare(C.forwardText(summary().accountRows, 1), "")
+            compare(DBCloud.root.user.expirationDate, "")
+            DBCloud.load()
+            compare(DBCloud.root.user.expirationDate, "")
+            compare(DBCloud.root.user.creationTime, C.CREATION)
+        }
+
+        // A service message of 1 MB: the toast shows its text cut to a
+        // couple of hundred characters, and the window never stops for a
+        // second on the way (the longest gap between the ticks of a 10 ms
+        // timer, from the opening until the toast is up).
+        function test_longMessageToast_data() {
+            return [{ tag: "zh", english: false, prefix: "错误: " },
+                    { tag: "en", english: true, prefix: "Error: " }]
+        }
+        function test_longMessageToast(data) {
+            seedAccount()
+            verify(testLanguage.setEnglish(data.english))
+            page = createTemporaryObject(idPageComp, idWindow)
+            var message = "数据库忙 " + new Array(1000001).join("x")
+            idFake.next({ error: 3, message: message, match: { script: "user.php", method: "query" } })
+            var request = T.search(page, function(o) { return o.logName === "LoadUserInfoPage" })
+            var toast = T.find(page, "pageMsg")
+            var times = { sent: 0, shown: 0 }
+            var onSent = function() { times.sent = Date.now() }
+            var onShown = function() {
+                if (toast.visible && times.shown === 0)
+                    times.shown = Date.now()
+            }
+            request.http.requested.connect(onSent)
+            toast.visibleChanged.connect(onShown)
+            idTicks.restart()
+            T.openPopup(idCase, page)
+            tryCompare(toast, "opened", true, 15000)
+            idTicks.stop()
+            request.http.requested.disconnect(onSent)
+            toast.visibleChanged.disconnect(onShown)
+            verify(times.sent > 0)
+            console.log("long message: toast shown " + (times.shown - times.sent)
+                        + " ms after the request; longest stop of the window " + idTicks.longestGap + " ms")
+            verify(idTicks.longestGap < 1000 * timeScale, idTicks.longestGap + " ms")
+            compare(toast.msg, data.prefix + message.substring(0, Pubfun.SHOWN_TEXT_MAX - 1) + "…")
+            compare(T.find(toast, "toastText").text, toast.msg)
+            T.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-long-message-toast-" + data.tag)
+            toast.close()
+            tryCompare(toast, "visible", false)
         }
 
         function test_expiredAccount() {
@@ -481,6 +562,27 @@ Item {
             verify(msg.lineCount > 1)
             verify(msg.contentWidth <= msg.width)
             T.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-long-device-name-remove-" + data.tag)
+            mouseClick(T.find(devices.removeDialog, "rejectButton"))
+            tryCompare(devices.removeDialog, "visible", false)
+        }
+
+        // A device name of 1 MB: its row and the removal question show it
+        // cut to a couple of hundred characters.
+        function test_hugeDeviceName() {
+            var name = new Array(1000001).join("d")
+            seedAccount({
+                devices: [{ device_code: Util.deviceCode, device_name: "This PC", creation_time: C.CREATION },
+                          { device_code: "phone-2", device_name: name, creation_time: C.CREATION }]
+            })
+            var devices = openDevices()
+            var panel = devices.devicePanel
+            tryVerify(function() { return panel.deviceListModel.length === 2 })
+            var other = T.find(panel, "deviceRecord1")
+            compare(C.forwardText(other, 0), name.substring(0, Pubfun.SHOWN_TEXT_MAX - 1) + "…")
+            C.clickRowButton(idCase, other, 2)
+            tryCompare(devices.removeDialog, "opened", true)
+            compare(devices.removeDialog.msg, "移除设备 \"" + name.substring(0, Pubfun.SHOWN_TEXT_MAX - 1) + "…\" ?")
+            T.shoot(idCase, idWindow.Window.window, testArtifactDir, "cloud-huge-device-name-remove")
             mouseClick(T.find(devices.removeDialog, "rejectButton"))
             tryCompare(devices.removeDialog, "visible", false)
         }

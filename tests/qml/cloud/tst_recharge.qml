@@ -110,6 +110,21 @@ Item {
             compare(T.find(recharge(), "rechargeAccount").text, "+86 13800138000")
         }
 
+        // A product whose name and price text are 1 MB each: both shown cut.
+        function test_hugeProductTexts() {
+            var huge = new Array(1000001).join("价")
+            idFake.seed({ products: [{ id: "big", name: huge, price: 1, priceStr: huge, months: 1 }] })
+            page.stack.currentIndex = 2
+            page.stack.currentIndex = 1
+            tryVerify(function() { return products().productListModel.length === 1 }, 15000)
+            idle()
+            var b = T.find(products(), "product0")
+            var cut = huge.substring(0, Pubfun.SHOWN_TEXT_MAX - 1) + "…"
+            compare(T.find(b, "productName").text, cut)
+            compare(T.find(b, "productPrice").text, cut)
+            compare(products().choosedProductId, "big")
+        }
+
         // The desktop bridges have no payment app: the install dialog, and
         // nothing is sent.
         function test_installDialog_data() {

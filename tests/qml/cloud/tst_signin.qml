@@ -176,6 +176,23 @@ Item {
             compare(CloudErr.userQueryError, CloudErr.SUCCESS)
         }
 
+        // A device addition whose answer has no expiration date signs in
+        // all the same; the date is stored empty.
+        function test_signInWithoutExpirationDate() {
+            idFake.seed({ accounts: [{ phone_number: "13800138000", creation_time: C.CREATION,
+                                       devices: [{ device_code: "other", device_name: "Phone" }] }] })
+            idFake.next({ result: { creation_time: C.CREATION }, match: { script: "device.php", method: "add" } })
+            enterNumber("13800138000")
+            waitSmsPage()
+            sendCode()
+            login()
+            tryCompare(page.stack, "currentIndex", 2)
+            DBCloud.load()
+            compare(DBCloud.root.user.creationTime, C.CREATION)
+            compare(DBCloud.root.user.expirationDate, "")
+            verify(DBCloud.root.summary.deviceRegistered)
+        }
+
         // Paid, not registered: the account is registered, then this
         // computer added, with the same code.
         function test_paidAccountRegistersFirst() {

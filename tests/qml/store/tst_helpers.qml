@@ -75,6 +75,38 @@ KeyloftTestCase {
         compare(Pubfun.unwrapLine(framed, "BEGIN BACKUP", "END BACKUP"), content)
     }
 
+    // Cut to the bound with "…" as its last character, never inside a
+    // character: a surrogate pair, a letter and its combining mark, and a
+    // joined emoji stay whole or go whole.
+    function test_cutText_data() {
+        var x = function(n) { return new Array(n + 1).join("x") }
+        return [
+            { tag: "short", text: "abc", max: 5, expect: "abc" },
+            { tag: "exactly the bound", text: "abcde", max: 5, expect: "abcde" },
+            { tag: "one more", text: "abcdef", max: 5, expect: "abcd…" },
+            { tag: "Chinese", text: "岚匣密管云备份", max: 5, expect: "岚匣密管…" },
+            { tag: "surrogate pair at the cut", text: "abc\uD83D\uDE00de", max: 5, expect: "abc…" },
+            { tag: "surrogate pair before the cut", text: "ab\uD83D\uDE00de", max: 5, expect: "ab\uD83D\uDE00…" },
+            { tag: "combining mark at the cut", text: "abce\u0301f", max: 5, expect: "abc…" },
+            { tag: "joiner before the cut", text: "ab\u200D\u2642xy", max: 4, expect: "a…" },
+            { tag: "undefined", text: undefined, max: 5, expect: "" },
+            { tag: "null", text: null, max: 5, expect: "" },
+            { tag: "number", text: 1234567, max: 5, expect: "1234…" },
+            { tag: "1 MB", text: x(1000000), max: 300, expect: x(299) + "…" }
+        ]
+    }
+    function test_cutText(row) {
+        compare(Pubfun.cutText(row.text, row.max), row.expect)
+    }
+
+    function test_shownAndLoggedText() {
+        var longText = new Array(100001).join("字")
+        compare(Pubfun.shownText(longText).length, Pubfun.SHOWN_TEXT_MAX)
+        compare(Pubfun.loggedText(longText).length, Pubfun.LOGGED_TEXT_MAX)
+        verify(Pubfun.SHOWN_TEXT_MAX >= 200 && Pubfun.SHOWN_TEXT_MAX <= 500)
+        compare(Pubfun.shownText("设备 (1)"), "设备 (1)")
+    }
+
     function test_phoneNumbers_data() {
         return [
             { tag: "CN", stored: "13800138000", region: "CN", number: "13800138000", code: "86" },

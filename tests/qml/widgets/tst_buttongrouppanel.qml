@@ -3,6 +3,7 @@ import QtTest 1.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
+import "qrc:/js/pubfun.js" as Pubfun
 import "../common"
 
 // ButtonGroupPanel: layout and the plain, button, switch and edit rows.
@@ -213,6 +214,25 @@ Item {
                     part(0, "forwardText").width + Math.ceil(0.5 * u) + u)
             verify(!part(2, "label").truncated)
             verify(!part(2, "forwardText").truncated)
+        }
+
+        // Texts of 10 MB (as a web site or the cloud service may send):
+        // the rows are built at once and show them cut, elided as before.
+        function test_hugeTextsCut() {
+            var huge = new Array(10000001).join("x")
+            var start = Date.now()
+            makePanel([
+                { text: huge, forwardText: huge },
+                { text: "按钮", buttonText: huge },
+                { editText: "", placeholderText: huge }
+            ])
+            var cut = huge.substring(0, Pubfun.SHOWN_TEXT_MAX - 1) + "…"
+            compare(part(0, "label").text, cut)
+            compare(part(0, "forwardText").text, cut)
+            compare(part(1, "buttonText").text, cut)
+            compare(part(2, "edit").placeholderText, cut)
+            verify(Date.now() - start < 2000 * timeScale, (Date.now() - start) + " ms")
+            tryVerify(function() { return part(0, "label").truncated && part(0, "forwardText").truncated })
         }
 
         function test_rowsOnAPageShownLater() {

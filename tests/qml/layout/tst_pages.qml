@@ -147,6 +147,23 @@ Item {
                    name + ": " + image.pixel(0, 20) + " at the left edge, not the bar's " + Theme.appBarColor)
         }
 
+        // The rows of a form share one title column: whatever the titles'
+        // lengths, the rows' contents start at one place.
+        function contentsAligned(sheet, name) {
+            var titles = T.findAll(sheet, function (o) { return o.objectName === "rowTitle" && T.isShown(o) })
+            verify(titles.length >= 2, name + ": no titled rows")
+            var starts = titles.map(function (title) {
+                var kids = title.parent.children
+                for (var k = 0; k < kids.length; ++k) {
+                    if (kids[k] !== title && T.isShown(kids[k]))
+                        return Math.round(kids[k].mapToItem(null, 0, 0).x)
+                }
+                return -1
+            })
+            compare(starts.filter(function (x) { return x !== starts[0] }), [],
+                    name + ": rows start at " + starts.join(", "))
+        }
+
         function opened(popup) {
             tryCompare(popup, "opened", true)
             return popup
@@ -252,6 +269,7 @@ Item {
             T.tap(idCase, T.find(menu, "pageMenuItem_0"))
             var boxSheet = opened(find("editPwdBoxPage"))
             check("box-new")
+            contentsAligned(boxSheet, "box-new")
             T.closePopup(idCase, boxSheet)
 
             T.tap(idCase, T.findType(find("homeTitleBar"), "PlusButton"))
@@ -269,6 +287,7 @@ Item {
             T.tap(idCase, T.find(edit, "generateButton"))
             var generator = opened(T.find(edit, "autoBuildPwdPage"))
             check("entry-generator")
+            contentsAligned(generator, "entry-generator")
             T.closePopup(idCase, generator)
             T.tap(idCase, T.find(edit, "enable2faButton"))
             var otpMenu = opened(T.find(edit, "otpMenu"))
@@ -351,6 +370,7 @@ Item {
             T.tap(idCase, T.find(menu, "pageMenuItem_0"))
             var boxSheet = opened(find("editNoteBoxPage"))
             check("note-box-new")
+            contentsAligned(boxSheet, "note-box-new")
             T.closePopup(idCase, boxSheet)
 
 

@@ -57,12 +57,15 @@ Item {
         function sendAndWait(u, extra) {
             heard = []
             var h = {
+                document: extra && extra.document,
                 resultType: extra && extra.resultType,
                 members: extra && extra.members,
                 codes: [CloudErr.SMSCODE_CHECK],
                 success: function(result) {
                     if (extra && extra.decode)
                         JSON.parse(decodeURIComponent(result.attached_data))
+                    if (extra && extra.refuse)
+                        throw new Error(extra.refuse)
                     idCase.heard.push({ kind: "success", result: result })
                 },
                 code: function(code) { idCase.heard.push({ kind: "code", code: code }) },
@@ -107,7 +110,14 @@ Item {
                   next: { result: { attached_data: "%E0%A4%A" } }, kind: "data", msgStart: "数据错误: " },
                 { tag: "attached_data not JSON", decode: true,
                   next: { result: { attached_data: "%7Bx" } }, kind: "data", msgStart: "数据错误: " },
-                { tag: "HTTP 500 is curl 22", next: { status: 500, body: "oops" }, kind: "network", msg: "网络错误: 22" }
+                { tag: "HTTP 500 is curl 22", next: { status: 500, body: "oops" }, kind: "network", msg: "网络错误: 22" },
+                // A JSON document of its own (the web site's help index).
+                { tag: "document: an array, whole", document: true, next: { body: "[{\"groupItems\":[]}]" },
+                  kind: "success", msg: null, result: [{ groupItems: [] }] },
+                { tag: "document: not JSON", document: true, next: { body: "<html></html>" },
+                  kind: "data", msgStart: "数据错误: " },
+                { tag: "document: refused by the caller", document: true, refuse: "wrong format",
+                  next: { body: "{\"error\":0}" }, kind: "data", msg: "数据错误: wrong format" }
             ]
         }
         function test_steps(data) {
@@ -116,8 +126,10 @@ Item {
                 idFake.next(data.next)
             var step = sendAndWait(url("user.php", "method=check_phone&phone_number=13800138000"),
                                    { resultType: data.resultType, decode: data.decode,
-                                     members: data.members })
+                                     members: data.members, document: data.document, refuse: data.refuse })
             compare(step.kind, data.kind)
+            if (data.result !== undefined)
+                compare(step.result, data.result)
             if (data.msg === null) {
                 compare(idMsgs.shown.length, 0)
             } else if (data.msg !== undefined) {

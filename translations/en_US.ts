@@ -1556,16 +1556,8 @@
         <translation>the help index has the wrong format</translation>
     </message>
     <message>
-        <source>数据错误: </source>
-        <translation>Data error: </translation>
-    </message>
-    <message>
         <source>网络连接失败，请检查网络设置</source>
         <translation>Network connection failed, please check your network settings</translation>
-    </message>
-    <message>
-        <source>网络错误: </source>
-        <translation>Network error: </translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,4 @@
 import QtQuick 2.12
-import Lib.HttpClient 1.0
 import "qrc:/js/db.js" as DB
 import "qrc:/js/dbcloud.js" as DBCloud
 import "qrc:/js/pubfun.js" as Pubfun
@@ -24,7 +23,6 @@ QtObject {
         logName: "AutoCloudBackup"
         modalBusy: false
     }
-    readonly property var uploadHttp: uploadRequest.http
 
     function startBackupTimer() {
         if (DBCloud.root.user && DBCloud.root.user.creationTime) {

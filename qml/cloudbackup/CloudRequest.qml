@@ -4,13 +4,16 @@ import "qrc:/widgets"
 import "qrc:/js/dbcloud.js" as DBCloud
 import "qrc:/js/pubfun.js" as Pubfun
 
-// One request to the cloud or purchase service and the one way its answer is
-// judged: transfer error, data error, success, a code the caller tells apart,
-// any other code. Owns the HttpClient and the modal busy indicator; the
+// One request to the cloud or purchase service (or a JSON document of the
+// web site) and the one way its answer is judged: transfer error, data
+// error, success, a code the caller tells apart, any other code. Owns the HttpClient and the modal busy indicator; the
 // default messages go to msgTarget (an object with showMsg(msg, sticky));
 // the caller hears the step through the handlers given to send():
 //
 //   send(url, "GET", {
+//       document: true,                    // the answer is a JSON document
+//                                          // of its own, not the service
+//                                          // envelope: success gets it whole
 //       resultType: "object" | "array",   // checked on success, if given
 //       members: { name: "text" | "string" | "optional" },
 //                                          // result members read: a
@@ -109,16 +112,21 @@ Item {
             __dataError(h, e.message)
             return
         }
-        if (answer === null || typeof answer !== "object" || Array.isArray(answer)) {
+        if (!h.document && (answer === null || typeof answer !== "object" || Array.isArray(answer))) {
             __dataError(h, "not an object")
             return
         }
-        var error = answer.error
+        var error = h.document ? 0 : answer.error
         if (typeof error !== "number" || Math.floor(error) !== error) {
             __dataError(h, "error is not an integer")
             return
         }
         try {
+            if (h.document) {
+                if (h.success)
+                    h.success(answer, answer, respstr)
+                return
+            }
             if (error === 0) {
                 var result = answer.result
                 if (h.resultType === "array" && !Array.isArray(result))

@@ -1,10 +1,9 @@
 import QtQuick 2.12
 import Lib.Util 1.0
-import Lib.HttpClient 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
+import "qrc:/cloudbackup"
 import "qrc:/js/mymodel.js" as MyModel
-import "qrc:/js/pubfun.js" as Pubfun
 
 // The help index: fetched from the web site at every opening and shown as
 // groups of rows (labels as plain text); a row opens its help page. After a
@@ -37,36 +36,19 @@ DrawerPage {
         return ""
     }
 
-    function __responsed(curlerr, respstr) {
-        console.log("respstr: " + Pubfun.loggedText(respstr))
-        if (curlerr === 6) {
-            errorText = qsTr("网络连接失败，请检查网络设置")
-            loadFail()
-            return
-        }
-        if (curlerr !== 0) {
-            errorText = qsTr("网络错误: ") + curlerr
-            loadFail()
-            return
-        }
-        var doc
-        try {
-            doc = JSON.parse(respstr)
-        } catch (e) {
-            console.log(e.message)
-            errorText = qsTr("数据错误: ") + e.message
-            loadFail()
-            return
-        }
-        var wrong = __checkIndex(doc)
-        if (wrong !== "") {
-            console.log(wrong)
-            errorText = qsTr("数据错误: ") + wrong
-            loadFail()
-            return
-        }
-        helpContentModel = doc
-        loadSucceed()
+    // The index, judged as every answer of the web site and the cloud is:
+    // failures go to the title bar's error line.
+    function __load() {
+        idRequest.send(MyModel.helpListUrl(), "GET", {
+            document: true,
+            success: function (doc) {
+                var wrong = idPage.__checkIndex(doc)
+                if (wrong !== "")
+                    throw new Error(wrong)
+                idPage.helpContentModel = doc
+                idPage.loadSucceed()
+            }
+        })
     }
 
     function openItem(itemModel) {
@@ -74,18 +56,30 @@ DrawerPage {
         idHelpItemPage.open()
     }
 
-    onAboutToShow: {
-        idHttpClient.url = MyModel.helpListUrl()
-        idHttpClient.request()
+    onAboutToShow: __load()
+
+    CloudRequest {
+        id: idRequest
+        logName: "HelpIndex"
+        modalBusy: false
+        hostUnknownMessage: qsTr("网络连接失败，请检查网络设置")
+        msgTarget: QtObject {
+            function showMsg(msg) {
+                idPage.errorText = msg
+                idPage.loadFail()
+            }
+        }
     }
 
-    HttpClient {
-        id: idHttpClient
-        onRequested: {
+    Connections {
+        target: idRequest.http
+        function onRequested(method, url) {
             console.log(method + " " + url)
             idPage.loadStart()
         }
-        onResponsed: idPage.__responsed(curlerr, respstr)
+        function onResponsed(curlerr, respstr) {
+            console.log("respstr: " + respstr)
+        }
     }
 
     Flickable {

@@ -85,16 +85,9 @@ SheetPage {
                 width: parent.width
                 spacing: 0
 
-                RowLayout {
-                    Layout.fillWidth: true
-                    Layout.preferredHeight: Util.unitHeight * 5
-                    Layout.leftMargin: Util.unitHeight * 2
-                    Layout.rightMargin: Util.unitHeight * 2
+                TitledRow {
+                    title: qsTr("字符")
                     spacing: Util.unitHeight
-                    ZVText {
-                        text: qsTr("字符")
-                        color: Theme.textColor3
-                    }
                     ChkButton {
                         id: idChkDigit
                         objectName: "chkDigit"
@@ -125,16 +118,9 @@ SheetPage {
                     }
                 }
 
-                RowLayout {
-                    Layout.fillWidth: true
-                    Layout.preferredHeight: Util.unitHeight * 5
-                    Layout.leftMargin: Util.unitHeight * 2
-                    Layout.rightMargin: Util.unitHeight * 2
+                TitledRow {
+                    title: qsTr("长度")
                     spacing: Util.unitHeight
-                    ZVText {
-                        text: qsTr("长度")
-                        color: Theme.textColor3
-                    }
                     ZVText {
                         objectName: "lengthText"
                         text: idSlider.value
@@ -153,16 +139,9 @@ SheetPage {
                     }
                 }
 
-                RowLayout {
-                    Layout.fillWidth: true
-                    Layout.preferredHeight: Util.unitHeight * 5
-                    Layout.leftMargin: Util.unitHeight * 2
-                    Layout.rightMargin: Util.unitHeight * 2
+                TitledRow {
+                    title: qsTr("密码")
                     spacing: Util.unitHeight
-                    ZVText {
-                        text: qsTr("密码")
-                        color: Theme.textColor3
-                    }
                     ZVText {
                         objectName: "pwdText"
                         Layout.fillWidth: true

@@ -75,16 +75,8 @@ SheetPage {
                 width: parent.width
                 spacing: 0
 
-                RowLayout {
-                    Layout.fillWidth: true
-                    Layout.preferredHeight: Util.unitHeight * 5
-                    Layout.leftMargin: Util.unitHeight * 2
-                    Layout.rightMargin: Util.unitHeight * 2
-                    spacing: Util.unitHeight * 1.5
-                    ZVText {
-                        text: qsTr("图标")
-                        color: Theme.textColor3
-                    }
+                TitledRow {
+                    title: qsTr("图标")
                     Image {
                         objectName: "boxIcon"
                         Layout.preferredWidth: Util.unitHeight * 2.4
@@ -110,16 +102,8 @@ SheetPage {
                     color: Theme.popupSpacingColor
                 }
 
-                RowLayout {
-                    Layout.fillWidth: true
-                    Layout.preferredHeight: Util.unitHeight * 5
-                    Layout.leftMargin: Util.unitHeight * 2
-                    Layout.rightMargin: Util.unitHeight * 2
-                    spacing: Util.unitHeight * 1.5
-                    ZVText {
-                        text: qsTr("名称")
-                        color: Theme.textColor3
-                    }
+                TitledRow {
+                    title: qsTr("名称")
                     LineEdit {
                         id: idNameEdit
                         objectName: "nameEdit"

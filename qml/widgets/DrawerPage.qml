@@ -52,7 +52,10 @@ Drawer {
     width: __screen.width
     height: __screen.height
     dragMargin: 0
+    // Also the side facing the window, which the style pads by a pixel for
+    // its edge line: the page fills the window.
     padding: 0
+    leftPadding: 0
     dim: false
     modal: true
     // The keys go to the page, and Tab and Backtab stay within it.

@@ -39,6 +39,11 @@ Canvas {
     property Item submitButton: null
 
     readonly property int __sidePadding: showBorder ? Math.ceil(0.6 * Util.unitHeight) : 0
+    // Without the focus a text longer than the edit shows its start ending
+    // in an ellipsis (no glyph cut at the edge); with the focus the input
+    // itself shows, scrolled to the cursor.
+    readonly property bool __elided: !idInput.activeFocus && idInput.text.length > 0
+                                     && idInput.contentWidth > idInput.width - 2 * __sidePadding
 
     // The text as of the last change, to go back to when an edit would pass
     // the limit; the toast saying so, made on first need.
@@ -141,6 +146,19 @@ Canvas {
         visible: idInput.text.length === 0
     }
 
+    ZVText {
+        id: idElidedText
+        objectName: "elidedText"
+        x: idInput.leftPadding
+        y: idInput.topPadding
+        width: idInput.width - idInput.leftPadding - idInput.rightPadding
+        font.pointSize: idEdit.fontPointSize
+        color: idEdit.textColor
+        text: idInput.displayText
+        elide: Text.ElideRight
+        visible: idEdit.__elided
+    }
+
     // A text field without a look of its own: a text input that knows why it
     // has the focus (focusReason), for the focus frame.
     T.TextField {
@@ -148,6 +166,8 @@ Canvas {
         anchors.fill: parent
         activeFocusOnTab: !readOnly
         background: null
+        // Still takes the clicks that give it the focus.
+        opacity: idEdit.__elided ? 0 : 1
         leftPadding: idEdit.__sidePadding
         rightPadding: idEdit.__sidePadding
         topPadding: Math.max(0, Math.floor((idEdit.height - idProbe.contentHeight) / 2))

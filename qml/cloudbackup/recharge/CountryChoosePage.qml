@@ -4,33 +4,21 @@ import QtQuick.Layouts 1.12
 import Lib.Util 1.0
 import Widgets.Theme 1.0
 import "qrc:/widgets"
-import "qrc:/Widgets2/Panel"
 import "qrc:/Widgets2/ViewItem"
 
-// The country or region of a phone number, chosen from a sheet that rises
-// from the bottom; the list is loaded at the first opening.
-Drawer {
+// The country or region of a phone number, chosen from a tall sheet that
+// rises from the bottom; the list is loaded at the first opening.
+SheetPage {
     id: idDrawer
 
     property var currentCountryCode: ({})
 
-    signal accepted()
-
     readonly property alias listView: idList
 
-    edge: Qt.BottomEdge
-    dragMargin: 0
+    title: qsTr("国家和地区")
     interactive: false
-    width: Util.screenSize.width
-    height: Util.screenSize.height - Theme.statusBarHeight - 2 * Util.unitHeight
-    leftInset: Util.isPad() ? Math.ceil(Util.screenSize.width * 0.125) : 0
-    rightInset: leftInset
-    leftPadding: leftInset
-    rightPadding: rightInset
-    topPadding: 0
-    bottomPadding: 0
-    modal: true
-    background: Item {}
+    homeIndicator: false
+    closeButton.objectName: "countryCloseButton"
 
     onOpened: {
         if (idStack.currentIndex === 0)
@@ -50,39 +38,16 @@ Drawer {
         idList.positionViewAtIndex(idx, ListView.Center)
     }
 
-    contentItem: Rectangle {
+    // The sheet stands the status bar and two units below the window's top.
+    Rectangle {
+        width: parent.width
+        height: Math.max(0, idDrawer.height - Theme.statusBarHeight - 2 * Util.unitHeight
+                         - idDrawer.headBar.height)
         color: Theme.popupSpacingColor
-
-        PopupBar {
-            id: idBar
-            width: parent.width
-            height: 5 * Util.unitHeight
-
-            CloseButton {
-                objectName: "countryCloseButton"
-                anchors.left: parent.left
-                anchors.leftMargin: Util.unitHeight
-                anchors.verticalCenter: parent.verticalCenter
-                onClicked: idDrawer.close()
-            }
-            ZVText {
-                anchors.centerIn: parent
-                text: qsTr("国家和地区")
-                font.bold: true
-                font.pointSize: Util.relativeFontPoint(-1)
-            }
-            CloseButton {
-                anchors.right: parent.right
-                anchors.rightMargin: Util.unitHeight
-                anchors.verticalCenter: parent.verticalCenter
-                opacity: 0
-                enabled: false
-            }
-        }
 
         StackLayout {
             id: idStack
-            anchors.top: idBar.bottom
+            anchors.top: parent.top
             anchors.bottom: idDone.top
             width: parent.width
             currentIndex: 0

@@ -58,12 +58,15 @@ Item {
         function sendAndWait(u, extra) {
             heard = []
             var h = {
+                document: extra && extra.document,
                 resultType: extra && extra.resultType,
                 members: extra && extra.members,
                 codes: [CloudErr.SMSCODE_CHECK],
                 success: function(result) {
                     if (extra && extra.decode)
                         JSON.parse(decodeURIComponent(result.attached_data))
+                    if (extra && extra.refuse)
+                        throw new Error(extra.refuse)
                     idCase.heard.push({ kind: "success", result: result })
                 },
                 code: function(code) { idCase.heard.push({ kind: "code", code: code }) },
@@ -115,7 +118,14 @@ Item {
                   next: { result: { expiration_date: null } }, kind: "success", msg: null },
                 { tag: "optional member of the wrong type", members: { expiration_date: "optional" },
                   next: { result: { expiration_date: 20310101 } }, kind: "data",
-                  msg: "数据错误: expiration_date is not a text" }
+                  msg: "数据错误: expiration_date is not a text" },
+                // A JSON document of its own (the web site's help index).
+                { tag: "document: an array, whole", document: true, next: { body: "[{\"groupItems\":[]}]" },
+                  kind: "success", msg: null, result: [{ groupItems: [] }] },
+                { tag: "document: not JSON", document: true, next: { body: "<html></html>" },
+                  kind: "data", msgStart: "数据错误: " },
+                { tag: "document: refused by the caller", document: true, refuse: "wrong format",
+                  next: { body: "{\"error\":0}" }, kind: "data", msg: "数据错误: wrong format" }
             ]
         }
         function test_steps(data) {
@@ -124,8 +134,10 @@ Item {
                 idFake.next(data.next)
             var step = sendAndWait(url("user.php", "method=check_phone&phone_number=13800138000"),
                                    { resultType: data.resultType, decode: data.decode,
-                                     members: data.members })
+                                     members: data.members, document: data.document, refuse: data.refuse })
             compare(step.kind, data.kind)
+            if (data.result !== undefined)
+                compare(step.result, data.result)
             if (data.msg === null) {
                 compare(idMsgs.shown.length, 0)
             } else if (data.msg !== undefined) {

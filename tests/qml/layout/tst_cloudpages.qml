@@ -7,9 +7,11 @@ import Lib.Encryptor 1.0
 import Lib.HttpClient 1.0
 import "qrc:/cloudbackup"
 import "qrc:/js/db.js" as DB
+import "qrc:/js/pubfun.js" as Pubfun
 import "../common"
 import "../common/pagetest.js" as T
 import "../cloud/cloudtest.js" as C
+import "../frame/Fixture.js" as Fixture
 import "layoutcheck.js" as Layout
 
 // The cloud backup pages against the fake service, in the language of the
@@ -67,6 +69,10 @@ Item {
             return popup
         }
 
+        function gone(popup) {
+            tryCompare(popup, "visible", false)
+        }
+
         function test_signIn() {
             idFake.seed({ accounts: [{ phone_number: phone, creation_time: C.CREATION,
                                        expiration_date: "2030-01-01",
@@ -92,8 +98,19 @@ Item {
             T.closePopup(idCase, deviceMax)
         }
 
+        // Security questions as a user of the run's language sets them.
+        readonly property var questions: english
+                                         ? ["Name of your first pet?", "Rex", "City you were born in?", "Leeds"]
+                                         : C.QUESTIONS
+
+        // The vault as uploaded, framed as the service keeps it.
+        function uploaded() {
+            return Pubfun.wrapLine(DB.backup(Qt.md5(C.CREATION)), "BEGIN BACKUP", "END BACKUP")
+        }
+
         function test_signedIn() {
             DB.addPwdItem().label = "entry"
+            Fixture.setQuestions(Encryptor, questions)
             verify(DB.save())
             C.signIn(phone)
             idFake.seed({
@@ -102,7 +119,7 @@ Item {
                                          creation_time: C.CREATION },
                                        { device_code: "p2", device_name: "Phone", creation_time: C.CREATION }],
                              backups: [{ id: 1, upload_time: "2024-05-06 07:08:09", device_name: "This PC",
-                                         content_data: "x",
+                                         content_data: uploaded(),
                                          attached_data: { pwdItemCount: 3, noteItemCount: 1 } }] }],
                 products: [{ id: "y1", name: "One year", price: 1000, months: 12 },
                            { id: "m6", name: "Half a year", price: 1250, months: 6 }]
@@ -119,12 +136,19 @@ Item {
             idle(records)
             tryVerify(function () { return records.recordPanel.backupListModel.length === 1 })
             check("cloud-records")
-            var imp = records.importPage
-            T.openPopup(idCase, imp)
+            // The record downloaded: its questions, then what it holds.
+            C.clickRowButton(idCase, T.find(records.recordPanel, "backupRecord0"), 3)
+            var imp = opened(records.importPage)
+            idle(records)
+            compare(T.find(imp, "question1").text, questions[0])
             check("cloud-record-restore")
-            T.openPopup(idCase, imp.confirmDialog)
+            T.typeInto(idCase, imp.answer1, questions[1])
+            T.typeInto(idCase, imp.answer2, questions[3])
+            T.tap(idCase, T.find(imp, "restoreButton"))
+            opened(imp.confirmDialog)
             check("cloud-record-restore-confirm")
-            T.closePopup(idCase, imp.confirmDialog)
+            T.tap(idCase, T.find(imp.confirmDialog, "rejectButton"))
+            gone(imp.confirmDialog)
             T.closePopup(idCase, imp)
             T.closePopup(idCase, records)
 
@@ -160,10 +184,14 @@ Item {
             }, 15000)
             idle(page)
             check("cloud-renewal")
+            // The desktop has no payment app: paying asks to install it.
             var recharge = page.rechargePageStack.rechargeLoader.item
-            T.openPopup(idCase, recharge.installDialog)
+            T.tap(idCase, T.find(recharge, "payButton"))
+            opened(recharge.installDialog)
+            verify(recharge.installDialog.msg !== "")
             check("cloud-renewal-install")
-            T.closePopup(idCase, recharge.installDialog)
+            T.tap(idCase, T.find(recharge.installDialog, "rejectButton"))
+            gone(recharge.installDialog)
         }
 
         function test_expired() {

@@ -10,6 +10,7 @@ import "qrc:/js/dbcloud.js" as DBCloud
 import "../frame/Fixture.js" as Fixture
 import "../common/pagetest.js" as T
 import "../backup/backuptest.js" as B
+import "../screens/pixels.js" as Pixels
 import "layoutcheck.js" as Layout
 import "../common"
 
@@ -35,6 +36,9 @@ Item {
         property real now: 1600000000000
         // A box name too long for its room, and the boxes of test_longBoxName.
         readonly property string longName: "Household, family and shared accounts of the flat"
+        // An account longer than its field in English: the field shows its
+        // start, ending in an ellipsis, until it takes the focus.
+        readonly property string account: "someone@example.com"
         property var longBox: null
         property var longNoteBox: null
 
@@ -87,7 +91,7 @@ Item {
             var box = DB.addPwdBox()
             box.name = "Work"
             box.iconId = 3
-            T.addEntry({ boxId: 0, iconId: 2, label: "Mail", account: "someone@example.com",
+            T.addEntry({ boxId: 0, iconId: 2, label: "Mail", account: account,
                          password: "mail-pw", note: "personal", otpUrl: "" }, Encryptor)
             T.addEntry({ boxId: 0, iconId: 5, label: "Bank", account: "clerk", password: "bank-pw",
                          note: "", otpUrl: "otpauth://totp/Bank:clerk?secret=JBSWY3DPEHPK3PXP&issuer=Bank" },
@@ -133,6 +137,31 @@ Item {
 
         function check(name, mayCut) {
             Layout.check(idCase, win, testArtifactDir, name, { english: english, mayCut: mayCut })
+        }
+
+        // A page that slides in from the right fills the window: its title
+        // bar reaches the window's left edge.
+        function barAtLeftEdge(name) {
+            var image = grabImage(win.contentItem)
+            verify(Pixels.difference(image.pixel(0, 20), Theme.appBarColor) < 3,
+                   name + ": " + image.pixel(0, 20) + " at the left edge, not the bar's " + Theme.appBarColor)
+        }
+
+        // The rows of a form share one title column: whatever the titles'
+        // lengths, the rows' contents start at one place.
+        function contentsAligned(sheet, name) {
+            var titles = T.findAll(sheet, function (o) { return o.objectName === "rowTitle" && T.isShown(o) })
+            verify(titles.length >= 2, name + ": no titled rows")
+            var starts = titles.map(function (title) {
+                var kids = title.parent.children
+                for (var k = 0; k < kids.length; ++k) {
+                    if (kids[k] !== title && T.isShown(kids[k]))
+                        return Math.round(kids[k].mapToItem(null, 0, 0).x)
+                }
+                return -1
+            })
+            compare(starts.filter(function (x) { return x !== starts[0] }), [],
+                    name + ": rows start at " + starts.join(", "))
         }
 
         function opened(popup) {
@@ -240,6 +269,7 @@ Item {
             T.tap(idCase, T.find(menu, "pageMenuItem_0"))
             var boxSheet = opened(find("editPwdBoxPage"))
             check("box-new")
+            contentsAligned(boxSheet, "box-new")
             T.closePopup(idCase, boxSheet)
 
             T.tap(idCase, T.findType(find("homeTitleBar"), "PlusButton"))
@@ -257,6 +287,7 @@ Item {
             T.tap(idCase, T.find(edit, "generateButton"))
             var generator = opened(T.find(edit, "autoBuildPwdPage"))
             check("entry-generator")
+            contentsAligned(generator, "entry-generator")
             T.closePopup(idCase, generator)
             T.tap(idCase, T.find(edit, "enable2faButton"))
             var otpMenu = opened(T.find(edit, "otpMenu"))
@@ -309,7 +340,7 @@ Item {
                 T.tap(idCase, T.find(view, "editButton"))
                 gone(view)
                 var existing = opened(find("listEditPwdItemPage"))
-                check("entry-edit-" + (r + 1))
+                check("entry-edit-" + (r + 1), [account])
                 T.closePopup(idCase, existing)
             }
 
@@ -339,7 +370,9 @@ Item {
             T.tap(idCase, T.find(menu, "pageMenuItem_0"))
             var boxSheet = opened(find("editNoteBoxPage"))
             check("note-box-new")
+            contentsAligned(boxSheet, "note-box-new")
             T.closePopup(idCase, boxSheet)
+
 
             var boxMenu = find("noteBoxMenu")
             T.hold(idCase, find("boxButton_0", find("noteBoxView")), boxMenu)
@@ -381,6 +414,15 @@ Item {
             check("note-save-question")
             T.tap(idCase, T.find(question, "rejectButton"))
             gone(editor)
+
+            // A new note, once its attributes' hint is spent.
+            T.tap(idCase, T.findType(find("notesTitleBar"), "PlusButton"))
+            T.tap(idCase, T.find(opened(menu), "pageMenuItem_1"))
+            var newNote = opened(find("editNoteItemPage"))
+            check("note-new")
+            barAtLeftEdge("note-new")
+            T.tap(idCase, T.findType(newNote.titleBar, "ReturnButton"))
+            gone(newNote)
         }
 
         // A confidential note names its level in the editor's attribute bar;
@@ -409,7 +451,7 @@ Item {
             longBox = DB.addPwdBox()
             longBox.name = longName
             longBox.iconId = 3
-            T.addEntry({ boxId: longBox.id, iconId: 2, label: "Mail", account: "someone@example.com",
+            T.addEntry({ boxId: longBox.id, iconId: 2, label: "Mail", account: account,
                          password: "mail-pw", note: "", otpUrl: "" }, Encryptor)
             longNoteBox = DB.addNoteBox()
             longNoteBox.name = longName
@@ -464,7 +506,7 @@ Item {
                 return names.indexOf(o.text) >= 0 && T.isShown(o) && o.truncated
             })
             verify(cut.length > 0, "the name is not cut")
-            check("long-name-" + data.tag.replace(/ /g, "-"), names)
+            check("long-name-" + data.tag.replace(/ /g, "-"), names.concat([account]))
         }
 
         function openSettings() {
@@ -518,6 +560,7 @@ Item {
             tapRow("backupPanel", 0)
             var backup = opened(find("backupPage"))
             check("backup")
+            barAtLeftEdge("backup")
             var password = B.enterPassword(idCase, backup, "pageButton", "passwordDialog", "bpw")
             check("backup-password")
             B.accept(idCase, password)
@@ -529,6 +572,7 @@ Item {
             tapRow("backupPanel", 1)
             var restore = opened(find("restorePage"))
             check("restore")
+            barAtLeftEdge("restore")
             var verifyPage = B.restoreToQuestions(idCase, restore, "bpw")
             check("restore-questions")
             B.answer(idCase, verifyPage, answers[0], answers[1])
@@ -555,6 +599,7 @@ Item {
             // No help index is served here: the page says it could not load.
             tryVerify(function () { return T.findText(help, help.errorText) !== null }, 15000)
             check("help-not-loaded")
+            barAtLeftEdge("help")
             T.closePopup(idCase, help)
 
             // The last rows stand below the fold.
@@ -563,6 +608,7 @@ Item {
             tapRow("infoPanel", 1)
             var about = opened(find("aboutPage"))
             check("about")
+            barAtLeftEdge("about")
             T.tap(idCase, T.find(T.find(about, "aboutPanel"), "row2"))
             var share = opened(about.shareMenu)
             check("about-share")

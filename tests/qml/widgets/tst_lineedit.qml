@@ -6,7 +6,8 @@ import Widgets.Theme 1.0
 import "qrc:/widgets"
 import "../common"
 
-// LineEdit: the length limit and its toast, border and placeholder.
+// LineEdit: the length limit and its toast, border and placeholder, a long
+// text without the focus.
 Item {
     id: idRoot
     width: 400
@@ -143,6 +144,44 @@ Item {
             edit.setFocus(false)
             waitForRendering(edit)
             compare(input.positionAt(input.leftPadding + 1, y), 0)
+        }
+
+        // Without the focus a text longer than the edit shows its start
+        // ending in an ellipsis, never a glyph cut at the edge (a password
+        // as its echo); a click gives the input back, and typing goes on
+        // where the cursor stands.
+        function test_longTextElidedWithoutFocus_data() {
+            return [
+                { tag: "borderless", showBorder: false, echoMode: TextInput.Normal },
+                { tag: "bordered", showBorder: true, echoMode: TextInput.Normal },
+                { tag: "password", showBorder: true, echoMode: TextInput.Password }
+            ]
+        }
+        function test_longTextElidedWithoutFocus(data) {
+            var edit = makeEdit({ width: 10 * Util.unitHeight, showBorder: data.showBorder,
+                                  echoMode: data.echoMode, text: "someone@example.com" })
+            var input = edit.input
+            var shown = findChild(edit, "elidedText")
+            verify(shown.visible)
+            verify(shown.truncated)
+            compare(shown.text, input.displayText)
+            compare(input.opacity, 0)
+            compare(shown.x, input.leftPadding)
+            compare(shown.x + shown.width, edit.width - input.rightPadding)
+
+            mouseClick(edit, edit.width / 2, edit.height / 2)
+            verify(input.activeFocus)
+            verify(!shown.visible)
+            compare(input.opacity, 1)
+            input.cursorPosition = 4
+            keyClick(Qt.Key_X)
+            compare(edit.text, "somexone@example.com")
+            edit.setFocus(false)
+            verify(shown.visible)
+
+            edit.text = "me"
+            verify(!shown.visible)
+            compare(input.opacity, 1)
         }
 
         function test_borderIndentsTextAndPlaceholder_data() {

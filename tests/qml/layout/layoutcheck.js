@@ -260,7 +260,9 @@ function problems(root, windowWidth, windowHeight, options) {
         var o = painted[i]
         var isText = __isText(o) || __isField(o)
         var isOther = __isImage(o) || __isButton(o)
-        var isCover = __isOpaqueFill(o)
+        // A text field's cursor stands over the text (or the placeholder)
+        // by design.
+        var isCover = __isOpaqueFill(o) && !__isField(o.parent)
         if (!(isText || isOther || isCover) || !T.isShown(o))
             continue
         var box = __boxRect(o)

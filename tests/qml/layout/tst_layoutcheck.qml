@@ -126,6 +126,10 @@ Item {
                   scene: "Rectangle { z: 1; x: 10; width: 30; height: 30; color: \"white\" }"
                          + " Text { text: \"Covered\" }",
                   expect: [["under ", "Covered"]] },
+                { tag: "a field's cursor over its placeholder", expect: [],
+                  scene: "Text { text: \"Enter again\" }"
+                         + " TextInput { width: 200; height: 20; cursorVisible: true;"
+                         + " cursorDelegate: Rectangle { width: 2; height: 20; color: \"black\" } }" },
                 { tag: "on its background or under a veil", expect: [],
                   scene: "Rectangle { width: 200; height: 40; color: \"white\"; Text { text: \"On white\" } }"
                          + " Text { y: 60; text: \"Veiled\" }"

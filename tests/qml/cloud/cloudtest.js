@@ -67,12 +67,14 @@ function forwardText(panel, i) {
     return T.find(row(panel, i), "forwardText").text
 }
 
+// Clicks row i of panel, or its button, once a tap reaches it (a page just
+// shown places its rows at the next frame).
 function clickRow(tc, panel, i) {
-    tc.mouseClick(row(panel, i))
+    T.tap(tc, row(panel, i))
 }
 
 function clickRowButton(tc, panel, i) {
-    tc.mouseClick(T.find(row(panel, i), "buttonText"))
+    T.tap(tc, T.find(row(panel, i), "buttonText"))
 }
 
 function edit(panel, i) {

@@ -139,12 +139,23 @@ bool isTrailing(QChar ch) {
            ch == QLatin1Char('-');
 }
 
+// Every character of UTF-8 text. QString::fromUtf8 takes a leading
+// byte-order mark for a header and drops it (only the first); here it is a
+// character the user wrote, pasted from a program that puts one in front.
+QString textOfUtf8(const char *bytes, int size) {
+    static const char kByteOrderMark[] = "\xEF\xBB\xBF";
+    QString text = QString::fromUtf8(bytes, size);
+    if (size >= 3 && std::memcmp(bytes, kByteOrderMark, 3) == 0)
+        text.prepend(QChar(0xFEFF));
+    return text;
+}
+
 // The plain text of the decrypted bytes (sum of update and final counts).
 QString finishDecrypt(EVP_CIPHER_CTX *ctx, SecureBuffer &plain, int written) {
     int finalLen = 0;
     if (EVP_DecryptFinal_ex(ctx, plain.data() + written, &finalLen) != 1)
         return QString();
-    return QString::fromUtf8(plain.constData(), written + finalLen);
+    return textOfUtf8(plain.constData(), written + finalLen);
 }
 
 } // namespace

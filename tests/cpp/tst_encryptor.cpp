@@ -25,8 +25,8 @@ QString asciiOfBytes(int n) {
     return s;
 }
 
-// Decrypts bytes under the key text with the fixed IV, or gives "".
-QString decryptBytes(const QString &keyText, const QByteArray &cipher) {
+// Decrypts bytes under the key text with the fixed IV, or gives nothing.
+QByteArray decryptToBytes(const QString &keyText, const QByteArray &cipher) {
     const QByteArray key = QByteArray::fromHex(keyText.toLatin1());
     const QByteArray iv = QByteArray::fromHex(kIvHex);
     EVP_CIPHER_CTX *ctx = EVP_CIPHER_CTX_new();
@@ -43,7 +43,11 @@ QString decryptBytes(const QString &keyText, const QByteArray &cipher) {
                           cipher.size()) == 1 &&
         EVP_DecryptFinal_ex(ctx, reinterpret_cast<unsigned char *>(plain.data()) + upd, &fin) == 1;
     EVP_CIPHER_CTX_free(ctx);
-    return ok ? QString::fromUtf8(plain.constData(), upd + fin) : QString();
+    return ok ? plain.left(upd + fin) : QByteArray();
+}
+
+QString decryptBytes(const QString &keyText, const QByteArray &cipher) {
+    return QString::fromUtf8(decryptToBytes(keyText, cipher));
 }
 
 // The one-line form decoded the plain way: one EVP_DecodeBlock over the UTF-8
@@ -194,6 +198,15 @@ private slots:
         QTest::newRow("chinese") << QStringLiteral("岚匣密管：我的密码");
         QTest::newRow("emoji") << QStringLiteral("😀🔐🦊 key");
         QTest::newRow("json") << QStringLiteral("{\"a\":[1,2,3],\"b\":\"\\u0000\"}");
+        // A byte-order mark is a character of the text wherever it stands
+        // (some programs put one in front of what they copy).
+        QTest::newRow("leading byte-order mark") << QStringLiteral("\uFEFFabc");
+        QTest::newRow("doubled byte-order mark") << QStringLiteral("\uFEFF\uFEFFabc");
+        QTest::newRow("trailing byte-order mark") << QStringLiteral("abc\uFEFF");
+        QTest::newRow("only a byte-order mark") << QStringLiteral("\uFEFF");
+        QTest::newRow("byte-order mark before chinese") << QStringLiteral("\uFEFF密码");
+        QTest::newRow("byte-order mark before emoji") << QStringLiteral("\uFEFF😀");
+        QTest::newRow("empty") << QString();
         QString big;
         QRandomGenerator rng(7);
         for (int i = 0; i < 100000; ++i)
@@ -206,6 +219,20 @@ private slots:
         QCOMPARE(enc.aesDecryptLines(key, enc.aesEncryptLines(key, plain)), plain);
         // The line decoder reads one-line text too.
         QCOMPARE(enc.aesDecryptLines(key, enc.aesEncrypt(key, plain)), plain);
+    }
+
+    // The stored form of a text with a byte-order mark is what it always
+    // was, the text's UTF-8 bytes with the mark (EF BB BF), so texts written
+    // by earlier versions now give the mark back. A lone surrogate, which
+    // UTF-8 cannot hold, is written as "?".
+    void byteOrderMarkStoredAsWritten() {
+        const QString one = enc.aesEncrypt(key, QStringLiteral("\uFEFFabc"));
+        QCOMPARE(decryptToBytes(key, QByteArray::fromBase64(one.toLatin1())),
+                 QByteArray("\xEF\xBB\xBF"
+                            "abc"));
+        QString lone = QStringLiteral("x");
+        lone.prepend(QChar(0xD800));
+        QCOMPARE(enc.aesDecrypt(key, enc.aesEncrypt(key, lone)), QStringLiteral("?x"));
     }
 
     void lineEndsAndBlanks() {

@@ -206,6 +206,20 @@ KeyloftTestCase {
         compare(JSON.stringify(DB.getPwdItem(1)), normalBefore)
     }
 
+    // Pasted texts may begin with a byte-order mark: the change of the PIN
+    // keeps every character of a confidential field.
+    function test_pinChangeKeepsByteOrderMarks() {
+        makeVault(loginA, pinA, secA)
+        var texts = ["\uFEFFbank-pwd", "\uFEFF\uFEFF", "\uFEFF私密笔记\uFEFF"]
+        DB.getPwdItem(2).password = Encryptor.aesEncrypt(pinA, texts[0])
+        DB.getPwdItem(3).password = Encryptor.aesEncrypt(pinA, texts[1])
+        DB.getNoteItem(1).note = Encryptor.aesEncrypt(pinA, texts[2])
+        verify(DB.updatePinCodeEncriptedData(pinA, pinB))
+        compare([Encryptor.aesDecrypt(pinB, DB.getPwdItem(2).password),
+                 Encryptor.aesDecrypt(pinB, DB.getPwdItem(3).password),
+                 Encryptor.aesDecrypt(pinB, DB.getNoteItem(1).note)], texts)
+    }
+
     function test_pinFirstTimeChangesNothing() {
         makeVault(loginA, pinA, secA)
         var before = JSON.stringify(DB.root.data)

@@ -12,7 +12,8 @@ class QWindow;
 // the data directory and listens on a local socket named after it; a second
 // start finds the lock held, asks the running program through the socket to
 // bring its window to the front, and ends. A lock left by a killed program is
-// taken over.
+// taken over. The socket lies only in a directory no other user can write,
+// so that no one else can take its place.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -28,15 +29,21 @@ public:
     // The window to bring to the front when another start asks for it.
     void setWindow(QWindow *window);
 
-    // The socket name for a data directory.
-    static QString serverName(const QString &dataDirectory);
+    // The full path of the socket for a data directory: "keyloft-" and a hash
+    // of the directory's path, in the first of these that is a directory of
+    // the user's own (not a link) that group and others cannot write, and
+    // where the path fits a socket address: XDG_RUNTIME_DIR (when absolute),
+    // the data directory, "keyloft-<uid>" in the temporary directory (made
+    // 0700 when missing; used only with no group or other bits). Empty when
+    // not even the last will do; error then says why.
+    static QString serverName(const QString &dataDirectory, QString *error = nullptr);
 
 signals:
     void raiseRequested();
 
 private:
     void listen();
-    bool askRunningToRaise() const;
+    bool askRunningToRaise(QString *why) const;
     void raiseWindow();
 
     QString m_dataDirectory;

@@ -175,10 +175,19 @@ def program_env(appdata, **extra):
     return {k: v for k, v in env.items() if v is not None}
 
 
-def start_raw(build, appdata, cwd=None, **extra):
-    """Starts the program (in cwd, when given) with stdout and stderr piped,
-    for a start that is expected to end by itself."""
-    proc = subprocess.Popen([os.path.join(build, "keyloft")], env=program_env(appdata, **extra),
+def program_command(build, uid=None):
+    """The program's command line; with uid, run as that user and group
+    (root only; no user entry is needed)."""
+    command = [os.path.join(build, "keyloft")]
+    if uid is None:
+        return command
+    return ["setpriv", "--reuid=%d" % uid, "--regid=%d" % uid, "--clear-groups", "--"] + command
+
+
+def start_raw(build, appdata, cwd=None, uid=None, **extra):
+    """Starts the program (in cwd, when given; as uid, when given) with
+    stdout and stderr piped, for a start that is expected to end by itself."""
+    proc = subprocess.Popen(program_command(build, uid), env=program_env(appdata, **extra),
                             cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
     _started.append(proc)
     return proc
@@ -198,17 +207,18 @@ def finish(proc, what, timeout=15.0):
 class Program:
     """The program with its window up and focused on the private X server;
     with window False, offscreen (nothing to click, only its log to read).
-    extra: variables of the program's environment, as for program_env (None
-    unsets one)."""
+    uid: run as that user (as for program_command; offscreen only, since the
+    X server admits only its own user). extra: variables of the program's
+    environment, as for program_env (None unsets one)."""
 
-    def __init__(self, build, art, tag, appdata, window=True, **extra):
+    def __init__(self, build, art, tag, appdata, window=True, uid=None, **extra):
         self.build = build
         self.art = art
         self.log_path = os.path.join(art, tag + ".log")
         self.log = open(self.log_path, "w")
         if not window:
             extra.setdefault("QT_QPA_PLATFORM", "offscreen")
-        self.proc = subprocess.Popen([os.path.join(build, "keyloft")],
+        self.proc = subprocess.Popen(program_command(build, uid),
                                      env=program_env(appdata, **extra),
                                      stdout=self.log, stderr=subprocess.STDOUT)
         _started.append(self.proc)

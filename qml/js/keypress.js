@@ -1,19 +1,58 @@
 // Keys as a desktop user presses them on the widgets: the one confirm button
-// of a page that Return presses, Space and Return on a button that shows the
-// keyboard focus, and the keys of a keypad.
+// of a page that Return presses (once, and only on a page that has come in),
+// Space and Return on a button that shows the keyboard focus, and the keys
+// of a keypad.
 .pragma library
+
+// For this long after a key pressed a button, Return and Enter press
+// nothing: the page or step that press brought is still coming in (a sheet
+// slides in within 200 ms), and a second Return that quick went down on the
+// page before, which it has pressed already.
+var RETURN_SETTLE_MS = 250
+
+// Until when Return presses nothing (milliseconds since the epoch).
+var __settleEnd = 0
+
+// Whether Return may press a button now: no key has just pressed one.
+function returnSettled() {
+    var now = Date.now()
+    // An end beyond the settle time ahead: the clock was put back.
+    return now >= __settleEnd || __settleEnd - now > RETURN_SETTLE_MS
+}
+
+// A key was typed into a field: it went down on the page that is there now,
+// and so does a Return after it.
+function keyTyped() {
+    __settleEnd = 0
+}
+
+// Whether the page holding item has come in: a popup page marks the item
+// its content stands on with pageOpened, which is false while the page
+// comes in or goes out.
+function __pageOpened(item) {
+    for (var p = item; p; p = p.parent) {
+        if (p.pageOpened === false)
+            return false
+    }
+    return true
+}
 
 // Presses button for a key press: once per press (a held key does not
 // repeat it), and only while the button is shown and enabled. Returns
 // whether the key was taken; a key not taken goes on to the items around.
+// A key taken while the button's page is still coming in, or just after
+// another key pressed a button (RETURN_SETTLE_MS), presses nothing.
 function pressButton(button, event) {
     if (!button || !button.visible || !button.enabled) {
         event.accepted = false
         return false
     }
     event.accepted = true
-    if (!event.isAutoRepeat)
-        button.clicked()
+    if (event.isAutoRepeat || !returnSettled() || !__pageOpened(button))
+        return true
+    button.clicked()
+    // From when the click has done its work, which may take a while.
+    __settleEnd = Date.now() + RETURN_SETTLE_MS
     return true
 }
 

@@ -1,11 +1,14 @@
 import QtQuick 2.12
 import QtQuick.Controls 2.12
+import QtQuick.Templates 2.12 as T
 import Lib.Util 1.0
 import Widgets.Theme 1.0
 
 // The picture carousel: one page per entry of adListModel, advancing every
-// 4 seconds and wrapping from the last page to the first.
-Item {
+// 4 seconds and wrapping from the last page to the first. A click on a page
+// opens it; from the keyboard the carousel is one Tab stop, and Space or
+// Return opens the page it shows.
+T.AbstractButton {
     id: idWidget
 
     property var adListModel: []
@@ -13,13 +16,28 @@ Item {
 
     signal itemClicked(var modelItem)
 
+    // A Tab stop only while it shows a page; a click leaves the focus where
+    // it is.
+    focusPolicy: idView.count > 0 ? Qt.TabFocus : Qt.NoFocus
+    padding: 0
     implicitWidth: Util.screenSize.width
     implicitHeight: Util.screenSize.width * 0.4
     clip: true
 
+    onClicked: {
+        if (idView.currentIndex >= 0 && idView.currentIndex < adListModel.length)
+            itemClicked(adListModel[idView.currentIndex])
+    }
+
+    Keys.onPressed: idFocusFrame.keyPressed(event)
+    Keys.onReleased: idFocusFrame.keyReleased(event)
+
     SwipeView {
         id: idView
         anchors.fill: parent
+        // The pages are no Tab stops of their own: the carousel is one.
+        focusPolicy: Qt.NoFocus
+        activeFocusOnTab: false
 
         Repeater {
             model: idWidget.adListModel
@@ -77,5 +95,12 @@ Item {
             if (idView.count > 0)
                 idView.currentIndex = (idView.currentIndex + 1) % idView.count
         }
+    }
+
+    FocusFrame {
+        id: idFocusFrame
+        // Inside: the carousel fills its row, around the picture.
+        margin: Math.ceil(Util.unitHeight / 2)
+        radius: Util.unitHeight / 2
     }
 }

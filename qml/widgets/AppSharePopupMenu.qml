@@ -69,6 +69,9 @@ Drawer {
         id: idContent
         width: idMenu.availableWidth
         spacing: idMenu.__unit
+        // Return presses nothing here while the sheet comes in or goes out
+        // (keypress.js).
+        readonly property bool pageOpened: idMenu.opened
 
         Rectangle {
             width: parent.width

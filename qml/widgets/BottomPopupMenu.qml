@@ -68,6 +68,9 @@ Drawer {
     Column {
         id: idContent
         width: idMenu.availableWidth
+        // Return presses nothing here while the sheet comes in or goes out
+        // (keypress.js).
+        readonly property bool pageOpened: idMenu.opened
 
         SpacingLinePanel {
             id: idPanel

@@ -75,6 +75,9 @@ Popup {
 
     contentItem: Item {
         focus: true
+        // Return presses nothing here while the dialog comes in or goes out
+        // (keypress.js).
+        readonly property bool pageOpened: idDialog.opened
         // Before any shortcut of the window beneath.
         Keys.onShortcutOverride: event.accepted = event.key === Qt.Key_Escape
         Keys.onEscapePressed: idDialog.__escape()

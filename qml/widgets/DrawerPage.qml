@@ -66,6 +66,10 @@ Drawer {
     }
 
     contentItem: Item {
+        // Return presses nothing here while the page comes in or goes out
+        // (keypress.js).
+        readonly property bool pageOpened: idRoot.opened
+
         ProgressTitleBar {
             id: idTitleBar
             objectName: "drawerTitleBar"

@@ -187,6 +187,7 @@ Canvas {
         // An edit is announced before its change: the kept text is still the
         // one before it. Shortening an over-long text set by a page is fine.
         onTextEdited: {
+            KeyPress.keyTyped()
             if (text.length > Theme.lineEditMaxLen && text.length > idEdit.__keptText.length)
                 idEdit.__refuseLongEdit()
         }

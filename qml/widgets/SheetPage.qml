@@ -28,6 +28,9 @@ PopupPage {
 
     Column {
         width: parent.width
+        // Return presses nothing here while the sheet comes in or goes out
+        // (keypress.js).
+        readonly property bool pageOpened: idSheet.opened
 
         PopupBar {
             id: idBar

@@ -3,6 +3,7 @@
 // screenshots.
 .pragma library
 .import "qrc:/js/db.js" as DB
+.import "qrc:/js/keypress.js" as KeyPress
 
 function __kids(obj) {
     var out = []
@@ -185,6 +186,14 @@ function expectRingFollows(tc, ring, client, period) {
     tc.compare(client.period, period)
     tc.compare(ring.text, String(client.expire))
     tc.compare(ring.progress, (period - client.expire) * 360 / period)
+}
+
+// Waits as a person does between a key that pressed a button and the next
+// Return: until the page that press brought has come in (a Return sooner
+// presses nothing).
+function waitReturnSettled(tc) {
+    tc.tryVerify(function () { return KeyPress.returnSettled() }, 1000,
+                 "Return still settling after the last press")
 }
 
 function typeText(tc, text) {

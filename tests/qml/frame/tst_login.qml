@@ -112,6 +112,7 @@ Item {
             verify(testLanguage.setEnglish(data.english))
             showPage()
             tryCompare(page.lineEdit.input, "activeFocus", true)
+            T.waitReturnSettled(idCase)
             keyClick(Qt.Key_Return)
             T.expectToast(idCase, page.popupMsg, data.empty)
             T.typeInto(idCase, page.lineEdit, "abc1")

@@ -31,6 +31,8 @@ Item {
         property real now: 1600000000000
 
         function init() {
+            // The last case's keys are not taken for this one's.
+            T.waitReturnSettled(idCase)
             Fixture.reset(LocalStorage, Encryptor, Util)
             DBCloud.localStorage = LocalStorage
             DBCloud.libEncryptor = Encryptor
@@ -119,15 +121,17 @@ Item {
         }
 
         // Presses key `count` times; after each press the focus must be on a
-        // shown control inside `popup` that shows its focus frame. Returns
-        // the names of the controls in the order they took the focus.
+        // shown control inside `popup` (null: anywhere) that shows its focus
+        // frame. Returns the names of the controls in the order they took the
+        // focus.
         function walk(key, count, popup) {
             var names = []
             for (var i = 0; i < count; ++i) {
                 keyClick(key)
                 var item = focused()
                 verify(item, "no control has the focus after " + names.join(", "))
-                verify(inside(win.activeFocusItem, popup), item.objectName + " is not in the open page")
+                verify(!popup || inside(win.activeFocusItem, popup),
+                       item.objectName + " is not in the open page")
                 verify(T.isShown(item), item.objectName + " is hidden")
                 var frame = frameOf(win.activeFocusItem)
                 verify(frame && frame.visible, "no focus frame on " + item.objectName)
@@ -328,6 +332,54 @@ Item {
             tryCompare(restore, "visible", false)
         }
 
+        // The tabs of a new vault: every Tab stop shows its focus frame, and
+        // nothing else is one. The carousel of the passwords tab is one stop
+        // between "+" and the boxes; Space there does what a click on the
+        // banner it shows does.
+        function test_tabThroughTabs() {
+            openVault(1, false)
+            var tabs = [
+                { nav: "navBtnHome", order: ["homeTitleBar", "adSwipeWidget", "boxButton_-1",
+                                             "navBtnHome", "navBtnNote", "navBtnSetting"] },
+                { nav: "navBtnNote", order: ["notesTitleBar", "boxButton_-1", "navBtnHome",
+                                             "navBtnNote", "navBtnSetting"] },
+                { nav: "navBtnSetting", order: ["switch", "navBtnHome", "navBtnNote",
+                                                "navBtnSetting"] }
+            ]
+            for (var t = 0; t < tabs.length; ++t) {
+                var order = tabs[t].order
+                T.tap(idCase, findChild(win.navBar, tabs[t].nav))
+                var names = walk(Qt.Key_Tab, 2 * order.length, null)
+                var first = names.indexOf(order[0])
+                verify(first >= 0, tabs[t].nav + ": " + names.join(", "))
+                compare(names.slice(first, first + order.length), order)
+            }
+
+            T.tap(idCase, findChild(win.navBar, "navBtnHome"))
+            var ads = T.find(win.homePage, "adSwipeWidget")
+            for (var i = 0; i < 8 && focused() !== ads; ++i)
+                keyClick(Qt.Key_Tab)
+            compare(focused(), ads)
+            verify(frameOf(win.activeFocusItem).visible)
+            tryVerify(function () {
+                return T.findAll(ads, function (o) {
+                    return o.status === Image.Ready && T.isShown(o)
+                }).length > 0
+            })
+            T.shoot(idCase, win, testArtifactDir, "focus-banner")
+            // Banners that open nothing: the test sees what the carousel
+            // reports, as a click on a banner does (the help pages it would
+            // open are web pages).
+            ads.adListModel = [{ imageSource: ads.adListModel[0].imageSource, linkUrl: "banner-0" },
+                               { imageSource: ads.adListModel[1].imageSource, linkUrl: "banner-1" }]
+            var reported = []
+            ads.itemClicked.connect(function (item) { reported.push(item.linkUrl) })
+            compare(focused(), ads)
+            var shown = ads.adListModel[ads.currentIndex].linkUrl
+            keyClick(Qt.Key_Space)
+            compare(reported, [shown])
+        }
+
         // --- Return on the pages with one confirm button ---------------------
 
         function test_enterOnWelcomePage() {
@@ -426,10 +478,177 @@ Item {
             verify(Util.clipboardText.indexOf("-----BEGIN BACKUP-----") === 0)
             var accepted = 0
             done.accepted.connect(function () { accepted++ })
+            T.waitReturnSettled(idCase)
             keyClick(Qt.Key_Return)
             tryCompare(done, "visible", false)
             compare(accepted, 1)
             verify(page.opened)
+        }
+
+        // Two Returns in quick succession: the second went down on the page
+        // the first one left, which it has pressed already, so it presses
+        // nothing on the page or step that came in. A Return after a key
+        // typed there presses as ever.
+        function test_quickSecondReturn_data() {
+            return [
+                { tag: "welcome page", flow: "welcome", gap: 15 },
+                { tag: "first password", flow: "firstPassword", gap: 15 },
+                { tag: "new login password", flow: "changePassword", gap: 15 },
+                { tag: "security questions", flow: "questions", gap: 15 },
+                { tag: "security questions at once", flow: "questions", gap: 0 },
+                { tag: "backup password", flow: "backup", gap: 15 }
+            ]
+        }
+        function test_quickSecondReturn(data) {
+            var page = null
+            var toast = null
+            if (data.flow === "welcome" || data.flow === "firstPassword") {
+                startApp()
+                page = win.loginPage
+                toast = page.popupMsg
+                if (data.flow === "firstPassword") {
+                    keyClick(Qt.Key_Return)
+                    T.typeText(idCase, "first")
+                }
+            } else if (data.flow === "changePassword") {
+                openVault(1, false)
+                settingsRow("securityPanel", 0)
+                T.typeText(idCase, "123456")
+                page = settingsPage("changeLoginPwdPage")
+                toast = page.popupMsg
+                T.typeText(idCase, "new-pass")
+            } else if (data.flow === "questions") {
+                openVault(1, false)
+                settingsRow("securityPanel", 1)
+                page = settingsPage("changeSecQuestionPage")
+                toast = page.popupMsg
+                T.typeInto(idCase, page.question1.edit, "Pet")
+                var typed = ["Rex", "Town", "Oslo"]
+                for (var i = 0; i < typed.length; ++i) {
+                    keyClick(Qt.Key_Tab)
+                    T.typeText(idCase, typed[i])
+                }
+            } else {
+                openVault(1, false)
+                Fixture.setQuestions(Encryptor, ["q1", "a", "q2", "b"])
+                verify(DB.save())
+                settingsRow("backupPanel", 0)
+                page = settingsPage("backupPage")
+                T.tap(idCase, T.find(page, "pageButton"))
+                tryCompare(T.find(page, "passwordDialog"), "opened", true)
+                T.typeText(idCase, "bk-pass")
+                toast = page.popupMsg
+            }
+            var prompt = page.promptText ? page.promptText.text : ""
+
+            keyClick(Qt.Key_Return)
+            if (data.gap > 0)
+                wait(data.gap)
+            keyClick(Qt.Key_Return)
+            // What the first Return did, and nothing more: no toast of an
+            // empty field, the step or page it brought still there.
+            wait(0)
+            verify(!toast.visible, "a second press said: " + toast.msg)
+            if (data.flow === "welcome") {
+                compare(win.loginStack.currentIndex, 1)
+                verify(page.okButton.visible)
+                compare(page.firstLoginPwd, "")
+            } else if (data.flow === "firstPassword" || data.flow === "changePassword") {
+                verify(page.promptText.text !== prompt)
+                compare(page.lineEdit.text, "")
+            } else if (data.flow === "questions") {
+                verify(page.question1.readOnly)
+                compare([page.answer1.text, page.answer2.text], ["", ""])
+            } else {
+                var done = T.find(page, "backupSuccessDialog")
+                tryCompare(done, "opened", true)
+                verify(done.visible)
+            }
+            T.shoot(idCase, win, testArtifactDir, "quick-return-" + data.flow)
+
+            // The step goes on by keys typed there and Return.
+            if (data.flow === "welcome") {
+                T.typeText(idCase, "first")
+                keyClick(Qt.Key_Return)
+                verify(page.firstLoginPwd !== "")
+            } else if (data.flow === "firstPassword") {
+                T.typeText(idCase, "first")
+                keyClick(Qt.Key_Return)
+                tryCompare(win.loginStack, "currentIndex", 2)
+                compare(DB.loginPassword, Qt.md5("first"))
+            } else if (data.flow === "changePassword") {
+                T.typeText(idCase, "new-pass")
+                keyClick(Qt.Key_Return)
+                tryCompare(page, "visible", false)
+                verify(DB.login(Qt.md5("new-pass")))
+            } else if (data.flow === "questions") {
+                T.typeInto(idCase, page.answer1.edit, "Rex")
+                keyClick(Qt.Key_Tab)
+                T.typeText(idCase, "Oslo")
+                keyClick(Qt.Key_Return)
+                tryCompare(page, "visible", false)
+                verify(page.changeSucc)
+                compare(DB.securityAnswer, Qt.md5("RexOslo"))
+            } else {
+                T.waitReturnSettled(idCase)
+                keyClick(Qt.Key_Return)
+                tryCompare(done, "visible", false)
+                verify(page.opened)
+            }
+        }
+
+        // A dialog that is still coming in takes no Return: the one-button
+        // "备份成功" after a click on the password dialog's "完成".
+        function test_noReturnWhileComingIn() {
+            openVault(1, false)
+            Fixture.setQuestions(Encryptor, ["q1", "a", "q2", "b"])
+            verify(DB.save())
+            settingsRow("backupPanel", 0)
+            var page = settingsPage("backupPage")
+            T.tap(idCase, T.find(page, "pageButton"))
+            var dialog = T.find(page, "passwordDialog")
+            tryCompare(dialog, "opened", true)
+            T.typeText(idCase, "bk-pass")
+            T.tap(idCase, T.find(dialog, "acceptButton"))
+            var done = T.find(page, "backupSuccessDialog")
+            verify(done.visible && !done.opened)
+            keyClick(Qt.Key_Return)
+            tryCompare(done, "opened", true)
+            keyClick(Qt.Key_Return)
+            tryCompare(done, "visible", false)
+        }
+
+        // The first password on the login page: Return says what a click on
+        // "确定" says, for an empty field and for a confirmation that differs.
+        function test_loginReturnAsClick() {
+            startApp()
+            keyClick(Qt.Key_Return)
+            var page = win.loginPage
+            var said = []
+            var presses = [function () { keyClick(Qt.Key_Return) },
+                           function () { T.tap(idCase, page.okButton) }]
+            for (var i = 0; i < presses.length; ++i) {
+                T.waitReturnSettled(idCase)
+                presses[i]()
+                tryCompare(page.popupMsg, "opened", true)
+                var empty = page.popupMsg.msg
+                page.popupMsg.close()
+                tryCompare(page.popupMsg, "visible", false)
+                T.typeText(idCase, "first")
+                presses[i]()
+                var prompt = page.promptText.text
+                T.typeText(idCase, "other")
+                presses[i]()
+                tryCompare(page.popupMsg, "opened", true)
+                said.push([empty, page.popupMsg.msg, page.promptText.text !== prompt])
+                page.popupMsg.close()
+                tryCompare(page.popupMsg, "visible", false)
+                compare(page.lineEdit.text, "")
+                compare(win.loginStack.currentIndex, 1)
+            }
+            verify(said[0][0] !== "" && said[0][1] !== "" && said[0][0] !== said[0][1])
+            compare(said[0], said[1])
+            compare(said[0][2], true)
         }
 
         // --- Keypads -------------------------------------------------------

@@ -7,6 +7,7 @@ import Lib.Encryptor 1.0
 import Widgets.Theme 1.0
 import "qrc:/js/db.js" as DB
 import "qrc:/js/dbcloud.js" as DBCloud
+import "qrc:/js/keypress.js" as KeyPress
 import "../frame/Fixture.js" as Fixture
 import "../common/pagetest.js" as T
 import "../common"
@@ -491,12 +492,12 @@ Item {
         // typed there presses as ever.
         function test_quickSecondReturn_data() {
             return [
-                { tag: "welcome page", flow: "welcome", gap: 15 },
-                { tag: "first password", flow: "firstPassword", gap: 15 },
-                { tag: "new login password", flow: "changePassword", gap: 15 },
-                { tag: "security questions", flow: "questions", gap: 15 },
-                { tag: "security questions at once", flow: "questions", gap: 0 },
-                { tag: "backup password", flow: "backup", gap: 15 }
+                { tag: "welcome page", flow: "welcome", gap: 0 },
+                { tag: "first password", flow: "firstPassword", gap: 0 },
+                { tag: "new login password", flow: "changePassword", gap: 0 },
+                { tag: "security questions", flow: "questions", gap: 0 },
+                { tag: "security questions 15 ms apart", flow: "questions", gap: 15 },
+                { tag: "backup password", flow: "backup", gap: 0 }
             ]
         }
         function test_quickSecondReturn(data) {
@@ -542,8 +543,14 @@ Item {
             var prompt = page.promptText ? page.promptText.text : ""
 
             keyClick(Qt.Key_Return)
-            if (data.gap > 0)
+            if (data.gap > 0) {
+                var before = Date.now()
                 wait(data.gap)
+                // A machine so loaded that the gap outlasted the settle time
+                // cannot show anything here.
+                if (Date.now() - before >= KeyPress.RETURN_SETTLE_MS)
+                    skip("the %1 ms gap took %2 ms".arg(data.gap).arg(Date.now() - before))
+            }
             keyClick(Qt.Key_Return)
             // What the first Return did, and nothing more: no toast of an
             // empty field, the step or page it brought still there.

@@ -8,7 +8,7 @@ import Widgets.Theme 1.0
 // 4 seconds and wrapping from the last page to the first. A click on a page
 // opens it; from the keyboard the carousel is one Tab stop, and Space or
 // Return opens the page it shows.
-T.AbstractButton {
+Item {
     id: idWidget
 
     property var adListModel: []
@@ -16,21 +16,23 @@ T.AbstractButton {
 
     signal itemClicked(var modelItem)
 
-    // A Tab stop only while it shows a page; a click leaves the focus where
-    // it is.
-    focusPolicy: idView.count > 0 ? Qt.TabFocus : Qt.NoFocus
-    padding: 0
     implicitWidth: Util.screenSize.width
     implicitHeight: Util.screenSize.width * 0.4
     clip: true
 
-    onClicked: {
-        if (idView.currentIndex >= 0 && idView.currentIndex < adListModel.length)
-            itemClicked(adListModel[idView.currentIndex])
+    // The carousel's Tab stop, beneath the pages (which take the clicks): a
+    // stop only while there is a page; a click leaves the focus where it is.
+    T.AbstractButton {
+        id: idKeys
+        anchors.fill: parent
+        focusPolicy: idView.count > 0 ? Qt.TabFocus : Qt.NoFocus
+        onClicked: {
+            if (idView.currentIndex >= 0 && idView.currentIndex < idWidget.adListModel.length)
+                idWidget.itemClicked(idWidget.adListModel[idView.currentIndex])
+        }
+        Keys.onPressed: idFocusFrame.keyPressed(event)
+        Keys.onReleased: idFocusFrame.keyReleased(event)
     }
-
-    Keys.onPressed: idFocusFrame.keyPressed(event)
-    Keys.onReleased: idFocusFrame.keyReleased(event)
 
     SwipeView {
         id: idView
@@ -99,6 +101,7 @@ T.AbstractButton {
 
     FocusFrame {
         id: idFocusFrame
+        control: idKeys
         // Inside: the carousel fills its row, around the picture.
         margin: Math.ceil(Util.unitHeight / 2)
         radius: Util.unitHeight / 2

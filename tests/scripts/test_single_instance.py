@@ -33,6 +33,10 @@ from keyloftrun import (NO_VAULT_LINE, Program, Skipped, data_dir, fail, finish,
                         program_command, rerun_under_xvfb, run_cases, start_raw, wait_limit)
 
 BUILD = os.path.abspath(sys.argv[1])
+BUILD_PROGRAM = program_command(BUILD)[0]
+# The Python the other users' listeners run on: the system's, which they can
+# reach (this one may lie under a private home).
+OTHERS_PYTHON = "/usr/bin/python3" if os.path.exists("/usr/bin/python3") else sys.executable
 rerun_under_xvfb(__file__, BUILD)
 
 ROOT = os.environ["KEYLOFT_TEST_ROOT"]
@@ -86,7 +90,16 @@ def other_uids(n):
         except KeyError:
             found.append(uid)
         uid += 1
+    if subprocess.call(program_command(BUILD, found[0])[:-1] + [OTHERS_PYTHON, "-c", "pass"]) != 0:
+        raise Skipped("another user cannot run %s" % OTHERS_PYTHON)
     return found
+
+
+def can_run_program(uid):
+    """Whether uid may start the program: every directory above the build
+    directory must let others through (a clone under a private home does
+    not)."""
+    return subprocess.call(program_command(BUILD, uid)[:-1] + ["test", "-x", BUILD_PROGRAM]) == 0
 
 
 @contextlib.contextmanager
@@ -146,7 +159,7 @@ class Squatter:
     before the program starts, with listeners on its sockets."""
 
     def __init__(self, uid, plan):
-        command = [sys.executable, "-c", SQUATTER, json.dumps(plan)]
+        command = [OTHERS_PYTHON, "-c", SQUATTER, json.dumps(plan)]
         if uid is not None:
             command = program_command(BUILD, uid)[:-1] + command
         self.proc = subprocess.Popen(command, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
@@ -236,6 +249,9 @@ def socket_taken_by_another_user():
             ("uid %d, private XDG_RUNTIME_DIR" % owner, owner, True),
             ("uid %d, no XDG_RUNTIME_DIR" % owner, owner, False)]):
         print("-- " + tag, flush=True)
+        if uid is not None and not can_run_program(uid):
+            print("skipped: uid %d cannot reach %s" % (uid, BUILD_PROGRAM))
+            continue
         with shared_tmp() as tmp:
             if uid is None:
                 env = {"XDG_RUNTIME_DIR": os.environ["XDG_RUNTIME_DIR"]}

@@ -38,7 +38,6 @@ Item {
         id: idView
         anchors.fill: parent
         // The pages are no Tab stops of their own: the carousel is one.
-        focusPolicy: Qt.NoFocus
         activeFocusOnTab: false
 
         Repeater {

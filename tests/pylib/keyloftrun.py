@@ -12,6 +12,7 @@ each case), so that a failing case leaves nothing running.
 """
 import hashlib
 import os
+import shutil
 import sqlite3
 import subprocess
 import sys
@@ -35,6 +36,11 @@ VAULT_DB_NAME = "ZovuduzuRez"
 CLOUD_DB_NAME = "KeyloftCloud"
 # Logged by the frame once the vault is open.
 VAULT_OPEN_LINE = "main: Load DBCloud."
+# Said by a second start on a data directory a program runs on (standard
+# error, then the directory), and logged by the running program it asks to
+# come to the front.
+ALREADY_RUNNING = "keyloft: already running on "
+RAISED = "Raise requested by another start."
 # Logged by the store when it has read the vault file at start.
 NO_VAULT_LINE = "DB pwddata loaded: no vault yet."
 STORED_VAULT_LINE = "DB pwddata loaded: a stored vault."
@@ -202,6 +208,43 @@ def finish(proc, what, timeout=15.0):
         proc.communicate()
         fail("%s did not end within %.0f s" % (what, wait_limit(timeout)))
     return proc.returncode, out, err
+
+
+def artifact_dir(build, name):
+    """The script's empty directory for screenshots and logs:
+    KEYLOFT_ARTIFACT_DIR (another place, for runs side by side), else
+    <build>/artifacts/<name>."""
+    path = os.environ.get("KEYLOFT_ARTIFACT_DIR") or os.path.join(build, "artifacts", name)
+    shutil.rmtree(path, ignore_errors=True)
+    os.makedirs(path)
+    return path
+
+
+def second_start(build, appdata, first, uid=None, **extra):
+    """Starts the program again on appdata (as uid, with extra, as for
+    start_raw) while first runs: it must end with status 0 within seconds,
+    say so, go no further than asking for the raise, and have first raise
+    its window."""
+    began = time.monotonic()
+    rc, out, err = finish(start_raw(build, appdata, uid=uid, **extra), "the second start")
+    print("second start ended after %.1f s" % (time.monotonic() - began))
+    if rc != 0:
+        fail("second start: status %d, stderr %r" % (rc, err))
+    if ALREADY_RUNNING + data_dir(appdata) not in err:
+        fail("second start did not say it is already running: %r" % err)
+    if "did not answer" in err or "Theme.statusBarHeight" in out + err:
+        fail("second start went further than asking for the raise: %r" % (out + err))
+    first.wait_log(RAISED, "the running program to be asked to raise its window")
+    if not first.alive():
+        fail("the first program ended after the second start")
+
+
+def stopped(p, what):
+    """Ends p as the session would (SIGTERM): it must end by itself, with
+    status 0, so that nothing it was writing is left half done."""
+    rc = p.stop()
+    if rc != 0:
+        fail("%s: status %d after SIGTERM, not a normal end" % (what, rc))
 
 
 class Program:

@@ -25,27 +25,24 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "pylib"))
-from keyloftrun import (CLOUD_DB_NAME, FIELD_XY, NO_VAULT_LINE, STORED_VAULT_LINE,  # noqa: E402
-                        VAULT_DB_NAME, VAULT_OPEN_LINE, Program, data_dir, database_file,
-                        fail, finish, rerun_under_xvfb, run_cases, start_raw, vault_file,
-                        vault_rows, wait_for, wait_limit)
+from keyloftrun import (ALREADY_RUNNING, CLOUD_DB_NAME, FIELD_XY, NO_VAULT_LINE,  # noqa: E402
+                        STORED_VAULT_LINE, VAULT_DB_NAME, VAULT_OPEN_LINE, Program,
+                        artifact_dir, data_dir, database_file, fail, finish, rerun_under_xvfb,
+                        run_cases, second_start, start_raw, stopped, vault_file, vault_rows,
+                        wait_for, wait_limit)
 
 BUILD = os.path.abspath(sys.argv[1])
 rerun_under_xvfb(__file__, BUILD)
 
 ROOT = os.environ["KEYLOFT_TEST_ROOT"]
 # KEYLOFT_ARTIFACT_DIR: another place, for runs side by side.
-ART = os.environ.get("KEYLOFT_ARTIFACT_DIR") or os.path.join(BUILD, "artifacts", "data_safety")
+ART = artifact_dir(BUILD, "data_safety")
 PASSWORD = "Safe-2021pw"
-ALREADY_RUNNING = "keyloft: already running on "
-RAISED = "Raise requested by another start."
 NO_DATA_DIR = "keyloft: no usable data directory: "
 UNREADABLE = "Error, read DB pwddata: "
 # How many first starts are killed the moment the vault file appears.
 FIRST_START_KILLS = 15
 
-shutil.rmtree(ART, ignore_errors=True)
-os.makedirs(ART)
 
 
 def appdata_for(case):
@@ -68,33 +65,8 @@ def shared_entries(top):
     return found
 
 
-def second_start(appdata, first):
-    """Starts the program again on appdata while first runs: it must end
-    with status 0 within seconds, say so, and have first raise its window."""
-    began = time.monotonic()
-    rc, out, err = finish(start_raw(BUILD, appdata), "the second start")
-    print("second start ended after %.1f s" % (time.monotonic() - began))
-    if rc != 0:
-        fail("second start: status %d, stderr %r" % (rc, err))
-    if ALREADY_RUNNING + data_dir(appdata) not in err:
-        fail("second start did not say it is already running: %r" % err)
-    if "did not answer" in err or "Theme.statusBarHeight" in out + err:
-        fail("second start went further than asking for the raise: %r" % (out + err))
-    first.wait_log(RAISED, "the running program to be asked to raise its window")
-    if not first.alive():
-        fail("the first program ended after the second start")
-
-
 # A vault made by the program itself, copied aside for the cases that damage it.
 _made_vault = []
-
-
-def stopped(p, what):
-    """Ends p as the session would (SIGTERM): it must end by itself, with
-    status 0, so that nothing it was writing is left half done."""
-    rc = p.stop()
-    if rc != 0:
-        fail("%s: status %d after SIGTERM, not a normal end" % (what, rc))
 
 
 def databases_of(appdata):
@@ -138,7 +110,7 @@ def two_starts_on_a_users_open_directory():
     first = Program(BUILD, ART, "two-starts-first", appdata)
     if mode(top) != 0o700:
         fail("data directory mode %o, not 700" % mode(top))
-    second_start(appdata, first)
+    second_start(BUILD, appdata, first)
     first.screenshot("two-starts-after-second")
 
     first.set_first_password(PASSWORD)
@@ -494,7 +466,7 @@ def lock_of_a_killed_program():
     taker = Program(BUILD, ART, "killed-next", appdata)
     if taker.logged(ALREADY_RUNNING):
         fail("the next start took the stale lock as held")
-    second_start(appdata, taker)
+    second_start(BUILD, appdata, taker)
     stopped(taker, "the program that took the lock over")
 
 

@@ -29,8 +29,10 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "pylib"))
-from keyloftrun import (NO_VAULT_LINE, Program, Skipped, data_dir, fail, finish,  # noqa: E402
-                        program_command, rerun_under_xvfb, run_cases, start_raw, wait_limit)
+from keyloftrun import (ALREADY_RUNNING, NO_VAULT_LINE, RAISED, Program, Skipped,  # noqa: E402
+                        artifact_dir, data_dir, fail, finish, program_command,
+                        rerun_under_xvfb, run_cases, second_start, start_raw, stopped,
+                        wait_limit)
 
 BUILD = os.path.abspath(sys.argv[1])
 BUILD_PROGRAM = program_command(BUILD)[0]
@@ -40,16 +42,12 @@ OTHERS_PYTHON = "/usr/bin/python3" if os.path.exists("/usr/bin/python3") else sy
 rerun_under_xvfb(__file__, BUILD)
 
 ROOT = os.environ["KEYLOFT_TEST_ROOT"]
-ART = os.environ.get("KEYLOFT_ARTIFACT_DIR") or os.path.join(BUILD, "artifacts", "single_instance")
-ALREADY_RUNNING = "keyloft: already running on "
-RAISED = "Raise requested by another start."
+ART = artifact_dir(BUILD, "single_instance")
 CANNOT_LISTEN = "keyloft: cannot listen for other starts"
 NO_ANSWER = "did not answer"
 # A socket address holds 107 bytes of path and the terminating zero.
 MAX_SOCKET_PATH = 107
 
-shutil.rmtree(ART, ignore_errors=True)
-os.makedirs(ART)
 
 
 def socket_name(appdata):
@@ -195,25 +193,6 @@ class Squatter:
                 fail("the other user's socket %s was removed or replaced" % path)
 
 
-def second_start(appdata, first, uid=None, **env):
-    """Starts the program again on appdata while first runs: it must end
-    with status 0, say so, and have first raise its window."""
-    rc, out, err = finish(start_raw(BUILD, appdata, uid=uid, **env), "the second start")
-    if rc != 0 or ALREADY_RUNNING + data_dir(appdata) not in err:
-        fail("second start: status %d, stderr %r" % (rc, err))
-    if NO_ANSWER in err:
-        fail("the second start did not reach the first: %r" % err)
-    first.wait_log(RAISED, "the running program to be asked to raise its window")
-    if not first.alive():
-        fail("the first program ended after the second start")
-
-
-def stopped(p, what):
-    rc = p.stop()
-    if rc != 0:
-        fail("%s: status %d after SIGTERM" % (what, rc))
-
-
 def listens_in(directory, appdata):
     """Fails unless the program's socket is in directory."""
     path = os.path.join(directory, socket_name(appdata))
@@ -276,7 +255,7 @@ def socket_taken_by_another_user():
                 if "cannot listen" in first.text().lower():
                     fail("%s: %s" % (tag, first.text()))
                 listens_in(socket_dir, appdata)
-                second_start(appdata, first, uid=uid, **env)
+                second_start(BUILD, appdata, first, uid=uid, **env)
                 taken.check()
                 stopped(first, tag)
 
@@ -305,7 +284,7 @@ def runtime_dir_not_private():
             os.symlink(runtime, env["XDG_RUNTIME_DIR"])
         first = Program(BUILD, ART, "run-%d" % i, appdata, **env)
         listens_in(data_dir(appdata), appdata)
-        second_start(appdata, first, **env)
+        second_start(BUILD, appdata, first, **env)
         if os.listdir(runtime):
             fail("%s: made %s in XDG_RUNTIME_DIR" % (tag, os.listdir(runtime)))
         stopped(first, tag)
@@ -328,7 +307,7 @@ def long_data_directory():
             or st.st_uid != os.geteuid():
         fail("%s: mode %o, uid %d" % (own, st.st_mode, st.st_uid))
     listens_in(own, appdata)
-    second_start(appdata, first, **env)
+    second_start(BUILD, appdata, first, **env)
     stopped(first, "the program on the long data directory")
 
 
